@@ -1,0 +1,21 @@
+# Helpers shared by every folder's CMakeLists.
+
+# veltrano_core_library(NAME SOURCES... [DEPENDS lib...])
+# A core folder library: standard library only, headers included as "folder/file.h".
+function(veltrano_core_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/core)
+  target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
+  target_link_libraries(veltrano_core INTERFACE ${name})
+endfunction()
+
+# veltrano_test(NAME SOURCES... LIBS lib...)
+# A GoogleTest executable whose cases ctest discovers.
+function(veltrano_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
