@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace cli {
+
+using Args = std::vector<std::string>;
+
+// Each returns the process exit code; errors go to standard error.
+int CmdNew(const Args& args);
+int CmdDump(const Args& args);
+int CmdSet(const Args& args);
+int CmdReceive(const Args& args);
+int CmdSend(const Args& args);
+
+}  // namespace cli
