@@ -1,0 +1,69 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace core {
+
+/// A built-in icon: a complete Windows bitmap file, 16 x 16 pixels.
+struct IconBitmap {
+  const char* fileName;
+  std::span<const std::uint8_t> bytes;
+};
+
+/// The twelve built-in icon files ("Ok.bmp" first, then in WriteIconFiles order).
+std::span<const IconBitmap> BuiltInIcons();
+/// The built-in bytes of the named file (exact name), or nullopt.
+std::optional<std::span<const std::uint8_t>> BuiltInIcon(std::string_view fileName);
+
+/// ImageListOk in state index order: index 0 is a placeholder, 12 the empty icon.
+inline constexpr std::array<const char*, 13> kImageListFiles = {
+    "Ok.bmp",           "NichtOk.bmp",      "Ok.bmp",           "Klammer.bmp",
+    "MuellEimer.bmp",   "Modell.bmp",       "KlammerUndMuell.bmp", "OrdnerModell.bmp",
+    "OrdnerOffen.bmp",  "KlammerOk.bmp",    "MuellEimerOk.bmp", "KlammerUndMuellOk.bmp",
+    "Leer.bmp"};
+
+/// Tree state indexes into ImageListOk.
+enum IconIndex : int {
+  kIconNone = 0,
+  kIconActive = 2,
+  kIconComment = 3,
+  kIconDeleted = 4,
+  kIconDeletedComment = 6,
+  kIconNameNode = 7,
+  kIconNameNodeSelected = 8,
+  kIconActiveComment = 9,
+  kIconActiveDeleted = 10,
+  kIconActiveDeletedComment = 11,
+  kIconPlain = 12,
+};
+
+/// State index of a model memory node.
+int ModelNodeIcon(bool hasComment, bool deleted, bool active);
+/// State index of a name node; isActiveName: its text is the active memory's name text.
+int NameNodeIcon(bool isActiveName, bool selected);
+
+/// Where to look for "Ok.bmp", in order: cwd, cwd/.., cwd/exe, on Windows \Programme\Veltrano,
+/// c:\Programme\Veltrano and c:\Program Files\Veltrano, and last exeDir when not empty.
+std::vector<std::filesystem::path> IconSearchDirs(const std::filesystem::path& cwd,
+                                                  const std::filesystem::path& exeDir);
+/// The first directory of dirs holding "Ok.bmp", or nullopt.
+std::optional<std::filesystem::path> FindIconDirectory(
+    const std::vector<std::filesystem::path>& dirs);
+/// The bytes of the twelve icon files of dir in kImageListFiles order (13 entries), or nullopt
+/// when any of them cannot be read.
+std::optional<std::array<std::vector<std::uint8_t>, 13>> ReadIconFiles(
+    const std::filesystem::path& dir);
+
+/// Writes the built-in icon files into cwd: "Ok.bmp" only when no search dir has it, then the
+/// other eleven in order. A file that exists in cwd or in the icon directory is left alone.
+/// Stops at the first failure (removing that partial file); true when nothing failed.
+bool WriteIconFiles(const std::filesystem::path& cwd,
+                    const std::vector<std::filesystem::path>& searchDirs);
+
+}  // namespace core
