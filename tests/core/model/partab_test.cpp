@@ -1,0 +1,246 @@
+#include "model/partab.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/partab_keys.h"
+#include "model/partab_table.h"
+
+namespace core {
+namespace {
+
+// Menu ids used below.
+constexpr int kTimr = 3, kMxSw = 9, kMxTy = 13, kAtv = 14, kAfr = 15, kRevr = 12, kFunc = 21;
+constexpr int kPara = 28, kSbtr = 51, kPcrv = 157, kSwsh = 60;
+
+int FirstRowWithKey(int key) {
+  for (int k = 1; k <= kParamCount; ++k) {
+    if (ParamDef(k).key == key) return k;
+  }
+  return 0;
+}
+
+int CountRowsWithKey(int key) {
+  int n = 0;
+  for (int k = 1; k <= kParamCount; ++k) n += ParamDef(k).key == key ? 1 : 0;
+  return n;
+}
+
+struct Expected {
+  const char* name;
+  int address, key;
+  const char* unit;
+  int menu, menu2, order, types, storage, formula, versions, minimum, maximum;
+};
+
+void ExpectRow(const MemApplMapTyp& d, const Expected& e) {
+  SCOPED_TRACE(e.name);
+  EXPECT_EQ(std::string(d.name), e.name);
+  EXPECT_EQ(d.address, e.address);
+  EXPECT_EQ(d.key, e.key);
+  EXPECT_EQ(std::string(d.unit), e.unit);
+  EXPECT_EQ(d.menu, e.menu);
+  EXPECT_EQ(d.menu2, e.menu2);
+  EXPECT_EQ(d.order, e.order);
+  EXPECT_EQ(d.types, e.types);
+  EXPECT_EQ(d.storage, e.storage);
+  EXPECT_EQ(d.formula, e.formula);
+  EXPECT_EQ(d.versions, e.versions);
+  EXPECT_EQ(d.minimum, e.minimum);
+  EXPECT_EQ(d.maximum, e.maximum);
+}
+
+TEST(ParamTable, HasTheTellingRowsInFull) {
+  static_assert(sizeof(kParamTable) / sizeof(kParamTable[0]) == 666);
+  ExpectRow(ParamDef(FirstRowWithKey(key::kAtvRateRightUp)),
+            {"$CHNAME1$-$CHNR1$ RATE RIGHT/UP", 144, 92, "%", kAtv, 0, 2, 0, 5, 0, 7, -110, 110});
+  ExpectRow(ParamDef(FirstRowWithKey(key::kSubTrimRate1)),
+            {"RATE $CHNAME1$", 378, 57, "%", kSbtr, 0, -1, 0, 1, 0, 7, -125, 125});
+  ExpectRow(ParamDef(FirstRowWithKey(key::kPitchCurvePoint1)),
+            {"POINT 1", 422, 153, "%", kPcrv, 0, 2, 0, 4, 22, 7, 0, 100});
+  ExpectRow(ParamDef(FirstRowWithKey(key::kFunctionName1)),
+            {"NAME 1", 76, 70, "", kFunc, 0, -1, 0, 14, 16, 7, 0, 1});
+  ExpectRow(ParamDef(FirstRowWithKey(key::kAfrType)),
+            {"$CHNAME1$-$CHNR1$ TYPE", 186, 102, "", kAfr, 0, 3, 0, 26, 11, 7, 0, 256});
+  ExpectRow(ParamDef(FirstRowWithKey(key::kConditionSwitch1)),
+            {"$FLIGHT1$", 114, 83, "", kMxSw, kMxTy, 1, 0, 0, 15, 7, 0, 128});
+  ExpectRow(ParamDef(FirstRowWithKey(key::kHeliType)),
+            {"HELITYP", 119, 81, "", kSwsh, kMxTy, -1, 992, 0, 9, 7, 0, 4});
+  ExpectRow(ParamDef(FirstRowWithKey(key::kLanguage)),
+            {"SPRACHE", 108, 78, "", kPara, 0, -1, 0, 3, 46, 7, 0, 2302233});
+
+  // Rows without a key: found by name and menu.
+  auto byName = [](const char* name, int menu) -> const MemApplMapTyp* {
+    for (const auto& d : kParamTable)
+      if (d.menu == menu && std::string(d.name) == name) return &d;
+    return nullptr;
+  };
+  const MemApplMapTyp* onSwitch = byName("TIMER 1 ON SWITCH", kTimr);
+  ASSERT_NE(onSwitch, nullptr);
+  ExpectRow(*onSwitch, {"TIMER 1 ON SWITCH", 42, 0, "", kTimr, 0, 3, 0, 24, 2, 7, 0, 64});
+  const MemApplMapTyp* dir = byName("DIRECTION $CHNAME1$-$CHNR1$", kRevr);
+  ASSERT_NE(dir, nullptr);
+  ExpectRow(*dir, {"DIRECTION $CHNAME1$-$CHNR1$", 19, 0, "", kRevr, 0, 1, 0, 6, 14, 7, 0, 1});
+  const MemApplMapTyp* time = byName("TIMER 1 TIME", kTimr);
+  ASSERT_NE(time, nullptr);
+  ExpectRow(*time, {"TIMER 1 TIME", 44, 0, "min:s", kTimr, 0, 1, 0, 2, 40, 7, -3599, 3599});
+}
+
+TEST(ParamTable, StartsAndEndsWhereTheTableDoes) {
+  EXPECT_STREQ(ParamDef(1).name, "NAME");
+  EXPECT_EQ(ParamDef(1).address, 0);
+  EXPECT_EQ(ParamDef(1).storage, 16);
+  EXPECT_STREQ(ParamDef(666).name, "POSITION");
+  EXPECT_EQ(ParamDef(666).address, 1798);
+  EXPECT_EQ(ParamDef(666).menu, 256);
+  // The HOLD bytes lie in block 4 but are global rows of their own.
+  EXPECT_EQ(ParamDef(664).address, 1797);
+  EXPECT_EQ(ParamDef(665).address, 1797);
+}
+
+TEST(ParamTable, KeysNameTheRowsCodeReliesOn) {
+  struct {
+    int key;
+    const char* name;
+    int menu;
+  } const cases[] = {
+      {1, "FLPRN->$CHNAME2$ DOWN", 275},      {4, "FLPRN->$CHNAME2$ UP", 275},
+      {2, "$CHNAME5$->$CHNAME2$ DOWN", 175},  {5, "$CHNAME5$->$CHNAME2$ UP", 175},
+      {3, "$CHNAME8$->$CHNAME2$ DOWN", 75},   {6, "$CHNAME8$->$CHNAME2$ UP", 75},
+      {7, "$CHNAME5$->$CHNAME1$ DOWN", 175},  {9, "$CHNAME5$->$CHNAME1$ UP", 175},
+      {8, "$CHNAME8$->$CHNAME1$ DOWN", 75},   {10, "$CHNAME8$->$CHNAME1$ UP", 75},
+      {11, "$CHNAME3$->$CHNAME2$ HI", 61},    {12, "$CHNAME3$->$CHNAME2$ LO", 61},
+      {13, "$CHNAME1$ DOWN", 72},             {14, "$CHNAME1$ UP", 72},
+      {15, "$CHNAME5$ DOWN", 72},             {16, "$CHNAME5$ UP", 72},
+      {17, "DOWN", 73},                       {18, "UP", 73},
+      {19, "$CHNAME1$ LEFT", 65},             {20, "$CHNAME1$ RIGHT", 65},
+      {21, "2nd$CHNAME1$ LEFT", 65},          {22, "2nd$CHNAME1$ RIGHT", 65},
+      {23, "$CHNAME1$ LEFT", 56},             {24, "$CHNAME1$ RIGHT", 56},
+      {25, "$CHNAME1$2 LEFT", 56},            {26, "$CHNAME1$2 RIGHT", 56},
+      {27, "$CHNAME1$ LEFT", 59},             {28, "$CHNAME1$ RIGHT", 59},
+      {29, "$CHNAME1$2 LEFT", 59},            {30, "$CHNAME1$2 RIGHT", 59},
+      {31, "$CHNAME1$ 3rdLEFT", 172},         {32, "$CHNAME1$ 3rdRIGHT", 172},
+      {33, "$CHNAME1$ 4rdLEFT", 172},         {34, "$CHNAME1$ 4rdRIGHT", 172},
+      {35, "$CHNAME8$->$CHNAME5$ DOWN", 75},  {36, "$CHNAME8$->$CHNAME5$ UP", 75},
+      {37, "MODE", 21},                       {38, "MODE", 29},
+      {39, "MODE", 51},                       {40, "MODE", 66},
+      {41, "$CHNAME1$ SOURCE CH1", 21},       {48, "$CHNAME8$ SOURCE CH8", 21},
+      {49, "RATE F1", 29},                    {52, "RATE F4", 29},
+      {53, "TRIM MEMORY F1", 29},             {56, "TRIM MEMORY F4", 29},
+      {57, "RATE $CHNAME1$", 51},             {64, "RATE $CHNAME8$", 51},
+      {65, "$CHNAME5$ ON/OFF", 66},           {66, "$CHNAME1$ ON/OFF", 66},
+      {67, "ON/OFF", 56},                     {68, "FLAPERON ON/OFF", 65},
+      {69, "ON/OFF", 59},                     {70, "NAME 1", 21},
+      {77, "NAME 8", 21},                     {78, "SPRACHE", 28},
+      {79, "SERVOTYP", 13},                   {80, "MODELLTYP", 13},
+      {81, "HELITYP", 60},                    {82, "NAME", 10},
+      {83, "$FLIGHT1$", 9},                   {86, "$FLIGHT4$", 9},
+      {87, "NAME NORMAL", 13},                {91, "NAME FLIGHT4", 13},
+      {93, "$CHNAME1$-$CHNR1$ RATE LEFT/DOWN", 14},
+      {94, "$CHNAME1$-$CHNR1$ LIMIT RIGHT/UP", 14},
+      {95, "$CHNAME1$-$CHNR1$ LIMIT LEFT/DOWN", 14},
+      {96, "$CHNAME1$-$CHNR1$ CENTER", 14},   {97, "$CHNAME1$-$CHNR1$ MODE", 14},
+      {98, "$CHNAME1$-$CHNR1$ RATE1 RIGHT/UP", 15},
+      {101, "$CHNAME1$-$CHNR1$ RATE2 LEFT/DOWN", 15},
+      {103, "D/R1 CH", 16},                   {104, "D/R1 RATE1 RIGHT/UP", 16},
+      {105, "D/R1 RATE1 LEFT/DOWN", 16},      {106, "D/R1 RATE2 RIGHT/UP", 16},
+      {107, "D/R1 RATE2 LEFT/DOWN", 16},      {108, "D/R1 TYPE", 16},
+      {113, "D/R2 CH", 16},                   {118, "D/R2 TYPE", 16},
+      {123, "D/R3 CH", 16},                   {128, "D/R3 TYPE", 16},
+      {129, "MASTER FUNCTION", 40},           {130, "POINT 1", 40},
+      {138, "POINT 9", 40},                   {139, "POINT 1", 261},
+      {147, "POINT 9", 261},                  {148, "RATE UP", 261},
+      {149, "RATE DOWN", 261},                {150, "EXP UP", 261},
+      {151, "EXP DOWN", 261},                 {152, "MODE", 261},
+      {153, "POINT 1", 157},                  {161, "POINT 9", 157},
+      {162, "HI", 157},                       {163, "LO", 157},
+      {164, "RANGE", 156},                    {165, "RATE", 156},
+      {166, "POINT 1", 54},                   {174, "POINT 9", 54},
+      {175, "HI", 54},                        {176, "LO", 54},
+      {177, "RANGE", 52},                     {178, "RATE", 52},
+      {179, "POSI", 272},                     {180, "EXP", 272},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.key);
+    const int k = FirstRowWithKey(c.key);
+    ASSERT_NE(k, 0);
+    EXPECT_STREQ(ParamDef(k).name, c.name);
+    EXPECT_EQ(ParamDef(k).menu, c.menu);
+  }
+  // Shared keys: the three SOURCE sets, the eight ATV channels; unused keys stay unused.
+  EXPECT_EQ(CountRowsWithKey(key::kSourceCh1), 3);
+  EXPECT_EQ(CountRowsWithKey(key::kAtvRateRightUp), 8);
+  EXPECT_EQ(CountRowsWithKey(key::kAfrType), 8);
+  EXPECT_EQ(CountRowsWithKey(key::kDualRate1Ch + 6), 0);
+  EXPECT_EQ(CountRowsWithKey(181), 0);
+  for (int k = 1; k <= 36; ++k) EXPECT_EQ(CountRowsWithKey(k), 1) << k;
+}
+
+TEST(ParamTable, PartnerTablesPairRowsOfOneKind) {
+  // Every key of a pair exists; the two rows of a sign pair lie in the same menu.
+  for (const auto& p : kSignPartners) {
+    const int a = FirstRowWithKey(p.first), b = FirstRowWithKey(p.second);
+    ASSERT_NE(a, 0);
+    ASSERT_NE(b, 0);
+    EXPECT_EQ(ParamDef(a).menu, ParamDef(b).menu) << p.first;
+  }
+  for (const auto& p : kGlobalPairs) {
+    EXPECT_STREQ(ParamDef(FirstRowWithKey(p.first)).name, "MODE");
+    EXPECT_NE(FirstRowWithKey(p.second), 0);
+  }
+  EXPECT_EQ(kActPairs[0].first, key::kDiffOnOff);
+  EXPECT_EQ(kActPairs[1].first, key::kFlaperonOnOff);
+  EXPECT_EQ(kActPairs[2].first, key::kElevonOnOff);
+  EXPECT_EQ(kActPairs[2].second, key::kDiffOnOff);
+}
+
+TEST(ParamTable, SourceRowsComeThreeTimesByVersion) {
+  const int first = FirstRowWithKey(key::kSourceCh1);
+  for (int set = 0; set < 3; ++set) {
+    for (int n = 0; n < 8; ++n) {
+      const MemApplMapTyp& d = ParamDef(first + 8 * set + n);
+      EXPECT_EQ(d.address, 120 + n);
+      EXPECT_EQ(d.key, key::kSourceCh1 + n);
+      EXPECT_EQ(d.formula, set == 0 ? 12 : 5);
+      EXPECT_EQ(d.versions, set == 0 ? 4 : set == 1 ? 2 : 1);
+    }
+  }
+}
+
+TEST(ParamTable, SharedAddressesKeepTableOrder) {
+  // At 388 DIFF comes before FLPR, ELVN and SWMx; at 19 channel 1 comes first.
+  int at388[4] = {};
+  int n = 0;
+  for (int k = 1; k <= kParamCount && n < 4; ++k)
+    if (ParamDef(k).address == 388) at388[n++] = ParamDef(k).menu;
+  EXPECT_EQ(at388[0], 56);
+  EXPECT_EQ(at388[1], 65);
+  EXPECT_EQ(at388[2], 59);
+  EXPECT_EQ(at388[3], 69);
+  for (int k = 1; k <= kParamCount; ++k) {
+    if (ParamDef(k).address == 19) {
+      EXPECT_STREQ(ParamDef(k).name, "DIRECTION $CHNAME1$-$CHNR1$");
+      break;
+    }
+  }
+}
+
+TEST(ParamTable, EveryRowIsWellFormed) {
+  for (int k = 1; k <= kParamCount; ++k) {
+    const MemApplMapTyp& d = ParamDef(k);
+    SCOPED_TRACE(k);
+    EXPECT_GE(d.storage, 0);
+    EXPECT_LE(d.storage, 34);
+    EXPECT_NE(d.storage, 25);
+    EXPECT_GE(d.versions, 1);
+    EXPECT_LE(d.versions, 7);
+    EXPECT_LE(d.minimum, d.maximum);
+    EXPECT_LT(d.address, 1870);
+    EXPECT_EQ(d.types & ~0x3FF, 0);
+    EXPECT_TRUE(d.order == -1 || (d.order >= 1 && d.order <= 665));
+  }
+}
+
+}  // namespace
+}  // namespace core
