@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "store/record.h"
+#include "util/datetime.h"
+
+namespace core {
+
+inline constexpr char kFileHeader[] = "FC2830";  // first six bytes of every *.fc file
+inline constexpr int kNameLength = 12;            // image bytes 0..11 hold the model name
+
+/// Transmitter character code -> character (Unicode, all Latin-1). Unlisted codes give a blank;
+/// in file-name mode only codes 1..26 (A..Z) and 53..62 (0..9) give a character.
+char32_t CodeToChar(std::uint8_t code, bool fileNameMode);
+
+/// Character -> transmitter character code; unlisted characters (blank, a..z included) give 0.
+std::uint8_t CharToCode(char32_t c);
+
+/// The 12 name characters as UTF-8, blanks kept; empty for no record.
+std::string NameText(const ModellSpeicherTyp* record);
+
+/// The name text without leading and trailing blanks and tabs.
+std::string TrimmedName(const ModellSpeicherTyp* record);
+
+/// Name bytes 0..11 from a UTF-8 text: trimmed, a..z made capital, one code per character
+/// (not per byte), 0 where the text is shorter. Flags are left alone.
+void SetNameFromText(ModellSpeicherTyp& record, std::string_view text);
+
+/// Capital letters, digits and spelled-out umlauts of the name; "Modell" when none remain.
+std::string FileNameStem(const ModellSpeicherTyp& record);
+
+/// dateText becomes the current local time (LocalNow) as a date text.
+void SetDateNow(ModellSpeicherTyp& record);
+
+/// Every field but the list links back to its initial value, with an empty comment.
+void ResetModelMemory(ModellSpeicherTyp& record);
+
+/// The comment file path of a model memory file: absolute directory + base name + ".TXT".
+std::string CommentFilePath(std::string_view modelFilePath);
+
+/// Loads a *.fc file and its comment file into a freshly reset record. False (record stays
+/// free) when the file cannot be read, is short, declares more than 2048 bytes or lacks "FC2830".
+bool LoadModelMemory(ModellSpeicherTyp& record, std::string_view path);
+
+/// What WriteModelMemory managed to write; a part that was already saved counts as written.
+struct WriteOutcome {
+  bool image = true;
+  bool comment = true;
+  bool ok() const { return image && comment; }
+};
+
+/// Writes the unsaved parts of a record: the *.fc file (header, length, dataLength image bytes;
+/// modification time = dateText, local) and the comment file (Windows-1252, CR LF; removed when
+/// there is no comment). Each file goes to a temporary file renamed over the old one, so a
+/// failure keeps the old file. Leaves the flags alone: callers set them from the outcome.
+WriteOutcome WriteModelMemory(const ModellSpeicherTyp& record, std::string_view path);
+
+}  // namespace core

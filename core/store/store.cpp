@@ -1,0 +1,420 @@
+#include "store/store.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "util/files.h"
+#include "util/text.h"
+
+namespace core {
+
+namespace {
+
+struct ModelTypeRow {
+  int value;
+  const char* name;
+};
+
+constexpr ModelTypeRow kModelTypeNames[] = {
+    {2, "GLIDER 2"},  {4, "GLIDER 4"},  {8, "GLIDER 5"},    {16, "ACRO"},
+    {32, "HELI H1"},  {64, "HELI H2"},  {128, "HELI H4"},   {256, "HELI HR3"},
+    {512, "HELI HN3"},
+};
+
+struct SpelledOut {
+  char32_t character;
+  const char* key;
+};
+
+constexpr SpelledOut kKeyUmlauts[] = {
+    {U'ä', "ae"}, {U'ö', "oe"}, {U'ü', "ue"}, {U'ß', "ss"},
+    {U'Ä', "Ae"}, {U'Ö', "Oe"}, {U'Ü', "Ue"},
+};
+
+// Sets a flag for the length of a scope; only the call that set it clears it again.
+class FlagGuard {
+ public:
+  explicit FlagGuard(bool& flag) : flag_(flag) { flag_ = true; }
+  ~FlagGuard() { flag_ = false; }
+  FlagGuard(const FlagGuard&) = delete;
+  FlagGuard& operator=(const FlagGuard&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+const char* ModelTypeNameOfValue(int value) {
+  for (const ModelTypeRow& row : kModelTypeNames) {
+    if (row.value == value) return row.name;
+  }
+  return "STANDARD";
+}
+
+std::string SortKey(std::string_view nameText) {
+  std::string key;
+  std::size_t pos = 0;
+  while (pos < nameText.size()) {
+    const char32_t c = Utf8Next(nameText, pos);
+    if ((c >= U'0' && c <= U'9') || (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z')) {
+      key.push_back(static_cast<char>(c));
+      continue;
+    }
+    for (const SpelledOut& row : kKeyUmlauts) {
+      if (row.character == c) key += row.key;
+    }
+  }
+  return key;
+}
+
+ModelMemoryStore::ModelMemoryStore(StoreHost& host) : host_(host) {}
+
+ModelMemoryStore::~ModelMemoryStore() = default;
+
+void ModelMemoryStore::StoreInit() {
+  // Records still listed are freed rather than dropped from the list.
+  FreeAllModelMemories();
+  directory_ = WithTrailingSeparator(host_.ReadTextSetting("ModelMemDir").value_or(""));
+}
+
+void ModelMemoryStore::FreeAllModelMemories() {
+  owned_.clear();
+  pendingRemovals_.clear();
+  head_ = sortedHead_ = active_ = previous_ = nullptr;
+  ++generation_;
+}
+
+ModellSpeicherTyp* ModelMemoryStore::AllocModelMemory() {
+  ModellSpeicherTyp* cursor = head_;
+  return AllocAfter(cursor);
+}
+
+// The first free record at or after cursor, else a new one at the head. The head is checked
+// first: a record just put there whose load failed is the first free one from the head.
+ModellSpeicherTyp* ModelMemoryStore::AllocAfter(ModellSpeicherTyp*& cursor) {
+  ModellSpeicherTyp* found = nullptr;
+  if (head_ != nullptr && !head_->inUse) {
+    found = head_;
+  } else {
+    while (cursor != nullptr && cursor->inUse) cursor = cursor->next;
+    found = cursor;
+  }
+  if (found == nullptr) {
+    owned_.push_back(std::make_unique<ModellSpeicherTyp>());
+    found = owned_.back().get();
+    found->next = head_;
+    head_ = found;
+  }
+  ResetModelMemory(*found);
+  return found;
+}
+
+void ModelMemoryStore::SetModelMemoryDir(std::string directory) {
+  directory_ = WithTrailingSeparator(directory);
+}
+
+bool ModelMemoryStore::LoadDirectory(const std::string& directory) {
+  namespace fs = std::filesystem;
+  std::vector<std::string> names;
+  std::error_code ec;
+  fs::directory_iterator it(directory.empty() ? fs::path(".") : PathFromUtf8(directory), ec);
+  for (; !ec && it != fs::directory_iterator() && names.size() < kMaxModelMemoryFiles;
+       it.increment(ec)) {
+    std::string name = Utf8FromPath(it->path().filename());
+    if (name.size() < 3 || name.front() == '.') continue;  // "." files are hidden ones
+    if (!EqualFileNames(std::string_view(name).substr(name.size() - 3), ".fc")) continue;
+    std::error_code typeEc;
+    if (!it->is_regular_file(typeEc)) continue;
+    names.push_back(std::move(name));
+  }
+  bool all = true;
+  ModellSpeicherTyp* cursor = head_;
+  const std::string prefix = WithTrailingSeparator(directory);
+  for (const std::string& name : names) {
+    ModellSpeicherTyp* record = AllocAfter(cursor);
+    if (!LoadModelMemory(*record, prefix + name)) all = false;
+  }
+  return all;
+}
+
+void ModelMemoryStore::AssignFileName(ModellSpeicherTyp& record, const std::string& directory) {
+  const std::string stem = directory + FileNameStem(record);
+  const auto pending = pendingRemovals_.find(&record);
+  std::string suffix;
+  for (int n = 1;; ++n) {
+    std::string candidate = stem + suffix + ".FC";
+    suffix = "_" + std::to_string(n);
+    // The record's own file from before a rename is about to go, so that name is free to it.
+    const bool ownOldFile = pending != pendingRemovals_.end() &&
+                            EqualFileNames(pending->second.modelFile, candidate);
+    if ((FileExists(candidate) && !ownOldFile) || FileNameInUse(candidate)) continue;
+    record.fileName = std::move(candidate);
+    return;
+  }
+}
+
+bool ModelMemoryStore::FileNameInUse(std::string_view path) const {
+  for (const ModellSpeicherTyp* r = head_; r != nullptr; r = r->next) {
+    if (r->inUse && EqualFileNames(r->fileName, path)) return true;
+  }
+  return false;
+}
+
+void ModelMemoryStore::SortModelMemories() {
+  struct Item {
+    ModellSpeicherTyp* record;
+    std::string key;
+    long long date;
+    std::size_t index;  // position in the main list
+  };
+  std::vector<Item> items;
+  for (ModellSpeicherTyp* r = head_; r != nullptr; r = r->next) {
+    if (!r->inUse) continue;
+    r->nextSorted = nullptr;
+    if (r->dateText.empty()) SetDateNow(*r);
+    items.push_back({r, SortKey(NameText(r)), DateTextOrder(r->dateText), items.size()});
+  }
+  // Equivalent to inserting the records one by one in main-list order, each after the records
+  // that come before it or tie with it - except that a record tying with the first element goes
+  // to the front. Within a tie group, the members inserted while nothing smaller was in the list
+  // end up first, in reverse order; the others follow in main-list order.
+  std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
+    if (a.key != b.key) return a.key < b.key;
+    return a.date > b.date;
+  });
+  std::vector<ModellSpeicherTyp*> order;
+  order.reserve(items.size());
+  std::size_t smallerMin = SIZE_MAX;  // lowest main-list index of all strictly smaller records
+  for (std::size_t begin = 0; begin < items.size();) {
+    std::size_t end = begin + 1;
+    while (end < items.size() && items[end].key == items[begin].key &&
+           items[end].date == items[begin].date) {
+      ++end;
+    }
+    std::size_t split = begin;
+    while (split < end && items[split].index < smallerMin) ++split;
+    for (std::size_t i = split; i > begin; --i) order.push_back(items[i - 1].record);
+    for (std::size_t i = split; i < end; ++i) order.push_back(items[i].record);
+    for (std::size_t i = begin; i < end; ++i) smallerMin = std::min(smallerMin, items[i].index);
+    begin = end;
+  }
+  sortedHead_ = order.empty() ? nullptr : order.front();
+  for (std::size_t i = 0; i + 1 < order.size(); ++i) order[i]->nextSorted = order[i + 1];
+}
+
+void ModelMemoryStore::SetActiveModelMemory(ModellSpeicherTyp* record) {
+  if (record == active_) return;
+  if (active_ != nullptr) {
+    previous_ = active_;
+    active_->comment = host_.CommentBoxLines();
+  }
+  if (record != nullptr) host_.SetCommentBoxLines(record->comment);
+  active_ = record;
+  UpdateLabels();
+  if (record != nullptr) {
+    host_.ActiveModelMemoryChanged();
+    host_.RepaintStatus();
+  }
+}
+
+void ModelMemoryStore::UpdateLabels() {
+  host_.SetAktMemLabel(active_ != nullptr ? active_->fileName : "-.-");
+  host_.SetLetztMemLabel(previous_ != nullptr ? previous_->fileName + " ->" : "-.-");
+  host_.SetModelltypLabel("Modelltyp: " +
+                          (active_ != nullptr ? host_.ModelTypeName(*active_) : "-.-"));
+}
+
+void ModelMemoryStore::MarkChanged(ModellSpeicherTyp& record, bool commentChanged,
+                                   bool imageChanged) {
+  bool changed = false;
+  if (commentChanged && record.commentSaved) {
+    record.commentSaved = false;
+    changed = true;
+  }
+  if (imageChanged && record.imageSaved) {
+    record.imageSaved = false;
+    changed = true;
+  }
+  if (changed) host_.RepaintStatus();
+}
+
+bool ModelMemoryStore::NeedsFileName(const ModellSpeicherTyp& record) const {
+  return record.fileName.empty() || !FileExists(record.fileName);
+}
+
+void ModelMemoryStore::EnsureFileName(ModellSpeicherTyp& record, const std::string& directory) {
+  if (!NeedsFileName(record)) return;
+  if (record.fileName.empty()) AssignFileName(record, directory);
+  record.imageSaved = false;
+  record.commentSaved = false;
+}
+
+bool ModelMemoryStore::WriteRecord(ModellSpeicherTyp& record) {
+  const WriteOutcome outcome = WriteModelMemory(record, record.fileName);
+  if (outcome.image) record.imageSaved = true;
+  if (outcome.comment) record.commentSaved = true;
+  if (!outcome.image) host_.WriteFailed(record.fileName);
+  if (!outcome.comment) host_.WriteFailed(CommentFilePath(record.fileName));
+  if (outcome.ok()) RemovePendingFiles(record);
+  return outcome.ok();
+}
+
+void ModelMemoryStore::RemovePendingFiles(ModellSpeicherTyp& record) {
+  const auto it = pendingRemovals_.find(&record);
+  if (it == pendingRemovals_.end()) return;
+  const PendingRemoval old = it->second;
+  pendingRemovals_.erase(it);
+  // Never remove what the record itself or another model memory now lives in.
+  const auto inUseElsewhere = [&](const std::string& path, bool commentFile) {
+    for (const ModellSpeicherTyp* r = head_; r != nullptr; r = r->next) {
+      if (!r->inUse || r->fileName.empty()) continue;
+      const std::string own = commentFile ? CommentFilePath(r->fileName) : r->fileName;
+      if (EqualFileNames(own, path)) return true;
+    }
+    return false;
+  };
+  if (!inUseElsewhere(old.modelFile, false)) RemoveFile(old.modelFile);
+  if (!inUseElsewhere(old.commentFile, true)) RemoveFile(old.commentFile);
+}
+
+void ModelMemoryStore::SaveActiveModelMemory() {
+  ModellSpeicherTyp* a = active_;
+  if (a == nullptr) return;
+  EnsureFileName(*a, directory_);
+  if (a->inUse && a->hasUnsavedChanges()) {
+    a->comment = host_.CommentBoxLines();
+    WriteRecord(*a);
+  }
+}
+
+bool ModelMemoryStore::SaveAllWithQuery(const std::string& directory) {
+  if (savingAll_) return false;
+  FlagGuard guard(savingAll_);
+  int unsavedCount = 0;
+  for (ModellSpeicherTyp* r = head_; r != nullptr; r = r->next) {
+    if (!r->inUse) continue;
+    EnsureFileName(*r, directory);
+    if (r->hasUnsavedChanges()) ++unsavedCount;
+  }
+  bool rememberAll = false;
+  for (ModellSpeicherTyp* r = head_; r != nullptr; r = r->next) {
+    if (!r->inUse) continue;
+    if (r->hasUnsavedChanges() && !r->deleted) {
+      if (!rememberAll) {
+        SaveQuery query;
+        query.baseName = UpperAscii(BaseNameOf(r->fileName));
+        query.dateText = r->dateText;
+        query.unsavedCount = unsavedCount;
+        query.closing = closing_;
+        lastAnswer_ = host_.AskSaveQuery(query);
+        if (lastAnswer_ == kAnswerSaveAll || lastAnswer_ == kAnswerSkipAll) rememberAll = true;
+      }
+      if (lastAnswer_ == kAnswerSave || lastAnswer_ == kAnswerSaveAll) WriteRecord(*r);
+    }
+    if (r->deleted) {
+      RemoveFile(r->fileName);
+      RemoveFile(CommentFilePath(r->fileName));
+      // A deleted model memory that was renamed takes its files from before the rename too.
+      if (const auto it = pendingRemovals_.find(r); it != pendingRemovals_.end()) {
+        const PendingRemoval old = it->second;
+        pendingRemovals_.erase(it);
+        if (!FileNameInUse(old.modelFile)) {
+          RemoveFile(old.modelFile);
+          RemoveFile(old.commentFile);
+        }
+      }
+    }
+  }
+  return true;
+}
+
+bool ModelMemoryStore::QueryAndSaveAll(bool closing) {
+  if (savingAll_) return false;
+  closing_ = closing;
+  lastAnswer_ = 0;
+  ModellSpeicherTyp* a = active_;
+  SetActiveModelMemory(nullptr);
+  SaveAllWithQuery(directory_);
+  const bool result = lastAnswer_ != kAnswerContinue;
+  SetActiveModelMemory(a);
+  return result;
+}
+
+void ModelMemoryStore::DeleteActive() {
+  if (active_ == nullptr) return;
+  active_->deleted = true;
+  host_.RefreshIcons();
+}
+
+void ModelMemoryStore::UndeleteActive() {
+  if (active_ == nullptr) return;
+  active_->deleted = false;
+  host_.RefreshIcons();
+}
+
+void ModelMemoryStore::RenameActive(std::string_view text) {
+  ModellSpeicherTyp* a = active_;
+  if (a == nullptr) return;
+  if (UpperAscii(TrimBlanks(text)) == UpperAscii(TrimmedName(a))) return;
+  // The old files stay until the memory is written under its new name; after several renames
+  // the very first files are the ones to go.
+  if (!a->fileName.empty() && pendingRemovals_.find(a) == pendingRemovals_.end()) {
+    pendingRemovals_[a] = {a->fileName, CommentFilePath(a->fileName)};
+  }
+  a->fileName.clear();
+  a->dateText.clear();
+  SetNameFromText(*a, text);
+  a->imageSaved = false;
+  a->commentSaved = false;
+  host_.RepaintStatus();
+  host_.RebuildTree(directory_);
+}
+
+void ModelMemoryStore::CopyActive() {
+  ModellSpeicherTyp* s = active_;
+  if (s == nullptr) return;
+  ModellSpeicherTyp* c = AllocModelMemory();
+  c->image = s->image;
+  c->header = s->header;
+  c->lengthBytes = s->lengthBytes;
+  AssignFileName(*c, directory_);
+  SetDateNow(*c);
+  c->rxImageCount = s->rxImageCount;
+  c->rxHeaderCount = s->rxHeaderCount;
+  c->rxLengthCount = s->rxLengthCount;
+  c->dataLength = s->dataLength;
+  c->inUse = s->inUse;
+  c->hasComment = s->hasComment;
+  c->deleted = false;
+  c->imageSaved = false;
+  c->commentSaved = false;
+  c->comment = s->comment;
+  SetActiveModelMemory(c);
+  host_.RebuildTree(directory_);
+  host_.RepaintStatus();
+}
+
+void ModelMemoryStore::ChangeModelMemoryDir() {
+  // Freeing the records under a running save of all would pull them from under it.
+  if (savingAll_) return;
+  ModellSpeicherTyp* a = active_;
+  SetActiveModelMemory(nullptr);
+  closing_ = false;
+  SaveAllWithQuery(directory_);
+  const std::optional<std::string> chosen = host_.PickModelMemoryFile(directory_);
+  if (!chosen) {
+    SetActiveModelMemory(a);
+    return;
+  }
+  FreeAllModelMemories();
+  const std::string directory = AbsoluteDirectoryOf(*chosen);
+  host_.SetNameToSelect(BaseNameOf(*chosen));
+  host_.WriteTextSetting("ModelMemDir", directory);
+  StoreInit();
+  LoadDirectory(directory);
+  host_.RebuildTree(directory);
+}
+
+}  // namespace core
