@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "model/partab_keys.h"
 #include "model/partab_table.h"
@@ -239,6 +240,195 @@ TEST(ParamTable, EveryRowIsWellFormed) {
     EXPECT_LT(d.address, 1870);
     EXPECT_EQ(d.types & ~0x3FF, 0);
     EXPECT_TRUE(d.order == -1 || (d.order >= 1 && d.order <= 665));
+  }
+}
+
+}  // namespace
+}  // namespace core
+
+// Storage types and the image address model live beside the table.
+#include "model/partab_layout.h"
+#include "model/storage.h"
+
+namespace core {
+namespace {
+
+TEST(StorageTypes, ByteCountsMasksAndFirstBits) {
+  EXPECT_EQ(StorageBytes(0), 1);
+  EXPECT_EQ(StorageBytes(2), 2);
+  EXPECT_EQ(StorageBytes(3), 3);
+  EXPECT_EQ(StorageBytes(14), 3);
+  EXPECT_EQ(StorageBytes(15), 7);
+  EXPECT_EQ(StorageBytes(16), 12);
+  EXPECT_EQ(StorageBytes(26), 2);
+  EXPECT_EQ(StorageBytes(25), 0);
+  EXPECT_EQ(StorageBytes(-1), 0);
+  EXPECT_EQ(StorageBytes(35), 0);
+  for (int t = 6; t <= 13; ++t) {
+    EXPECT_EQ(StorageMask(t), 1 << (t - 6));
+    EXPECT_EQ(StorageFirstBit(t), t - 6);
+    EXPECT_TRUE(IsBitStorage(t));
+  }
+  for (int t = 26; t <= 33; ++t) {
+    EXPECT_EQ(StorageMask(t), 1 << (t - 26));
+    EXPECT_EQ(StorageFirstBit(t), t - 26);
+    EXPECT_EQ(StorageRawMask(t), (1u << (t - 26)) * 257u);
+    EXPECT_TRUE(IsBitStorage(t));
+  }
+  EXPECT_EQ(StorageMask(17), 254);
+  EXPECT_EQ(StorageFirstBit(17), 1);
+  EXPECT_EQ(StorageMask(18), 56);
+  EXPECT_EQ(StorageFirstBit(18), 3);
+  EXPECT_EQ(StorageMask(19), 48);
+  EXPECT_EQ(StorageMask(20), 7);
+  EXPECT_EQ(StorageMask(21), 224);
+  EXPECT_EQ(StorageFirstBit(21), 5);
+  EXPECT_EQ(StorageMask(23), 112);
+  EXPECT_EQ(StorageMask(24), 63);
+  EXPECT_EQ(StorageMask(34), 127);
+  EXPECT_EQ(StorageRawMask(3), 0xFFFFFFu);
+  EXPECT_FALSE(IsBitStorage(14));
+  EXPECT_FALSE(IsBitStorage(34));
+}
+
+TEST(StorageTypes, EdgeCasesOfTheEncodings) {
+  EXPECT_EQ(DecodeStorage(5, 200), -72);
+  EXPECT_EQ(EncodeStorage(5, -72), 200u);
+  EXPECT_EQ(DecodeStorage(5, 100), 100);
+  EXPECT_EQ(DecodeStorage(4, 200), 56);
+  EXPECT_EQ(DecodeStorage(4, 30), -30);
+  EXPECT_EQ(EncodeStorage(4, 56), 200u);
+  EXPECT_EQ(EncodeStorage(4, -30), 30u);
+  EXPECT_EQ(EncodeStorage(4, 0), 0u);
+  EXPECT_EQ(DecodeStorage(22, 0), -1);
+  EXPECT_EQ(DecodeStorage(22, 1), 0);
+  EXPECT_EQ(DecodeStorage(22, 128), 127);
+  EXPECT_EQ(DecodeStorage(22, 131), -2);
+  EXPECT_EQ(EncodeStorage(22, -1), 0u);
+  EXPECT_EQ(EncodeStorage(22, -2), 131u);
+  EXPECT_EQ(DecodeStorage(17, 255), 127);
+  EXPECT_EQ(EncodeStorage(17, 127), 254u);
+  EXPECT_EQ(MergeRaw(17, 0x01, EncodeStorage(17, 127)), 0xFFu);  // bit 0 keeps its value
+  EXPECT_EQ(MergeRaw(17, 0x00, EncodeStorage(17, 127)), 0xFEu);
+  EXPECT_EQ(DecodeStorage(26, 0x0100), 256);  // "VTR"
+  EXPECT_EQ(DecodeStorage(26, 0x0101), 257);
+  EXPECT_EQ(DecodeStorage(27, 0x0100), 0);
+  EXPECT_EQ(DecodeStorage(18, 0x2F), 5);
+  EXPECT_EQ(MergeRaw(18, 0xFF, EncodeStorage(18, 2)), 0xD7u);
+  EXPECT_EQ(DecodeStorage(1, 200), -56);
+  EXPECT_EQ(DecodeStorage(2, 0xFF38), -200);
+  EXPECT_EQ(EncodeStorage(2, -200), 0xFF38u);
+  EXPECT_EQ(DecodeStorage(3, 2302233), 2302233);
+  EXPECT_EQ(EncodeStorage(3, 2302233), 2302233u);
+  EXPECT_EQ(DecodeStorage(0, 0x1FF), 255);  // bytes beyond the type are ignored
+  EXPECT_EQ(EncodeStorage(0, -1), 255u);
+  EXPECT_EQ(EncodeStorage(15, 65), 0u);
+  EXPECT_EQ(DecodeStorage(25, 7), 0);
+}
+
+// Value range of a numeric type over which value -> raw -> value is the identity.
+struct Range {
+  int type, lo, hi;
+};
+
+TEST(StorageTypes, EveryValueOfEveryTypeRoundTrips) {
+  std::vector<Range> ranges = {{0, 0, 255},   {1, -128, 127},  {2, -32768, 32767},
+                               {4, -127, 128}, {5, -127, 127},  {17, 0, 127},
+                               {18, 0, 7},     {19, 0, 3},      {20, 0, 7},
+                               {21, 0, 7},     {22, -126, 127}, {23, 0, 7},
+                               {24, 0, 63},    {34, 0, 127}};
+  for (int t = 6; t <= 13; ++t) ranges.push_back({t, 0, 1});
+  for (const Range& r : ranges) {
+    for (int v = r.lo; v <= r.hi; ++v) {
+      const std::uint32_t raw = EncodeStorage(r.type, v);
+      ASSERT_EQ(raw & ~StorageRawMask(r.type), 0u) << r.type << " " << v;
+      ASSERT_EQ(DecodeStorage(r.type, raw), v) << r.type << " " << v;
+      // Foreign bits of the byte neither change the value nor survive in the encoding.
+      ASSERT_EQ(DecodeStorage(r.type, MergeRaw(r.type, 0xFFFFFF, raw)), v) << r.type << " " << v;
+    }
+  }
+  for (int t = 26; t <= 33; ++t) {
+    for (int v : {0, 1, 256, 257}) {
+      EXPECT_EQ(DecodeStorage(t, EncodeStorage(t, v)), v);
+      EXPECT_EQ(DecodeStorage(t, MergeRaw(t, 0xFFFF, EncodeStorage(t, v))), v);
+    }
+  }
+  for (int v : {0, 1, 65535, 2302233, 0xFFFFFF}) EXPECT_EQ(DecodeStorage(3, EncodeStorage(3, v)), v);
+  // Raw -> value -> raw: every byte is canonical but the second forms of 0 (type 5 raw 128,
+  // type 22 raw 129) and of -1 (type 22 raw 130), which the transmitter's encoding never writes.
+  EXPECT_EQ(DecodeStorage(5, 128), 0);
+  EXPECT_EQ(DecodeStorage(22, 129), 0);
+  EXPECT_EQ(DecodeStorage(22, 130), -1);
+  for (std::uint32_t raw = 0; raw < 256; ++raw) {
+    for (int t : {0, 1, 4, 5, 22, 34}) {
+      const std::uint32_t again = EncodeStorage(t, DecodeStorage(t, raw));
+      if ((t == 5 && raw == 128) || (t == 22 && (raw == 129 || raw == 130))) continue;
+      EXPECT_EQ(again, raw & StorageRawMask(t)) << t << " " << raw;
+    }
+  }
+}
+
+TEST(StorageTypes, RawBytesAreBigEndian) {
+  std::uint8_t bytes[3] = {0x12, 0x34, 0x56};
+  EXPECT_EQ(ReadRaw(bytes, 1), 0x12u);
+  EXPECT_EQ(ReadRaw(bytes, 2), 0x1234u);
+  EXPECT_EQ(ReadRaw(bytes, 3), 0x123456u);
+  WriteRaw(bytes, 2, 0xABCD);
+  EXPECT_EQ(bytes[0], 0xAB);
+  EXPECT_EQ(bytes[1], 0xCD);
+  EXPECT_EQ(bytes[2], 0x56);
+}
+
+TEST(ImageLayout, AddressesMasksAndVersions) {
+  EXPECT_FALSE(IsConditionImageAddress(119));
+  EXPECT_TRUE(IsConditionImageAddress(120));
+  EXPECT_TRUE(IsConditionImageAddress(462));
+  EXPECT_FALSE(IsConditionImageAddress(463));
+  EXPECT_TRUE(IsConditionImageAddress(469));
+  EXPECT_FALSE(IsConditionImageAddress(470));
+  EXPECT_EQ(ConditionBlockBase(0), 120);
+  EXPECT_EQ(ConditionBlockBase(4), 1520);
+  EXPECT_EQ(ConditionBlockBase(1) + kConditionNameOffset, 813);
+  EXPECT_EQ(BlockOfImageAddress(119), -1);
+  EXPECT_EQ(BlockOfImageAddress(469), 0);
+  EXPECT_EQ(BlockOfImageAddress(470), 1);
+  EXPECT_EQ(BlockOfImageAddress(1797), 4);
+  EXPECT_EQ(BlockOfImageAddress(1870), -1);
+
+  EXPECT_EQ(ModelTypeMaskFromBytes(0, 9), 1);
+  EXPECT_EQ(ModelTypeMaskFromBytes(1, 2), 2);
+  EXPECT_EQ(ModelTypeMaskFromBytes(1, 1), 4);
+  EXPECT_EQ(ModelTypeMaskFromBytes(1, 0), 8);
+  EXPECT_EQ(ModelTypeMaskFromBytes(1, 3), 1023);
+  EXPECT_EQ(ModelTypeMaskFromBytes(2, 200), 16);
+  EXPECT_EQ(ModelTypeMaskFromBytes(3, 0), 32);
+  EXPECT_EQ(ModelTypeMaskFromBytes(3, 1), 64);
+  EXPECT_EQ(ModelTypeMaskFromBytes(3, 2), 128);
+  EXPECT_EQ(ModelTypeMaskFromBytes(3, 3), 256);
+  EXPECT_EQ(ModelTypeMaskFromBytes(3, 4), 512);
+  EXPECT_EQ(ModelTypeMaskFromBytes(3, 5), 1023);
+  EXPECT_EQ(ModelTypeMaskFromBytes(7, 0), 1023);
+  EXPECT_EQ(ModelTypeMaskFromBytes(255, 255), 1023);
+
+  EXPECT_EQ(WidenMenuTypeMask(0x400), 1023);
+  EXPECT_EQ(WidenMenuTypeMask(0x800), 1023);
+  EXPECT_EQ(WidenMenuTypeMask(0x3E0), 0x3E0);
+  EXPECT_EQ(VersionBitFor(30), 1);
+  EXPECT_EQ(VersionBitFor(31), 2);
+  EXPECT_EQ(VersionBitFor(32), 4);
+  EXPECT_EQ(VersionBitFor(0), 4);
+}
+
+TEST(ParamTable, EveryRowFitsItsStorageType) {
+  for (int k = 1; k <= kParamCount; ++k) {
+    const MemApplMapTyp& d = ParamDef(k);
+    SCOPED_TRACE(k);
+    EXPECT_GT(StorageBytes(d.storage), 0);
+    EXPECT_LE(d.address + StorageBytes(d.storage), 1870);
+    // Rows in a condition block lie wholly inside block 0 (or are the global HOLD rows).
+    if (IsConditionImageAddress(d.address)) {
+      EXPECT_LE(d.address + StorageBytes(d.storage), 470);
+    }
   }
 }
 
