@@ -1,0 +1,254 @@
+#include "settings/l_regist.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "fake_backend.h"
+#include "settings/textcodec.h"
+
+namespace core {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FakeBackend;
+using testing::TempDir;
+
+std::string ReadAll(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void WriteAll(const fs::path& file, const std::string& bytes) {
+  fs::create_directories(file.parent_path());
+  std::ofstream(file, std::ios::binary) << bytes;
+}
+
+#ifdef _WIN32
+const std::string kNl = "\r\n";
+#else
+const std::string kNl = "\n";
+#endif
+
+fs::path SettingFile(const fs::path& store, const std::string& name) {
+  return store / "HKEY_CURRENT_USER" / "Software" / "Morlind" / "Veltrano" / "10" /
+         (name + ".txt");
+}
+
+TEST(RegistTest, RootKeyNames) {
+  EXPECT_EQ(RootKeyName(kHkeyClassesRoot), "HKEY_CLASSES_ROOT");
+  EXPECT_EQ(RootKeyName(kHkeyCurrentUser), "HKEY_CURRENT_USER");
+  EXPECT_EQ(RootKeyName(kHkeyLocalMachine), "HKEY_LOCAL_MACHINE");
+  EXPECT_EQ(RootKeyName(kHkeyUsers), "HKEY_USERS");
+  EXPECT_EQ(RootKeyName(kHkeyPerformanceData), "HKEY_PERFORMANCE_DATA");
+  EXPECT_EQ(RootKeyName(kHkeyCurrentConfig), "HKEY_CURRENT_CONFIG");
+  EXPECT_EQ(RootKeyName(kHkeyDynData), "HKEY_DYN_DATA");
+  EXPECT_EQ(RootKeyName(0), "HKEY_NONE");
+  EXPECT_EQ(RootKeyName(0x80000007u), "HKEY_NONE");
+}
+
+TEST(RegistTest, LeadingIntegerOfALine) {
+  EXPECT_EQ(LeadingInteger("12abc"), 12);
+  EXPECT_EQ(LeadingInteger("9600"), 9600);
+  EXPECT_EQ(LeadingInteger("abc"), 0);
+  EXPECT_EQ(LeadingInteger(""), 0);
+  EXPECT_EQ(LeadingInteger("-8"), -8);  // a window left of a second screen
+  EXPECT_EQ(LeadingInteger("+7x"), 7);
+  EXPECT_EQ(LeadingInteger("-"), 0);
+  EXPECT_EQ(LeadingInteger("- 5"), 0);
+  EXPECT_EQ(LeadingInteger(" \t42"), 42);
+  EXPECT_EQ(LeadingInteger("1 2"), 1);
+  EXPECT_EQ(LeadingInteger("2147483647"), kMissingInt);
+  EXPECT_EQ(LeadingInteger("2147483648"), 2147483647);
+  EXPECT_EQ(LeadingInteger("99999999999999999999999"), 2147483647);
+  EXPECT_EQ(LeadingInteger("-2147483648"), -2147483647 - 1);
+  EXPECT_EQ(LeadingInteger("-99999999999999999999999"), -2147483647 - 1);
+}
+
+TEST(RegistTest, InitPicksTheFirstExistingTextStore) {
+  TempDir tmp;
+  fs::create_directories(tmp.path() / "second");
+  WriteAll(tmp.path() / "plainfile", "x");
+  FakeBackend backend;
+  Regist regist(backend, {tmp.path() / "missing", tmp.path() / "plainfile", tmp.path() / "second"});
+  regist.SettingsInit({});
+  EXPECT_FALSE(regist.registryMode());
+  EXPECT_EQ(regist.textStoreDir(), tmp.path() / "second");
+  EXPECT_EQ(regist.settingsKey(), "Software\\Morlind\\Veltrano\\1.0");
+
+  Regist none(backend, {tmp.path() / "missing", tmp.path() / "plainfile"});
+  none.SettingsInit({});
+  EXPECT_TRUE(none.registryMode());
+  Regist empty(backend, {});
+  empty.SettingsInit({});
+  EXPECT_TRUE(empty.registryMode());
+}
+
+TEST(RegistTest, TextFilePathDropsDotsBelowTheStoreOnly) {
+  FakeBackend backend;
+  Regist regist(backend, {});
+  regist.SettingsInit({});
+  const fs::path store = fs::path("base") / "Reg.Repl";
+  EXPECT_EQ(regist.textFilePath(store, "ComPort", kHkeyCurrentUser),
+            store / "HKEY_CURRENT_USER" / "Software" / "Morlind" / "Veltrano" / "10" /
+                "ComPort.txt");
+  // A store reached through ".." keeps its meaning: dropping those dots would leave it.
+  const fs::path up = fs::path("..") / "RegRepl";
+  EXPECT_EQ(regist.textFilePath(up, "ComPort", kHkeyLocalMachine),
+            up / "HKEY_LOCAL_MACHINE" / "Software" / "Morlind" / "Veltrano" / "10" / "ComPort.txt");
+
+  SettingsIdentity odd{"Vel.trano", "..", "2.0.1"};
+  regist.SettingsInit(odd);
+  EXPECT_EQ(regist.textFilePath(store, "X", kHkeyCurrentUser),
+            store / "HKEY_CURRENT_USER" / "Software" / "Veltrano" / "201" / "X.txt");
+
+  // Names that are not plain file names have no file.
+  EXPECT_FALSE(regist.textFilePath(store, "", kHkeyCurrentUser));
+  EXPECT_FALSE(regist.textFilePath(store, "..", kHkeyCurrentUser));
+  EXPECT_FALSE(regist.textFilePath(store, "a/b", kHkeyCurrentUser));
+  EXPECT_FALSE(regist.textFilePath(store, "a\\b", kHkeyCurrentUser));
+  EXPECT_FALSE(regist.textFilePath({}, "ComPort", kHkeyCurrentUser));
+  EXPECT_EQ(regist.textFilePath(store, "My.Name", kHkeyCurrentUser)->filename(), "My.Name.txt");
+}
+
+TEST(RegistTest, TextModeReadsTheFileFirstAndTheRegistryAfter) {
+  TempDir tmp;
+  const fs::path store = tmp.path() / "RegRepl";
+  fs::create_directories(store);
+  FakeBackend backend;
+  backend.setInt("ComPort", 3);
+  backend.setInt("TransferRate", 9600);
+  backend.setText("ModelMem", "ASK21");
+  Regist regist(backend, {store});
+  regist.SettingsInit({});
+  ASSERT_FALSE(regist.registryMode());
+
+  // No files yet: the registry is the fallback.
+  EXPECT_EQ(regist.ReadIntSetting("ComPort", kHkeyCurrentUser), 3);
+  EXPECT_EQ(regist.ReadIntSetting("Optionen", kHkeyCurrentUser), kMissingInt);
+  EXPECT_EQ(regist.ReadTextSetting("ModelMem", kHkeyCurrentUser), "ASK21");
+  EXPECT_EQ(regist.ReadTextSetting("ModelMemDir", kHkeyCurrentUser), "");
+
+  // The file wins; only its first line counts; an empty file has no line.
+  WriteAll(SettingFile(store, "ComPort"), "12abc\r\n7\r\n");
+  WriteAll(SettingFile(store, "TransferRate"), "");
+  WriteAll(SettingFile(store, "Optionen"), "\n");
+  WriteAll(SettingFile(store, "ModelMem"), "ASW 28\r\nother\r\n");
+  WriteAll(SettingFile(store, "ModelMemDir"), "/data/fc");
+  EXPECT_EQ(regist.ReadIntSetting("ComPort", kHkeyCurrentUser), 12);
+  EXPECT_EQ(regist.ReadIntSetting("TransferRate", kHkeyCurrentUser), 9600);
+  EXPECT_EQ(regist.ReadIntSetting("Optionen", kHkeyCurrentUser), 0);
+  EXPECT_EQ(regist.ReadTextSetting("ModelMem", kHkeyCurrentUser), "ASW 28");
+  EXPECT_EQ(regist.ReadTextSetting("ModelMemDir", kHkeyCurrentUser), "/data/fc");
+  // Another root has its own tree of files.
+  EXPECT_EQ(regist.ReadIntSetting("ComPort", kHkeyLocalMachine), kMissingInt);
+}
+
+TEST(RegistTest, TextModeWritesOneLineFileAndLeavesTheRegistryAlone) {
+  TempDir tmp;
+  const fs::path store = tmp.path() / "RegRepl";
+  fs::create_directories(store);
+  FakeBackend backend;
+  Regist regist(backend, {store});
+  regist.SettingsInit({});
+
+  EXPECT_TRUE(regist.WriteIntSetting("ComPort", kHkeyCurrentUser, 2));
+  EXPECT_EQ(ReadAll(SettingFile(store, "ComPort")), "2" + kNl);
+  WriteAll(SettingFile(store, "ComPort"), "5\nold second line\n");
+  EXPECT_TRUE(regist.WriteIntSetting("ComPort", kHkeyCurrentUser, -8));
+  EXPECT_EQ(ReadAll(SettingFile(store, "ComPort")), "-8" + kNl);
+  EXPECT_EQ(regist.ReadIntSetting("ComPort", kHkeyCurrentUser), -8);
+  EXPECT_TRUE(regist.WriteTextSetting("ModelMem", kHkeyCurrentUser, "ASW 28"));
+  EXPECT_EQ(regist.ReadTextSetting("ModelMem", kHkeyCurrentUser), "ASW 28");
+  EXPECT_TRUE(regist.WriteTextSetting("ModelMem", kHkeyCurrentUser, ""));
+  EXPECT_EQ(ReadAll(SettingFile(store, "ModelMem")), kNl);
+  EXPECT_TRUE(backend.writes.empty());
+
+  // Nothing but the settings' files is left in their directory.
+  int files = 0;
+  for (const auto& entry : fs::directory_iterator(SettingFile(store, "x").parent_path())) {
+    EXPECT_EQ(entry.path().extension(), ".txt");
+    ++files;
+  }
+  EXPECT_EQ(files, 2);
+
+  // A file where a directory belongs makes the write fail and changes nothing else.
+  fs::remove_all(store / "HKEY_CURRENT_USER");
+  WriteAll(store / "HKEY_CURRENT_USER", "in the way");
+  EXPECT_FALSE(regist.WriteIntSetting("ComPort", kHkeyCurrentUser, 4));
+  EXPECT_EQ(ReadAll(store / "HKEY_CURRENT_USER"), "in the way");
+  EXPECT_FALSE(regist.WriteIntSetting("../escape", kHkeyCurrentUser, 4));
+}
+
+TEST(RegistTest, RegistryModeFallsBackToTheTextFileOnlyWhenGivenOne) {
+  TempDir tmp;
+  FakeBackend backend;
+  backend.setInt("ComPort", 2);
+  backend.setInt("PortAuto", kMissingInt);
+  backend.setText("ModelMemDir", "");
+
+  Regist plain(backend, {tmp.path() / "RegRepl"});
+  plain.SettingsInit({});
+  ASSERT_TRUE(plain.registryMode());
+  EXPECT_EQ(plain.ReadIntSetting("ComPort", kHkeyCurrentUser), 2);
+  EXPECT_EQ(plain.ReadIntSetting("TransferRate", kHkeyCurrentUser), kMissingInt);
+  EXPECT_EQ(plain.ReadTextSetting("ModelMemDir", kHkeyCurrentUser), "");
+
+  const fs::path fallback = tmp.path() / "fallback";
+  WriteAll(SettingFile(fallback, "ComPort"), "4");
+  WriteAll(SettingFile(fallback, "TransferRate"), "9600 Baud");
+  WriteAll(SettingFile(fallback, "PortAuto"), "0");
+  WriteAll(SettingFile(fallback, "ModelMemDir"), "/fc/");
+  Regist regist(backend, {tmp.path() / "RegRepl"}, fallback);
+  regist.SettingsInit({});
+  ASSERT_TRUE(regist.registryMode());
+  EXPECT_EQ(regist.ReadIntSetting("ComPort", kHkeyCurrentUser), 2);  // the registry wins
+  EXPECT_EQ(regist.ReadIntSetting("TransferRate", kHkeyCurrentUser), 9600);
+  // A stored 2147483647 is the missing value, so the file is asked.
+  EXPECT_EQ(regist.ReadIntSetting("PortAuto", kHkeyCurrentUser), 0);
+  EXPECT_EQ(regist.ReadTextSetting("ModelMemDir", kHkeyCurrentUser), "/fc/");
+
+  // Writes go to the registry only.
+  EXPECT_TRUE(regist.WriteIntSetting("ComPort", kHkeyCurrentUser, 6));
+  EXPECT_TRUE(regist.WriteTextSetting("ModelMem", kHkeyCurrentUser, "ASK21"));
+  EXPECT_EQ(regist.ReadIntSetting("ComPort", kHkeyCurrentUser), 6);
+  EXPECT_EQ(regist.ReadTextSetting("ModelMem", kHkeyCurrentUser), "ASK21");
+  EXPECT_EQ(ReadAll(SettingFile(fallback, "ComPort")), "4");
+  EXPECT_FALSE(fs::exists(SettingFile(fallback, "ModelMem")));
+  EXPECT_FALSE(fs::exists(tmp.path() / "RegRepl"));
+  backend.failWrites = true;
+  EXPECT_FALSE(regist.WriteIntSetting("ComPort", kHkeyCurrentUser, 7));
+}
+
+TEST(RegistTest, TextFilesKeepTheirCharacters) {
+  TempDir tmp;
+  const fs::path store = tmp.path() / "RegRepl";
+  fs::create_directories(store);
+  FakeBackend backend;
+  Regist regist(backend, {store});
+  regist.SettingsInit({});
+
+  // Characters of Windows-1252 are stored as the Windows program did.
+  regist.WriteTextSetting("ModelMemDir", kHkeyCurrentUser, "/Modelle/Müller €/");
+  EXPECT_EQ(ReadAll(SettingFile(store, "ModelMemDir")), "/Modelle/M\xFCller \x80/" + kNl);
+  EXPECT_EQ(regist.ReadTextSetting("ModelMemDir", kHkeyCurrentUser), "/Modelle/Müller €/");
+  // Others go as UTF-8 behind a byte order mark.
+  regist.WriteTextSetting("ModelMemDir", kHkeyCurrentUser, "/Модели/");
+  EXPECT_EQ(ReadAll(SettingFile(store, "ModelMemDir")), "\xEF\xBB\xBF/Модели/" + kNl);
+  EXPECT_EQ(regist.ReadTextSetting("ModelMemDir", kHkeyCurrentUser), "/Модели/");
+  // A file written by hand in UTF-8 reads as such.
+  WriteAll(SettingFile(store, "ModelMem"), "MÄRZ\n");
+  EXPECT_EQ(regist.ReadTextSetting("ModelMem", kHkeyCurrentUser), "MÄRZ");
+
+  for (const std::string text : {"", "plain", "Ã¼ber", "\xEF\xBB\xBFx", "ä\x81", "ÿ", "Ω"}) {
+    EXPECT_EQ(DecodeSettingText(EncodeSettingText(text)), text) << text;
+  }
+  EXPECT_EQ(DecodeSettingText("\x81\x8D\x90"), "\u0081\u008D\u0090");
+  EXPECT_EQ(DecodeSettingText("\xC0\xAF"), "\u00C0\u00AF");  // overlong form is no UTF-8
+}
+
+}  // namespace
+}  // namespace core
