@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include "link/com_ports.h"
+#include "link_fakes.h"
+
+namespace {
+
+using linktest::FakeSystem;
+
+TEST(ComPorts, EnumerateMarksListedPortsOnly) {
+  FakeSystem sys;
+  core::ComPorts ports(sys);
+  sys.names = {"COM2", "COM10", "LPT1"};
+  ports.ComInit();
+  for (int n = 1; n <= 8; ++n) EXPECT_EQ(ports.ComPortPresent(n), n == 2) << n;
+  sys.names = {"com3"};
+  ports.ComEnumerate();
+  EXPECT_TRUE(ports.ComPortPresent(3));
+  EXPECT_FALSE(ports.ComPortPresent(2));
+  sys.names = {"COM9", "ttyS0"};
+  ports.ComEnumerate();
+  for (int n = 1; n <= 8; ++n) EXPECT_TRUE(ports.ComPortPresent(n)) << n;
+  sys.names = {};
+  ports.ComEnumerate();
+  EXPECT_TRUE(ports.ComPortPresent(8));
+  EXPECT_FALSE(ports.ComPortPresent(0));
+  EXPECT_FALSE(ports.ComPortPresent(9));
+}
+
+TEST(ComPorts, OpenSetsLineSettingsAndClearsLines) {
+  FakeSystem sys;
+  core::ComPorts ports(sys);
+  ports.ComInit();
+  EXPECT_EQ(ports.ComOpen(9, 8, 2, 4800.0, 2), 2048);
+  EXPECT_EQ(ports.ComOpen(0, 8, 2, 4800.0, 2), 2048);
+  EXPECT_EQ(ports.ComOpen(1, 8, 2, 4800.7, 2), 0);
+  const auto& line = sys.lines[1];
+  EXPECT_TRUE(ports.IsOpen(1));
+  EXPECT_EQ(line.settings.baud, 4800);
+  EXPECT_EQ(line.settings.dataBits, 8);
+  EXPECT_EQ(line.settings.stopBits, 2);
+  EXPECT_EQ(line.settings.parity, core::kParityEven);
+  ASSERT_EQ(line.lineCalls.size(), 1u);
+  EXPECT_EQ(line.lineCalls[0], std::make_pair(false, false));
+  // Reopening closes first and clears the lines again.
+  EXPECT_EQ(ports.ComOpen(1, 8, 2, 9600.0, 2), 0);
+  EXPECT_EQ(line.opens, 2);
+  EXPECT_EQ(line.settings.baud, 9600);
+  EXPECT_EQ(line.lineCalls.size(), 2u);
+  // Opening another port keeps the first open.
+  EXPECT_EQ(ports.ComOpen(2, 8, 2, 9600.0, 2), 0);
+  EXPECT_TRUE(sys.lines[1].open);
+  ports.ComCloseAll();
+  EXPECT_FALSE(sys.lines[1].open);
+  EXPECT_FALSE(sys.lines[2].open);
+  EXPECT_FALSE(ports.IsOpen(1));
+}
+
+TEST(ComPorts, PortThatCannotOpenStaysClosedAndSilent) {
+  FakeSystem sys;
+  core::ComPorts ports(sys);
+  ports.ComInit();
+  sys.canOpen[4] = false;
+  EXPECT_EQ(ports.ComOpen(4, 8, 2, 4800.0, 2), 0);
+  EXPECT_FALSE(ports.IsOpen(4));
+  EXPECT_FALSE(ports.ComTxDone(4));
+  EXPECT_FALSE(ports.ComRxAvailable(4));
+  const std::uint8_t b = 0xAA;
+  EXPECT_EQ(ports.ComWrite(4, &b, 1), 16);
+  int count = 5;
+  std::uint8_t buf[5];
+  EXPECT_EQ(ports.ComRead(4, buf, count), 0);
+  EXPECT_EQ(count, 0);
+  // Numbers outside 1..8 are harmless everywhere.
+  EXPECT_FALSE(ports.ComTxDone(0));
+  EXPECT_FALSE(ports.ComRxAvailable(12));
+  ports.ComSetLines(-1, true, true);
+}
+
+TEST(ComPorts, ReadTakesOnlyWhatWasReportedWaiting) {
+  FakeSystem sys;
+  core::ComPorts ports(sys);
+  ports.ComInit();
+  ports.ComOpen(1, 8, 2, 4800.0, 2);
+  auto& line = sys.lines[1];
+  line.input = {1, 2, 3, 4, 5};
+  ASSERT_TRUE(ports.ComRxAvailable(1));
+  std::uint8_t buf[8] = {};
+  int count = 2;
+  ports.ComRead(1, buf, count);
+  EXPECT_EQ(count, 2);
+  EXPECT_EQ(buf[0], 1);
+  EXPECT_EQ(buf[1], 2);
+  ASSERT_TRUE(ports.ComRxAvailable(1));  // asks the driver again: 3 waiting
+  count = 8;
+  ports.ComRead(1, buf, count);
+  EXPECT_EQ(count, 3);
+  EXPECT_EQ(buf[2], 5);
+  EXPECT_FALSE(ports.ComRxAvailable(1));
+  line.input = {9};
+  count = 0;
+  ports.ComRead(1, buf, count);
+  EXPECT_EQ(count, 0);
+  EXPECT_EQ(line.input.size(), 1u);
+  // A read with nothing known waiting leaves count unchanged and reads nothing.
+  core::ComPorts fresh(sys);
+  fresh.ComInit();
+  fresh.ComOpen(3, 8, 2, 4800.0, 2);
+  count = 4;
+  fresh.ComRead(3, buf, count);
+  EXPECT_EQ(count, 4);
+  EXPECT_EQ(sys.lines[3].readCalls, 0);
+}
+
+TEST(ComPorts, WriteAndTxDone) {
+  FakeSystem sys;
+  core::ComPorts ports(sys);
+  ports.ComInit();
+  EXPECT_FALSE(ports.ComTxDone(1));  // not open
+  ports.ComOpen(1, 8, 2, 4800.0, 2);
+  auto& line = sys.lines[1];
+  EXPECT_TRUE(ports.ComTxDone(1));
+  const std::uint8_t block[4] = {1, 2, 3, 4};
+  EXPECT_EQ(ports.ComWrite(1, block, 4), 0);
+  line.outputQueued = 3;
+  EXPECT_FALSE(ports.ComTxDone(1));
+  line.outputQueued = 0;
+  EXPECT_TRUE(ports.ComTxDone(1));
+  line.outputQueued = 3;
+  EXPECT_TRUE(ports.ComTxDone(1));  // no write pending any more: the driver is not asked
+  line.acceptLimit = 2;
+  EXPECT_EQ(ports.ComWrite(1, block, 4), 16);
+  EXPECT_TRUE(ports.ComTxDone(1));  // a short write sets no pending write
+}
+
+}  // namespace

@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include "link/com_handler.h"
+#include "link_fakes.h"
+
+namespace {
+
+using linktest::Bytes;
+using linktest::Header;
+using linktest::Rig;
+
+constexpr std::uint8_t kAck = 0xAA;
+
+Bytes Image(int n) {
+  Bytes b(n);
+  for (int i = 0; i < n; ++i) b[i] = static_cast<std::uint8_t>(i * 7 + 3);
+  return b;
+}
+
+// Opens the port and starts a receive; the machine waits for the transmitter's 0xAA.
+void StartReceiving(Rig& r) {
+  r.Tick();
+  r.link.StartReceive();
+  ASSERT_EQ(r.link.ReceiveStateValue(), core::kRxWaitOpenAck);
+}
+
+// Runs the receive up to the image state with the given header and length blocks.
+void ReceiveUpToImage(Rig& r, const char* header, Bytes length) {
+  StartReceiving(r);
+  r.Feed(kAck);
+  r.Tick(2);
+  r.Feed(Header(header));
+  r.Tick(2);
+  r.Feed(length);
+  r.Tick(2);
+}
+
+TEST(Receive, EveryStepOfTheTable) {
+  Rig r;
+  r.Feed({1, 2, kAck});  // sent before the click: flushed by the start
+  r.Tick();
+  EXPECT_EQ(r.host.log.back(), "COM1: 4800 bit/s");
+  EXPECT_EQ(r.link.PortState(), 1);
+  r.link.StartReceive();
+  EXPECT_TRUE(r.line.input.empty());
+  EXPECT_EQ(r.link.TransferBusy(), 32);
+  r.Tick(50);  // waits without limit
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxWaitOpenAck);
+  EXPECT_TRUE(r.TakeWritten().empty());
+
+  r.Feed(kAck);
+  r.Tick();
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxOpenAck);
+  r.Tick();
+  EXPECT_EQ(r.TakeWritten(), Bytes{kAck});
+  EXPECT_EQ(r.host.allocs, 1);
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxHeader);
+
+  r.Feed(Header("FC2830"));
+  r.Tick();
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxHeaderAck);
+  EXPECT_EQ(r.host.log.back(), "Format = FC28 V3.x");
+  r.Tick();
+  EXPECT_EQ(r.TakeWritten(), Bytes{kAck});
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxLength);
+
+  r.Feed({0x08, 0x00});
+  r.Tick();
+  EXPECT_EQ(r.host.log.back(), "Blocklänge = 2048");
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxLengthAck);
+  r.Tick();
+  EXPECT_EQ(r.TakeWritten(), Bytes{kAck});
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxImage);
+  EXPECT_EQ(r.link.TransferProgress(), 0);
+
+  Bytes image = Image(2048);
+  // SEGLER followed by blanks: the name line has no trailing blanks.
+  const Bytes name = {19, 5, 7, 12, 5, 18, 0, 0, 0, 0, 0, 0};
+  std::copy(name.begin(), name.end(), image.begin());
+  r.Feed(Bytes(image.begin(), image.begin() + 512));
+  r.Tick(400);  // no time limit while the image comes
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxImage);
+  EXPECT_EQ(r.link.TransferProgress(), 25);
+  r.Feed(Bytes(image.begin() + 512, image.end()));
+  r.Tick();
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxImageAck);
+  EXPECT_EQ(r.host.log.back(), "Modell = SEGLER");
+  EXPECT_EQ(r.host.rebuilds, 0);
+  r.Tick();
+  EXPECT_EQ(r.TakeWritten(), Bytes{kAck});
+  EXPECT_EQ(r.host.rebuilds, 1);
+  EXPECT_EQ(r.link.TransferBusy(), 0);
+
+  ASSERT_EQ(r.host.records.size(), 1u);
+  const auto& rec = *r.host.records[0];
+  EXPECT_TRUE(rec.inUse);
+  EXPECT_EQ(rec.dataLength, 2048);
+  EXPECT_EQ(Bytes(rec.header.begin(), rec.header.end()), Header("FC2830"));
+  EXPECT_EQ(Bytes(rec.image.begin(), rec.image.end()), image);
+  EXPECT_FALSE(rec.imageSaved);  // the tree rebuild names and dates it as unsaved
+}
+
+TEST(Receive, WrongHeaderIsNotAcknowledgedAndRestartsAfter300ms) {
+  Rig r;
+  StartReceiving(r);
+  r.Feed(kAck);
+  r.Tick(2);  // acknowledged at this moment: the 300 ms run from here
+  r.TakeWritten();
+  r.Feed(Header("XC2830"));
+  r.Tick(297);
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxHeader);
+  EXPECT_TRUE(r.TakeWritten().empty());
+  r.Tick(2);
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxWaitOpenAck);
+  EXPECT_EQ(r.host.records[0]->inUse, false);
+  // Starting over reuses the abandoned record.
+  r.Feed(kAck);
+  r.Tick(2);
+  r.Feed(Header("FC2830"));
+  r.Tick();
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxHeaderAck);
+  EXPECT_EQ(r.host.records.size(), 1u);
+  EXPECT_EQ(r.host.allocs, 2);
+}
+
+TEST(Receive, IncompleteHeaderOrLengthTimesOut) {
+  Rig r;
+  StartReceiving(r);
+  r.Feed(kAck);
+  r.Tick(2);
+  r.Feed({'F', 'C', '2'});
+  r.Tick(310);
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxWaitOpenAck);
+
+  r.clock.ms = (r.clock.ms / 1000 + 1) * 1000;  // on a centisecond boundary
+  r.Feed(kAck);
+  r.Tick(2);
+  r.Feed(Header("FC2830"));
+  r.Tick(2);
+  r.Feed(Bytes{0x07});
+  r.Tick(295);
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxLength);
+  r.Tick(2);
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxWaitOpenAck);
+}
+
+TEST(Receive, LengthAbove2048IsNeverAccepted) {
+  Rig r;
+  ReceiveUpToImage(r, "FC2830", {0x08, 0x01});
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxLength);
+  EXPECT_NE(r.host.log.back(), "Blocklänge = 2049");
+  EXPECT_LE(r.host.records[0]->dataLength, 2048);
+  r.Feed(Bytes(100, 0x55));  // more bytes change nothing: the block is full
+  r.Tick(200);
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxLength);
+  r.Tick(100);
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxWaitOpenAck);
+  EXPECT_TRUE(r.line.input.empty());  // the restart flushed the rest
+}
+
+TEST(Receive, HeaderBytesOnePerTickWithin300ms) {
+  Rig r;
+  StartReceiving(r);
+  r.Feed(kAck);
+  r.Tick(2);
+  for (char c : std::string("FC2830")) {
+    r.Feed(static_cast<std::uint8_t>(c));
+    r.Tick(40);
+  }
+  EXPECT_GE(r.link.ReceiveStateValue(), core::kRxHeaderAck);
+  EXPECT_EQ(r.host.log.back(), "Format = FC28 V3.x");
+}
+
+TEST(Receive, LengthZeroCompletesAtOnce) {
+  Rig r;
+  ReceiveUpToImage(r, "FC2830", {0x00, 0x00});
+  EXPECT_EQ(r.host.log.back(), "Blocklänge = 0");
+  r.Tick();
+  EXPECT_EQ(r.host.log.back(), "Modell =");  // an image of 0xFF: no name
+  r.Tick();
+  EXPECT_EQ(r.link.TransferBusy(), 0);
+  EXPECT_EQ(r.host.rebuilds, 1);
+  EXPECT_TRUE(r.host.records[0]->inUse);
+  EXPECT_EQ(r.host.records[0]->dataLength, 0);
+}
+
+TEST(Receive, ForeignHeaderIsKeptButWarned) {
+  Rig r;
+  ReceiveUpToImage(r, "FC2831", {0x00, 0x04});
+  EXPECT_NE(std::find(r.host.log.begin(), r.host.log.end(), "Format = FC28 V3.1"), r.host.log.end());
+  r.Feed({1, 2, 3, 4});
+  r.Tick(2);
+  EXPECT_EQ(r.link.TransferBusy(), 0);
+  EXPECT_EQ(r.host.log.back(), core::kForeignHeaderWarning);
+  const auto& rec = *r.host.records[0];
+  EXPECT_TRUE(rec.inUse);
+  EXPECT_EQ(Bytes(rec.header.begin(), rec.header.end()), Header("FC2831"));
+
+  Rig plain;
+  ReceiveUpToImage(plain, "FC2830", {0x00, 0x01});
+  plain.Feed(Bytes{9});
+  plain.Tick(2);
+  for (const auto& line : plain.host.log) EXPECT_NE(line, core::kForeignHeaderWarning);
+}
+
+TEST(Receive, RestartWhileRunningAndRecordsFreedMeanwhile) {
+  Rig r;
+  ReceiveUpToImage(r, "FC2830", {0x00, 0x10});
+  r.Feed(Bytes(8, 1));
+  r.Tick();
+  EXPECT_EQ(r.link.TransferProgress(), 50);
+  r.link.StartReceive();  // the same direction again abandons the running one
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxWaitOpenAck);
+  EXPECT_FALSE(r.host.records[0]->inUse);
+
+  Rig f;
+  ReceiveUpToImage(f, "FC2830", {0x00, 0x10});
+  ++f.host.generation;  // the store freed its records (directory changed)
+  f.Feed(Bytes(16, 1));
+  f.Tick();
+  EXPECT_EQ(f.link.TransferBusy(), 0);
+  EXPECT_EQ(f.host.rebuilds, 0);
+}
+
+TEST(Receive, FormatLines) {
+  auto line = [](const char* h) {
+    std::array<std::uint8_t, 6> a;
+    std::copy(h, h + 6, a.begin());
+    return core::FormatLine(a);
+  };
+  EXPECT_EQ(line("FC2830"), "Format = FC28 V3.x");
+  EXPECT_EQ(line("FC2831"), "Format = FC28 V3.1");
+  EXPECT_EQ(line("FC2840"), "Format = FC28 V4.0");
+  std::array<std::uint8_t, 6> odd = {'F', 'C', '2', '8', 0xC4, '1'};
+  EXPECT_EQ(core::FormatLine(odd), "Format = FC28 VÄ.1");  // single-byte text made UTF-8
+}
+
+}  // namespace

@@ -1,0 +1,252 @@
+#include <gtest/gtest.h>
+
+#include "link/com_handler.h"
+#include "link_fakes.h"
+
+namespace {
+
+using linktest::Bytes;
+using linktest::Header;
+using linktest::Rig;
+
+constexpr std::uint8_t kAck = 0xAA;
+
+core::ModellSpeicherTyp& ActiveMemory(Rig& r, int length) {
+  r.host.records.push_back(std::make_unique<core::ModellSpeicherTyp>());
+  auto& rec = *r.host.records.back();
+  std::copy_n("FC2830", 6, rec.header.begin());
+  rec.setDataLength(length);
+  for (int i = 0; i < length; ++i) rec.image[i] = static_cast<std::uint8_t>(255 - i % 200);
+  const Bytes name = {1, 19, 23, 0, 55, 61, 0, 0, 0, 0, 0, 0};  // ASW 28
+  std::copy(name.begin(), name.end(), rec.image.begin());
+  rec.inUse = true;
+  r.host.active = &rec;
+  return rec;
+}
+
+// Opens the port, starts the send and runs it to the image state.
+void SendUpToImage(Rig& r) {
+  r.Tick();
+  r.link.StartSend();
+  r.Tick();
+  r.Feed(kAck);
+  r.Tick(2);
+  r.Feed(kAck);
+  r.Tick(2);
+  r.Feed(kAck);
+  r.Tick();
+  ASSERT_EQ(r.link.SendStateValue(), core::kTxImage);
+}
+
+TEST(Send, EveryStepOfTheTable) {
+  Rig r;
+  auto& rec = ActiveMemory(r, 2048);
+  r.Tick();
+  r.Feed({kAck, 1});
+  r.link.StartSend();
+  EXPECT_TRUE(r.line.input.empty());
+  EXPECT_EQ(r.link.TransferBusy(), 1);
+  r.Tick();
+  EXPECT_EQ(r.TakeWritten(), Bytes{kAck});
+  EXPECT_EQ(r.link.SendStateValue(), core::kTxWaitOpenAck);
+  r.Tick(100);  // without limit
+  EXPECT_EQ(r.link.SendStateValue(), core::kTxWaitOpenAck);
+  r.Feed(kAck);
+  r.Tick();
+  EXPECT_EQ(r.link.SendStateValue(), core::kTxHeader);
+  r.Tick();
+  EXPECT_EQ(r.TakeWritten(), Header("FC2830"));
+  EXPECT_EQ(r.host.log.back(), "Format = FC28 V3.x");
+  EXPECT_EQ(r.link.SendStateValue(), core::kTxWaitHeaderAck);
+  r.Feed(kAck);
+  r.Tick();
+  r.Tick();
+  EXPECT_EQ(r.TakeWritten(), (Bytes{0x08, 0x00}));
+  EXPECT_EQ(r.host.log.back(), "Blocklänge = 2048 byte");
+  EXPECT_EQ(r.link.SendStateValue(), core::kTxWaitLengthAck);
+  r.Feed(kAck);
+  r.Tick();
+  EXPECT_EQ(r.link.SendStateValue(), core::kTxImage);
+  EXPECT_EQ(r.link.ExpectedDuration(), 5120u);
+
+  r.line.writes.clear();
+  r.Tick(64);
+  EXPECT_EQ(r.link.SendStateValue(), core::kTxWaitImageAck);
+  ASSERT_EQ(r.line.writes.size(), 64u);
+  for (const auto& w : r.line.writes) EXPECT_EQ(w.size(), 32u);
+  EXPECT_EQ(r.TakeWritten(), Bytes(rec.image.begin(), rec.image.end()));
+  EXPECT_EQ(r.host.log.back(), "Modell = ASW 28");
+  EXPECT_EQ(std::count(r.host.log.begin(), r.host.log.end(), "Modell = ASW 28"), 1);
+
+  r.Tick(10);
+  EXPECT_EQ(r.link.SendStateValue(), core::kTxWaitImageAck);
+  r.Feed(kAck);
+  r.Tick();
+  EXPECT_EQ(r.link.SendStateValue(), core::kTxFinalAck);
+  r.Tick();
+  EXPECT_EQ(r.TakeWritten(), Bytes{kAck});
+  EXPECT_EQ(r.link.TransferBusy(), 0);
+}
+
+TEST(Send, AcknowledgeFoundAmongNoiseInOneRead) {
+  Rig r;
+  ActiveMemory(r, 100);
+  r.Tick();
+  r.link.StartSend();
+  r.Tick();
+  r.Feed({0x00, 0x55, 0x12});
+  r.Tick();
+  EXPECT_EQ(r.link.SendStateValue(), core::kTxWaitOpenAck);
+  r.Feed({0x00, 0x55, kAck, 0x12});
+  r.Tick();
+  EXPECT_EQ(r.link.SendStateValue(), core::kTxHeader);
+  EXPECT_TRUE(r.line.input.empty());  // the 0x12 was consumed with the rest
+}
+
+TEST(Send, WritesWaitForTheOutputQueue) {
+  Rig r;
+  ActiveMemory(r, 100);
+  SendUpToImage(r);
+  r.line.outputQueued = 40;  // the last write has not left yet
+  r.line.writes.clear();
+  r.Tick(5);
+  EXPECT_TRUE(r.line.writes.empty());
+  r.Tick();
+  r.line.outputQueued = 0;
+  r.Tick(4);
+  EXPECT_EQ(r.line.writes.size(), 4u);  // 32 + 32 + 32 + 4
+  EXPECT_EQ(r.line.writes.back().size(), 4u);
+  EXPECT_EQ(r.link.SendStateValue(), core::kTxWaitImageAck);
+
+  // Outside state 7 a write that must wait is skipped and the machine goes on.
+  Rig s;
+  ActiveMemory(s, 10);
+  s.Tick();
+  s.link.StartSend();
+  s.Tick();
+  s.Feed(kAck);
+  s.Tick();
+  s.line.outputQueued = 1;
+  s.TakeWritten();
+  s.Tick();
+  EXPECT_EQ(s.link.SendStateValue(), core::kTxWaitHeaderAck);
+  EXPECT_TRUE(s.TakeWritten().empty());
+}
+
+TEST(Send, ProgressFromTheStopwatch) {
+  struct Case {
+    int length, baud;
+    std::uint32_t expected;
+    int afterMs, progress;
+  };
+  for (const Case c : {Case{2048, 4800, 5120, 2560, 50}, Case{2048, 9600, 2560, 1280, 50},
+                       Case{1870, 4800, 4675, 935, 20}}) {
+    Rig r;
+    r.link.SetBaudRate(c.baud);
+    ActiveMemory(r, c.length);
+    SendUpToImage(r);
+    EXPECT_EQ(r.link.ExpectedDuration(), c.expected);
+    r.line.outputQueued = 1;  // hold the writes: progress does not count bytes
+    EXPECT_EQ(r.link.TransferProgress(), 0);
+    r.clock.Advance(c.afterMs);
+    EXPECT_EQ(r.link.TransferProgress(), c.progress) << c.baud << " " << c.length;
+    r.clock.Advance(static_cast<int>(c.expected));
+    EXPECT_EQ(r.link.TransferProgress(), 100);
+    EXPECT_EQ(r.link.SendStateValue(), core::kTxImage);
+  }
+}
+
+TEST(Send, EmptyImageAndOddBaudRates) {
+  Rig r;
+  ActiveMemory(r, 0);
+  SendUpToImage(r);
+  EXPECT_EQ(r.link.TransferProgress(), 100);
+  r.Tick();
+  EXPECT_EQ(r.link.SendStateValue(), core::kTxWaitImageAck);
+  EXPECT_EQ(r.host.log.back(), "Modell = ASW 28");
+
+  Rig z;
+  z.link.SetBaudRate(0);  // a broken stored rate must not divide by zero
+  ActiveMemory(z, 50);
+  SendUpToImage(z);
+  EXPECT_EQ(z.link.TransferProgress(), 100);
+}
+
+TEST(Send, NoActiveMemoryEndsTheSend) {
+  Rig r;
+  r.Tick();
+  r.link.StartSend();
+  r.Tick();
+  r.Feed(kAck);
+  r.Tick(2);
+  EXPECT_EQ(r.link.TransferBusy(), 0);
+  EXPECT_EQ(r.host.log.back(), "kein Modell gewählt");
+}
+
+TEST(Send, SwitchingDirectionMidTransfer) {
+  Rig r;
+  ActiveMemory(r, 100);
+  r.Tick();
+  r.link.StartSend();
+  r.Tick();
+  EXPECT_EQ(r.link.SendStateValue(), core::kTxWaitOpenAck);
+  r.link.StartReceive();
+  EXPECT_EQ(r.link.SendStateValue(), 0);
+  EXPECT_EQ(r.link.TransferBusy(), 32);
+  r.Feed(kAck);
+  r.Tick();
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxOpenAck);
+
+  // And back: a receive in the image state is abandoned by a send, its record stays free.
+  Rig s;
+  ActiveMemory(s, 100);
+  s.Tick();
+  s.link.StartReceive();
+  s.Feed(kAck);
+  s.Tick(2);
+  s.Feed(Header("FC2830"));
+  s.Tick(2);
+  s.Feed({0, 50});
+  s.Tick(2);
+  EXPECT_EQ(s.link.ReceiveStateValue(), core::kRxImage);
+  s.link.StartSend();
+  EXPECT_EQ(s.link.ReceiveStateValue(), 0);
+  EXPECT_EQ(s.link.TransferBusy(), 1);
+  EXPECT_FALSE(s.host.records.back()->inUse);
+  EXPECT_EQ(s.link.TransferProgress(), 0);
+}
+
+TEST(Link, ResetReopensAndPortFailureStillLogs) {
+  Rig r;
+  r.system.canOpen[1] = false;
+  r.Tick();
+  EXPECT_EQ(r.host.log.back(), "COM1: 4800 bit/s");
+  ActiveMemory(r, 10);
+  r.link.StartSend();
+  r.Tick(20);
+  EXPECT_EQ(r.link.SendStateValue(), core::kTxWaitOpenAck);  // nothing written, waits
+  EXPECT_TRUE(r.line.written.empty());
+
+  r.system.canOpen[3] = true;
+  r.link.SetPortNumber(3);
+  r.link.SetBaudRate(9600);
+  r.link.TransferReset();
+  EXPECT_EQ(r.link.TransferBusy(), 0);
+  EXPECT_EQ(r.link.PortState(), 0);
+  r.Tick();
+  EXPECT_EQ(r.host.log.back(), "COM3: 9600 bit/s");
+  EXPECT_EQ(r.system.lines[3].settings.baud, 9600);
+  EXPECT_EQ(r.system.lines[3].settings.parity, core::kParityEven);
+  EXPECT_EQ(r.system.lines[3].settings.stopBits, 2);
+  EXPECT_EQ(r.system.lines[3].settings.dataBits, 8);
+  // The open tick does not step the machines.
+  r.link.TransferReset();
+  r.link.StartReceive();
+  r.system.lines[3].input.push_back(kAck);
+  r.Tick();
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxWaitOpenAck);
+  r.Tick();
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxOpenAck);
+}
+
+}  // namespace

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include "link/transfer_display.h"
+#include "link_fakes.h"
+
+namespace {
+
+using core::TransferDisplay;
+
+TEST(TransferDisplay, StateOfEveryBusyValue) {
+  EXPECT_EQ(core::DisplayStateOfBusy(0), 1);
+  for (int s : {1, 2, 3, 4, 5, 6, 16, 32, 48, 64, 80, 96}) EXPECT_EQ(core::DisplayStateOfBusy(s), 2) << s;
+  EXPECT_EQ(core::DisplayStateOfBusy(7), 3);
+  EXPECT_EQ(core::DisplayStateOfBusy(112), 3);
+  for (int s : {8, 9, 128}) EXPECT_EQ(core::DisplayStateOfBusy(s), 4) << s;
+  for (int s : {10, 15, 17, 129, -1}) EXPECT_EQ(core::DisplayStateOfBusy(s), 1) << s;
+}
+
+TEST(TransferDisplay, OkIsHeldThreeSecondsWhateverTheLinkDoes) {
+  linktest::FakeClock clock;
+  core::SoftTimers timers(clock);
+  TransferDisplay d(timers);
+  EXPECT_EQ(d.DisplayState(), -1);
+  EXPECT_EQ(d.Progress(), -1);
+  EXPECT_TRUE(d.Tick(0, 0));  // the first tick always draws
+  EXPECT_EQ(d.DisplayState(), 1);
+  EXPECT_FALSE(d.Tick(0, 0));  // nothing changed: no repaint
+  EXPECT_TRUE(d.Tick(0, 32));
+  EXPECT_EQ(d.DisplayState(), 2);
+  EXPECT_TRUE(d.Tick(40, 112));
+  EXPECT_EQ(d.DisplayState(), 3);
+  EXPECT_TRUE(d.Tick(100, 128));
+  EXPECT_EQ(d.DisplayState(), 4);
+  clock.Advance(10);
+  EXPECT_TRUE(d.Tick(0, 0));  // progress changed; the state stays "Ok"
+  EXPECT_EQ(d.DisplayState(), 4);
+  clock.Advance(1000);
+  EXPECT_FALSE(d.Tick(0, 32));  // a new transfer inside the hold still shows "Ok"
+  EXPECT_EQ(d.DisplayState(), 4);
+  clock.Advance(1980);
+  d.Tick(0, 0);
+  EXPECT_EQ(d.DisplayState(), 4);
+  clock.Advance(10);
+  EXPECT_TRUE(d.Tick(0, 0));
+  EXPECT_EQ(d.DisplayState(), 1);
+
+  // A state that still maps to "Ok" when the hold ends starts another 3 s.
+  d.Tick(0, 8);
+  clock.Advance(3000);
+  d.Tick(0, 9);
+  EXPECT_EQ(d.DisplayState(), 4);
+  clock.Advance(2990);
+  d.Tick(0, 0);
+  EXPECT_EQ(d.DisplayState(), 4);
+}
+
+TEST(TransferDisplay, TicksAreNeededOnlyWhileTheLinkHasWork) {
+  linktest::FakeClock clock;
+  core::SoftTimers timers(clock);
+  TransferDisplay d(timers);
+  EXPECT_TRUE(d.NeedsTicks(0, 0));  // the port must be opened
+  EXPECT_TRUE(d.NeedsTicks(0, 1));  // the idle state is not drawn yet
+  d.Tick(0, 0);
+  EXPECT_FALSE(d.NeedsTicks(0, 1));
+  EXPECT_TRUE(d.NeedsTicks(32, 1));
+  d.Tick(100, 128);
+  EXPECT_TRUE(d.NeedsTicks(0, 1));  // the hold runs
+  clock.Advance(3000);
+  EXPECT_TRUE(d.NeedsTicks(0, 1));  // "Ok" is still drawn
+  d.Tick(0, 0);
+  EXPECT_EQ(d.DisplayState(), 1);
+  EXPECT_FALSE(d.NeedsTicks(0, 1));
+}
+
+TEST(TransferDisplay, PanelGeometry) {
+  const core::PanelRect r{19, 2, 219, 20};
+  auto idle = core::DrawTransferPanel(r, 1, 0);
+  ASSERT_EQ(idle.fills.size(), 1u);
+  EXPECT_EQ(idle.fills[0].colour, core::PanelColour::ButtonFace);
+  EXPECT_EQ(idle.fills[0].rect.left, 20);
+  EXPECT_EQ(idle.fills[0].rect.bottom, 19);
+  EXPECT_EQ(idle.text, "        ");
+  EXPECT_EQ(idle.textX, 25);
+  EXPECT_EQ(idle.textY, 3);
+  auto wait = core::DrawTransferPanel(r, 2, 0);
+  EXPECT_EQ(wait.fills[0].colour, core::PanelColour::Yellow);
+  EXPECT_EQ(wait.text, "Warte auf Daten ...");
+  auto ok = core::DrawTransferPanel(r, 4, 0);
+  EXPECT_EQ(ok.fills[0].colour, core::PanelColour::Lime);
+  EXPECT_EQ(ok.text, "Ok");
+
+  auto half = core::DrawTransferPanel(r, 3, 50);
+  ASSERT_EQ(half.fills.size(), 2u);
+  EXPECT_EQ(half.fills[0].colour, core::PanelColour::Lime);
+  EXPECT_EQ(half.fills[0].rect.left, 20);
+  EXPECT_EQ(half.fills[0].rect.right, 119);
+  EXPECT_EQ(half.fills[1].colour, core::PanelColour::Yellow);
+  EXPECT_EQ(half.fills[1].rect.left, 119);
+  EXPECT_EQ(half.fills[1].rect.right, 218);
+  EXPECT_EQ(core::DrawTransferPanel(r, 3, 0).fills.size(), 1u);
+  EXPECT_EQ(core::DrawTransferPanel(r, 3, 100).fills.size(), 1u);
+  EXPECT_TRUE(core::DrawTransferPanel(r, 3, -1).fills.empty());
+}
+
+}  // namespace
