@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "store/model_memory.h"
+
 
 namespace core {
 
@@ -10,26 +12,6 @@ namespace {
 std::string TrimRight(std::string s) {
   while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.pop_back();
   return s;
-}
-
-// The 12 name bytes in the transmitter's character code, as UTF-8.
-std::string NameText(const ModellSpeicherTyp* record) {
-  std::string text;
-  for (int i = 0; i < 12; ++i) {
-    const std::uint8_t code = record->image[i];
-    if (code >= 1 && code <= 26) text += static_cast<char>('A' + code - 1);
-    else if (code >= 53 && code <= 62) text += static_cast<char>('0' + code - 53);
-    else if (code == 63) text += '-';
-    else if (code == 64) text += '.';
-    else if (code == 65) text += '/';
-    else if (code == 66) text += '<';
-    else if (code == 67) text += '>';
-    else if (code == 71) text += "\xC3\x84";
-    else if (code == 72) text += "\xC3\x96";
-    else if (code == 73) text += "\xC3\x9C";
-    else text += ' ';
-  }
-  return text;
 }
 
 }  // namespace
