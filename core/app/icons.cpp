@@ -106,13 +106,18 @@ std::optional<std::array<std::vector<std::uint8_t>, 13>> ReadIconFiles(const fs:
 }
 
 bool WriteIconFiles(const fs::path& cwd, const std::vector<fs::path>& searchDirs) {
+  return WriteIconFiles(cwd, searchDirs, WriteFile);
+}
+
+bool WriteIconFiles(const fs::path& cwd, const std::vector<fs::path>& searchDirs,
+                    const IconFileWriter& write) {
   const std::optional<fs::path> iconDir = FindIconDirectory(searchDirs);
   for (const IconBitmap& icon : kIcons) {
     const bool isOk = std::string_view(icon.fileName) == "Ok.bmp";
     if (isOk && iconDir) continue;
     // Files already present are kept: rewriting them at every start gains nothing.
     if (Exists(cwd / icon.fileName) || (iconDir && Exists(*iconDir / icon.fileName))) continue;
-    if (!WriteFile(cwd / icon.fileName, icon.bytes)) return false;
+    if (!write(cwd / icon.fileName, icon.bytes)) return false;
   }
   return true;
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -65,5 +66,13 @@ std::optional<std::array<std::vector<std::uint8_t>, 13>> ReadIconFiles(
 /// Stops at the first failure (removing that partial file); true when nothing failed.
 bool WriteIconFiles(const std::filesystem::path& cwd,
                     const std::vector<std::filesystem::path>& searchDirs);
+
+/// Writes one file; false when it failed.
+using IconFileWriter =
+    std::function<bool(const std::filesystem::path&, std::span<const std::uint8_t>)>;
+/// WriteIconFiles with the file writer given.
+bool WriteIconFiles(const std::filesystem::path& cwd,
+                    const std::vector<std::filesystem::path>& searchDirs,
+                    const IconFileWriter& write);
 
 }  // namespace core

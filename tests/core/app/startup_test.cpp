@@ -1,0 +1,176 @@
+#include "app/startup.h"
+
+#include <gtest/gtest.h>
+
+#include "../settings/fake_backend.h"
+
+namespace core {
+namespace {
+
+using testing::FakeBackend;
+using testing::TempDir;
+
+constexpr std::int32_t M = kMissingInt;
+
+TEST(StartupTest, TransmitterVersionFromAndToTheSetting) {
+  EXPECT_EQ(TransmitterFromSetting(30), TransmitterVersion::V30);
+  EXPECT_EQ(TransmitterFromSetting(31), TransmitterVersion::V31);
+  EXPECT_EQ(TransmitterFromSetting(32), TransmitterVersion::V32);
+  EXPECT_EQ(TransmitterFromSetting(33), TransmitterVersion::V32);
+  EXPECT_EQ(TransmitterFromSetting(0), TransmitterVersion::V32);
+  EXPECT_EQ(TransmitterFromSetting(M), TransmitterVersion::V32);
+  EXPECT_EQ(TransmitterToSetting(TransmitterFromSetting(33)), 32);
+  EXPECT_EQ(TransmitterToSetting(TransmitterVersion::V30), 30);
+  EXPECT_EQ(TransmitterToSetting(TransmitterVersion::V31), 31);
+}
+
+TEST(StartupTest, OptionenBits) {
+  const ViewOptions o = DecodeOptionen(4 + 8 + 32 + 64 * 5);
+  EXPECT_FALSE(o.explanations);
+  EXPECT_FALSE(o.allFlightConditions);
+  EXPECT_TRUE(o.defaultValues);
+  EXPECT_EQ(o.parameterTab, 1);
+  EXPECT_EQ(o.mainMenuTab, 1);
+  EXPECT_EQ(o.subMenuTab, 5);
+  EXPECT_EQ(EncodeOptionen(o), 364);
+
+  EXPECT_EQ(DecodeOptionen(3), ViewOptions{});
+  EXPECT_EQ(EncodeOptionen(ViewOptions{}), 3);
+  const ViewOptions all = DecodeOptionen(0xFFF);
+  EXPECT_EQ(all.parameterTab, 3);
+  EXPECT_EQ(all.subMenuTab, 63);
+  EXPECT_EQ(EncodeOptionen(all), 0xFFF);
+  EXPECT_EQ(DecodeOptionen(-1), all);  // higher bits are ignored
+
+  ViewOptions wide;
+  wide.parameterTab = 5;
+  wide.mainMenuTab = -1;
+  wide.subMenuTab = 64 + 2;
+  EXPECT_EQ(DecodeOptionen(EncodeOptionen(wide)).parameterTab, 1);
+  EXPECT_EQ(DecodeOptionen(EncodeOptionen(wide)).mainMenuTab, 0);
+  EXPECT_EQ(DecodeOptionen(EncodeOptionen(wide)).subMenuTab, 2);
+}
+
+TEST(StartupTest, WindowPlacementAndItsFallbacks) {
+  const WindowPlacement defaults{10, 10, 1004, 722, 265, 522};
+  EXPECT_EQ(ComputeWindowPlacement({M, M, M, M, M, M}, 1024, 768), defaults);
+  EXPECT_EQ(ComputeWindowPlacement({10, 10, 250, 200, 180, 150}, 1024, 768),
+            (WindowPlacement{10, 10, 600, 440, 180, 150}));
+  EXPECT_EQ(ComputeWindowPlacement({0, 10, 600, 440, 180, 150}, 1024, 768), defaults);
+  EXPECT_EQ(ComputeWindowPlacement({10, 0, 600, 440, 180, 150}, 1024, 768), defaults);
+  EXPECT_EQ(ComputeWindowPlacement({10, 10, 600, 440, 180, M}, 1024, 768), defaults);
+  // The bottom must stay 16 pixels above the screen's edge; the right may touch it.
+  EXPECT_EQ(ComputeWindowPlacement({20, 12, 600, 740, 180, 150}, 1024, 768).height, 740);
+  EXPECT_EQ(ComputeWindowPlacement({20, 13, 600, 740, 180, 150}, 1024, 768), defaults);
+  EXPECT_EQ(ComputeWindowPlacement({424, 10, 600, 440, 180, 150}, 1024, 768).left, 424);
+  EXPECT_EQ(ComputeWindowPlacement({425, 10, 600, 440, 180, 150}, 1024, 768), defaults);
+  // An enlarged size can push the window off the screen.
+  EXPECT_EQ(ComputeWindowPlacement({500, 10, 299, 440, 180, 150}, 1024, 768), defaults);
+  // Sums of large stored values do not wrap round.
+  EXPECT_EQ(ComputeWindowPlacement({2147483000, 10, 2000, 440, 1, 1}, 1024, 768), defaults);
+  EXPECT_EQ(ComputeWindowPlacement({10, 2147483000, 600, 2000, 1, 1}, 1024, 768), defaults);
+  EXPECT_EQ(ComputeWindowPlacement({M, M, M, M, M, M}, 1920, 1080),
+            (WindowPlacement{10, 10, 1900, 1034, 265, 834}));
+}
+
+TEST(StartupTest, FirstRunGivesTheDefaults) {
+  FakeBackend backend;
+  Regist regist(backend, {});
+  regist.SettingsInit(kVeltranoIdentity);
+  const StartupSettings s = ReadStartupSettings(regist, 1024, 768);
+  EXPECT_EQ(s.transferRate, 4800);
+  EXPECT_EQ(s.comPort, 1);
+  EXPECT_TRUE(s.portAuto);
+  EXPECT_EQ(s.options, ViewOptions{});
+  EXPECT_TRUE(s.options.explanations && s.options.allFlightConditions);
+  EXPECT_EQ(s.transmitter, TransmitterVersion::V32);
+  EXPECT_EQ(s.placement, (WindowPlacement{10, 10, 1004, 722, 265, 522}));
+  EXPECT_EQ(s.modelMem, "");
+}
+
+TEST(StartupTest, StoredSettingsAreRead) {
+  FakeBackend backend;
+  backend.setInt("TransferRate", 9600);
+  backend.setInt("ComPort", 4);
+  backend.setInt("PortAuto", 0);
+  backend.setInt("Optionen", 364);
+  backend.setInt("Transmitter", 33);
+  for (auto [name, v] : {std::pair{"WinPosLeft", 10}, {"WinPosTop", 10}, {"WinPosWidth", 250},
+                         {"WinPosHeight", 200}, {"TreeViewWidth", 200}, {"TreeViewHeight", 300}})
+    backend.setInt(name, v);
+  backend.setText("ModelMem", "ASW28");
+  Regist regist(backend, {});
+  regist.SettingsInit(kVeltranoIdentity);
+  const StartupSettings s = ReadStartupSettings(regist, 1024, 768);
+  EXPECT_EQ(s.transferRate, 9600);
+  EXPECT_EQ(s.comPort, 4);
+  EXPECT_FALSE(s.portAuto);
+  EXPECT_EQ(EncodeOptionen(s.options), 364);
+  EXPECT_EQ(s.transmitter, TransmitterVersion::V32);
+  EXPECT_EQ(s.placement, (WindowPlacement{10, 10, 600, 440, 200, 300}));
+  EXPECT_EQ(s.modelMem, "ASW28");
+
+  backend.setInt("PortAuto", 2);  // only 1 means automatic
+  EXPECT_FALSE(ReadStartupSettings(regist, 1024, 768).portAuto);
+}
+
+TEST(StartupTest, ShutdownWritesInOrderAndPlacementOnlyInTheNormalState) {
+  FakeBackend backend;
+  Regist regist(backend, {});
+  regist.SettingsInit(kVeltranoIdentity);
+  ShutdownSettings s;
+  s.transferRate = 9600;
+  s.comPort = 2;
+  s.portAuto = false;
+  s.options = DecodeOptionen(364);
+  s.transmitter = TransmitterVersion::V30;
+  s.modelMem = "ASK21";
+  WriteShutdownSettings(regist, s);
+  EXPECT_EQ(backend.writes, (std::vector<std::string>{"TransferRate", "ComPort", "PortAuto",
+                                                      "Optionen", "Transmitter", "ModelMem"}));
+  EXPECT_EQ(regist.ReadIntSetting("WinPosLeft", kHkeyCurrentUser), kMissingInt);
+
+  backend.writes.clear();
+  s.placement = WindowPlacement{-8, 5, 900, 700, 300, 400};
+  WriteShutdownSettings(regist, s);
+  EXPECT_EQ(backend.writes,
+            (std::vector<std::string>{"TransferRate", "ComPort", "PortAuto", "Optionen",
+                                      "Transmitter", "WinPosLeft", "WinPosTop", "WinPosWidth",
+                                      "WinPosHeight", "TreeViewWidth", "TreeViewHeight",
+                                      "ModelMem"}));
+  EXPECT_EQ(regist.ReadIntSetting("WinPosLeft", kHkeyCurrentUser), -8);
+  EXPECT_EQ(regist.ReadIntSetting("PortAuto", kHkeyCurrentUser), 0);
+  EXPECT_EQ(regist.ReadIntSetting("Transmitter", kHkeyCurrentUser), 30);
+}
+
+TEST(StartupTest, SettingsSurviveARestartInTextMode) {
+  TempDir tmp;
+  FakeBackend backend;
+  Regist regist(backend, {tmp.path()});
+  regist.SettingsInit(kVeltranoIdentity);
+  ASSERT_FALSE(regist.registryMode());
+  ShutdownSettings s;
+  s.transferRate = 9600;
+  s.comPort = 3;
+  s.options = DecodeOptionen(364);
+  s.transmitter = TransmitterFromSetting(33);
+  s.placement = WindowPlacement{20, 30, 800, 600, 250, 350};
+  s.modelMem = "MÄRZ";
+  WriteShutdownSettings(regist, s);
+  EXPECT_TRUE(backend.writes.empty());
+
+  Regist again(backend, {tmp.path()});
+  again.SettingsInit(kVeltranoIdentity);
+  const StartupSettings r = ReadStartupSettings(again, 1024, 768);
+  EXPECT_EQ(r.transferRate, 9600);
+  EXPECT_EQ(r.comPort, 3);
+  EXPECT_TRUE(r.portAuto);
+  EXPECT_EQ(r.options, s.options);
+  EXPECT_EQ(r.transmitter, TransmitterVersion::V32);
+  EXPECT_EQ(again.ReadIntSetting("Transmitter", kHkeyCurrentUser), 32);
+  EXPECT_EQ(r.placement, *s.placement);
+  EXPECT_EQ(r.modelMem, "MÄRZ");
+}
+
+}  // namespace
+}  // namespace core
