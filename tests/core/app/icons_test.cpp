@@ -195,7 +195,10 @@ TEST(IconsTest, WritingStopsAtTheFirstFailure) {
   bool failed = false;
   auto failThird = [&](const fs::path& file, std::span<const std::uint8_t> bytes) {
     tried.push_back(file.filename().string());
-    if (tried.size() == 3 && !failed) return !(failed = true);
+    if (tried.size() == 3 && !failed) {
+      failed = true;
+      return false;
+    }
     std::ofstream(file, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return true;

@@ -1,0 +1,107 @@
+#include "platform/settings_backend.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace platform {
+namespace {
+
+// A company of its own, so that even where native settings cannot be redirected (the Windows
+// registry) the user's settings stay untouched; elsewhere they go to a temporary directory.
+const std::string kKey = "Software\\MorlindTest\\Veltrano\\1.0";
+
+class SettingsBackendTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QStandardPaths::setTestModeEnabled(true);
+    ASSERT_TRUE(dir_.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
+  }
+  void TearDown() override {
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "MorlindTest", "Veltrano").clear();
+  }
+
+  QTemporaryDir dir_;
+  QtSettingsBackend backend_;
+};
+
+TEST_F(SettingsBackendTest, ValuesRoundTripUnderTheVersionGroup) {
+  const auto cu = core::kHkeyCurrentUser;
+  EXPECT_FALSE(backend_.readInt(cu, kKey, "ComPort"));
+  EXPECT_FALSE(backend_.readText(cu, kKey, "ModelMem"));
+  EXPECT_TRUE(backend_.writeInt(cu, kKey, "ComPort", 3));
+  EXPECT_TRUE(backend_.writeInt(cu, kKey, "WinPosLeft", -8));
+  EXPECT_TRUE(backend_.writeText(cu, kKey, "ModelMemDir", "/Modelle/Müller, 1.0/"));
+  EXPECT_TRUE(backend_.writeText(cu, kKey, "ModelMem", ""));
+  EXPECT_EQ(backend_.readInt(cu, kKey, "ComPort"), 3);
+  EXPECT_EQ(backend_.readInt(cu, kKey, "WinPosLeft"), -8);
+  EXPECT_EQ(backend_.readText(cu, kKey, "ModelMemDir"), "/Modelle/Müller, 1.0/");
+  EXPECT_EQ(backend_.readText(cu, kKey, "ModelMem"), "");
+
+  QSettings direct(QSettings::NativeFormat, QSettings::UserScope, "MorlindTest", "Veltrano");
+  EXPECT_EQ(direct.value("1.0/ComPort").toInt(), 3);
+#ifndef _WIN32
+  EXPECT_TRUE(direct.fileName().startsWith(dir_.path())) << direct.fileName().toStdString();
+#endif
+}
+
+TEST_F(SettingsBackendTest, ValuesOfTheOtherKind) {
+  const auto cu = core::kHkeyCurrentUser;
+  backend_.writeText(cu, kKey, "A", "12");
+  backend_.writeText(cu, kKey, "B", " 9600 ");
+  backend_.writeText(cu, kKey, "C", "12abc");
+  backend_.writeText(cu, kKey, "D", "99999999999");
+  backend_.writeText(cu, kKey, "E", "");
+  backend_.writeInt(cu, kKey, "F", 4800);
+  EXPECT_EQ(backend_.readInt(cu, kKey, "A"), 12);
+  EXPECT_EQ(backend_.readInt(cu, kKey, "B"), 9600);
+  EXPECT_FALSE(backend_.readInt(cu, kKey, "C"));
+  EXPECT_FALSE(backend_.readInt(cu, kKey, "D"));
+  EXPECT_FALSE(backend_.readInt(cu, kKey, "E"));
+  EXPECT_EQ(backend_.readText(cu, kKey, "F"), "4800");
+
+  QSettings direct(QSettings::NativeFormat, QSettings::UserScope, "MorlindTest", "Veltrano");
+  direct.setValue("1.0/G", QStringList{"a", "b"});
+  direct.sync();
+  EXPECT_FALSE(backend_.readInt(cu, kKey, "G"));
+  EXPECT_FALSE(backend_.readText(cu, kKey, "G"));
+}
+
+TEST_F(SettingsBackendTest, OnlyTheCurrentUserAndSoftwareKeysAreServed) {
+  EXPECT_FALSE(backend_.writeInt(core::kHkeyLocalMachine, kKey, "ComPort", 1));
+  EXPECT_FALSE(backend_.readInt(core::kHkeyLocalMachine, kKey, "ComPort"));
+  EXPECT_FALSE(backend_.writeText(core::kHkeyCurrentUser, "Hardware\\X\\Y", "N", "t"));
+  EXPECT_FALSE(backend_.writeText(core::kHkeyCurrentUser, "Software\\MorlindTest", "N", "t"));
+  EXPECT_FALSE(backend_.readText(core::kHkeyCurrentUser, "Software\\\\Veltrano", "N"));
+}
+
+TEST_F(SettingsBackendTest, RegistryModeThroughTheSettingsModule) {
+  core::Regist regist(backend_, {});
+  regist.SettingsInit({"Veltrano", "MorlindTest", "1.0"});
+  ASSERT_TRUE(regist.registryMode());
+  EXPECT_EQ(regist.ReadIntSetting("TransferRate", core::kHkeyCurrentUser), core::kMissingInt);
+  regist.WriteIntSetting("TransferRate", core::kHkeyCurrentUser, 9600);
+  regist.WriteTextSetting("ModelMem", core::kHkeyCurrentUser, "MÄRZ");
+  EXPECT_EQ(regist.ReadIntSetting("TransferRate", core::kHkeyCurrentUser), 9600);
+  EXPECT_EQ(regist.ReadTextSetting("ModelMem", core::kHkeyCurrentUser), "MÄRZ");
+}
+
+TEST(PathsTest, QStringPathsKeepTheirCharacters) {
+  const QString text = QStringLiteral("/tmp/Müller €/Модели");
+  EXPECT_EQ(FromPath(ToPath(text)), text);
+  EXPECT_TRUE(ToPath(text).filename() == std::filesystem::path(u8"Модели"));
+  const auto candidates = TextStoreCandidates();
+#ifdef _WIN32
+  EXPECT_EQ(candidates.size(), 2u);
+#else
+  ASSERT_EQ(candidates.size(), 1u);
+  EXPECT_EQ(candidates[0].filename(), "RegRepl");
+#endif
+}
+
+}  // namespace
+}  // namespace platform
