@@ -1,0 +1,140 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "store/model_memory.h"
+#include "store/store_host.h"
+#include "util/datetime.h"
+#include "util/files.h"
+
+namespace core::testing {
+
+/// A fresh directory under the system temp directory, removed with everything in it.
+class TempDir {
+ public:
+  TempDir() {
+    std::random_device rd;
+    path_ = std::filesystem::temp_directory_path() /
+            ("veltrano_store_" + std::to_string(rd()) + "_" + std::to_string(rd()));
+    std::filesystem::create_directories(path_);
+  }
+  ~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  /// The directory text with the separator at its end.
+  std::string dir() const { return path_.string() + "/"; }
+  std::string file(const std::string& name) const { return (path_ / name).string(); }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+/// The bytes of a *.fc file: header, big-endian length, then the data bytes given
+/// (or length pattern bytes when data is empty and length > 0).
+inline std::vector<std::uint8_t> FcBytes(int length, const std::string& header = "FC2830",
+                                         std::vector<std::uint8_t> data = {}) {
+  std::vector<std::uint8_t> bytes(header.begin(), header.end());
+  bytes.push_back(static_cast<std::uint8_t>(length >> 8));
+  bytes.push_back(static_cast<std::uint8_t>(length & 0xFF));
+  if (data.empty()) {
+    for (int i = 0; i < length; ++i) data.push_back(static_cast<std::uint8_t>(i * 7 + 3));
+  }
+  bytes.insert(bytes.end(), data.begin(), data.end());
+  return bytes;
+}
+
+/// A model memory file named after the model: name bytes from text, then pattern bytes.
+inline std::vector<std::uint8_t> NamedFcBytes(const std::string& name, int length = 1870) {
+  ModellSpeicherTyp r;
+  SetNameFromText(r, name);
+  std::vector<std::uint8_t> data(length);
+  for (int i = 0; i < length; ++i) {
+    data[i] = i < kNameLength ? r.image[i] : static_cast<std::uint8_t>(i * 13 + 1);
+  }
+  return FcBytes(length, "FC2830", data);
+}
+
+/// Writes a model memory file whose modification time carries the date text.
+inline void WriteModelFile(const std::string& path, const std::string& name,
+                           const std::string& dateText) {
+  WriteBytes(path, NamedFcBytes(name));
+  SetFileModifiedLocal(path, ParseDateText(dateText));
+}
+
+/// A window stand-in that records what the store asks of it.
+class FakeHost : public StoreHost {
+ public:
+  std::vector<std::string> commentBox;
+  std::string aktLabel, letztLabel, typLabel;
+  std::vector<std::string> rebuilds;
+  int refreshIcons = 0;
+  int repaints = 0;
+  int activeChanged = 0;
+  std::string nameToSelect;
+  std::map<std::string, std::string> settings;
+  std::deque<int> answers;  // answers given in turn; "Speichern" when empty
+  std::vector<SaveQuery> queries;
+  std::optional<std::string> pickedFile;
+  std::vector<std::string> writeFailures;
+  std::function<void()> duringQuestion;  // runs while a question is open
+
+  std::vector<std::string> CommentBoxLines() override { return commentBox; }
+  void SetCommentBoxLines(const std::vector<std::string>& lines) override { commentBox = lines; }
+  void SetAktMemLabel(const std::string& t) override { aktLabel = t; }
+  void SetLetztMemLabel(const std::string& t) override { letztLabel = t; }
+  void SetModelltypLabel(const std::string& t) override { typLabel = t; }
+  void RebuildTree(const std::string& directory) override { rebuilds.push_back(directory); }
+  void RefreshIcons() override { ++refreshIcons; }
+  void RepaintStatus() override { ++repaints; }
+  void SetNameToSelect(const std::string& name) override { nameToSelect = name; }
+  std::optional<std::string> ReadTextSetting(const std::string& name) override {
+    const auto it = settings.find(name);
+    if (it == settings.end()) return std::nullopt;
+    return it->second;
+  }
+  void WriteTextSetting(const std::string& name, const std::string& value) override {
+    settings[name] = value;
+  }
+  int AskSaveQuery(const SaveQuery& query) override {
+    queries.push_back(query);
+    if (duringQuestion) duringQuestion();
+    if (answers.empty()) return kAnswerSave;
+    const int a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  std::optional<std::string> PickModelMemoryFile(const std::string&) override {
+    return pickedFile;
+  }
+  std::string ModelTypeName(const ModellSpeicherTyp&) override { return "ACRO"; }
+  void ActiveModelMemoryChanged() override { ++activeChanged; }
+  void WriteFailed(const std::string& path) override { writeFailures.push_back(path); }
+};
+
+/// A fixed clock for SetDateNow.
+inline DateTime At(int year, int month, int day, int hour, int minute) {
+  return DateTime{year, month, day, hour, minute, 0};
+}
+
+}  // namespace core::testing

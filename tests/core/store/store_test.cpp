@@ -1,0 +1,617 @@
+#include "store/store.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+
+#include "store/tree.h"
+#include "store_fixture.h"
+#include "util/files.h"
+
+namespace core {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::At;
+using testing::FakeHost;
+using testing::NamedFcBytes;
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+using testing::WriteModelFile;
+
+class StoreTest : public ::testing::Test {
+ protected:
+  StoreTest() { host_.settings["ModelMemDir"] = dir_.dir(); }
+  void SetUp() override { store_.StoreInit(); }
+
+  /// A model memory made in memory, as the new-memory dialog or a receive would.
+  ModellSpeicherTyp* Make(const std::string& name, const std::string& dateText = "",
+                          bool named = true) {
+    ModellSpeicherTyp* r = store_.AllocModelMemory();
+    SetNameFromText(*r, name);
+    std::copy_n("FC2830", 6, r->header.begin());
+    r->setDataLength(1870);
+    r->inUse = true;
+    r->dateText = dateText;
+    if (named) store_.AssignFileName(*r, store_.GetModelMemoryDir());
+    return r;
+  }
+
+  /// Writes model files and loads the directory.
+  void LoadFiles(const std::vector<std::pair<std::string, std::string>>& fileAndName,
+                 const std::string& dateText = "01.02.03   10:00") {
+    for (const auto& [file, name] : fileAndName) WriteModelFile(dir_.file(file), name, dateText);
+    EXPECT_TRUE(store_.LoadDirectory(store_.GetModelMemoryDir()));
+  }
+
+  ModellSpeicherTyp* ByFile(const std::string& file) {
+    for (ModellSpeicherTyp* r = store_.MainListHead(); r != nullptr; r = r->next) {
+      if (r->inUse && FileNameOf(r->fileName) == file) return r;
+    }
+    return nullptr;
+  }
+
+  std::vector<std::string> SortedNames() {
+    std::vector<std::string> names;
+    for (ModellSpeicherTyp* r = store_.SortedListHead(); r != nullptr; r = r->nextSorted) {
+      names.push_back(TrimmedName(r));
+    }
+    return names;
+  }
+
+  bool Exists(const std::string& file) const { return fs::exists(dir_.file(file)); }
+
+  TempDir dir_;
+  FakeHost host_;
+  ModelMemoryStore store_{host_};
+  ScopedLocalClock clock_{[] { return At(2026, 12, 5, 9, 5); }};
+};
+
+TEST_F(StoreTest, InitReadsTheDirectorySetting) {
+  EXPECT_EQ(store_.GetModelMemoryDir(), dir_.dir());
+  host_.settings["ModelMemDir"] = "/some/where";
+  store_.StoreInit();
+  EXPECT_EQ(store_.GetModelMemoryDir(), "/some/where/");
+  host_.settings.clear();
+  store_.StoreInit();
+  EXPECT_EQ(store_.GetModelMemoryDir(), "");
+  EXPECT_EQ(store_.MainListHead(), nullptr);
+}
+
+TEST_F(StoreTest, AllocationReusesFreeRecords) {
+  ModellSpeicherTyp* a = store_.AllocModelMemory();
+  EXPECT_EQ(store_.AllocModelMemory(), a);  // still free
+  a->inUse = true;
+  ModellSpeicherTyp* b = store_.AllocModelMemory();
+  EXPECT_NE(b, a);
+  EXPECT_EQ(store_.MainListHead(), b);  // new records go to the head
+  EXPECT_EQ(b->next, a);
+  b->inUse = true;
+  a->inUse = false;
+  a->fileName = "stale";
+  EXPECT_EQ(store_.AllocModelMemory(), a);
+  EXPECT_TRUE(a->fileName.empty());  // reset before it is handed out
+}
+
+TEST_F(StoreTest, LoadDirectorySkipsWhatIsNoModelMemory) {
+  WriteModelFile(dir_.file("A.FC"), "A", "01.02.03   10:00");
+  WriteModelFile(dir_.file("b.fc"), "B", "01.02.03   10:00");
+  WriteModelFile(dir_.file("C.Fc"), "C", "01.02.03   10:00");
+  WriteModelFile(dir_.file(".hidden.fc"), "H", "01.02.03   10:00");
+  WriteModelFile(dir_.file("D.fcx"), "D", "01.02.03   10:00");
+  WriteBytes(dir_.file("BAD.FC"), {'F', 'C', '2', '8', '3', '1', 0, 0});
+  WriteBytes(dir_.file("BAD2.FC"), {1});
+  fs::create_directories(dir_.file("DIR.FC"));
+  EXPECT_FALSE(store_.LoadDirectory(dir_.dir()));
+  int inUse = 0;
+  int records = 0;
+  for (ModellSpeicherTyp* r = store_.MainListHead(); r != nullptr; r = r->next) {
+    ++records;
+    if (r->inUse) ++inUse;
+  }
+  EXPECT_EQ(inUse, 3);
+  EXPECT_LE(records, 4);  // a failed load leaves its record free for the next file
+  EXPECT_EQ(ByFile("b.fc")->dateText, "01.02.03   10:00");
+  // A directory that does not exist holds nothing, which is no failed load.
+  store_.FreeAllModelMemories();
+  EXPECT_TRUE(store_.LoadDirectory(dir_.file("missing") + "/"));
+  EXPECT_EQ(store_.MainListHead(), nullptr);
+}
+
+TEST_F(StoreTest, TakesTheFirst2048FilesInEnumerationOrder) {
+  const auto bytes = NamedFcBytes("X", 16);
+  for (int i = 0; i < kMaxModelMemoryFiles + 1; ++i) {
+    WriteBytes(dir_.file("M" + std::to_string(i) + ".FC"), bytes);
+  }
+  std::vector<std::string> enumerated;
+  for (const auto& e : fs::directory_iterator(dir_.path())) {
+    enumerated.push_back(e.path().filename().string());
+  }
+  ASSERT_TRUE(store_.LoadDirectory(dir_.dir()));
+  std::vector<std::string> loaded;
+  for (ModellSpeicherTyp* r = store_.MainListHead(); r != nullptr; r = r->next) {
+    if (r->inUse) loaded.push_back(FileNameOf(r->fileName));
+  }
+  ASSERT_EQ(loaded.size(), 2048u);
+  std::reverse(loaded.begin(), loaded.end());  // main list: last loaded at the head
+  enumerated.resize(2048);
+  EXPECT_EQ(loaded, enumerated);
+}
+
+TEST_F(StoreTest, AssignsTheFirstFreeFileName) {
+  LoadFiles({{"ASW28.FC", "ASW28"}, {"ASW28_1.FC", "ASW28"}});
+  ModellSpeicherTyp* third = Make("ASW28");
+  EXPECT_EQ(third->fileName, dir_.file("ASW28_2.FC"));
+  // Held only in memory, not yet written: still taken, case-blind.
+  ModellSpeicherTyp* fourth = Make("ASW28", "", false);
+  third->fileName = dir_.dir() + "asw28_2.fc";
+  store_.AssignFileName(*fourth, dir_.dir());
+  EXPECT_EQ(fourth->fileName, dir_.file("ASW28_3.FC"));
+  EXPECT_TRUE(store_.FileNameInUse(dir_.dir() + "ASW28_3.fc"));
+  EXPECT_FALSE(store_.FileNameInUse(dir_.dir() + "ASW28_9.FC"));
+
+  EXPECT_EQ(FileNameOf(Make("  ")->fileName), "Modell.FC");
+  EXPECT_EQ(FileNameOf(Make("-/-")->fileName), "Modell_1.FC");
+  EXPECT_EQ(FileNameOf(Make("Glück")->fileName), "GLUECK.FC");
+}
+
+TEST_F(StoreTest, SortKeysSpellOutUmlauts) {
+  EXPECT_EQ(SortKey("A-B         "), "AB");
+  EXPECT_EQ(SortKey("Ä"), "Ae");
+  EXPECT_EQ(SortKey("glück ß.<>/"), "glueckss");
+  EXPECT_LT(SortKey("GLUECK"), SortKey("GLÜCK"));
+  EXPECT_LT(SortKey("E"), SortKey("e"));
+}
+
+TEST_F(StoreTest, OrdersByKeyThenNewestFirst) {
+  for (const char* name : {"B", "A", "A-B", "Ä", "A1"}) Make(name, "01.02.03   10:00");
+  store_.SortModelMemories();
+  EXPECT_EQ(SortedNames(), (std::vector<std::string>{"A", "A1", "A-B", "Ä", "B"}));
+
+  store_.FreeAllModelMemories();
+  ModellSpeicherTyp* early = Make("X", "01.02.03    9:59");
+  ModellSpeicherTyp* late = Make("X", "01.02.03   10:00");
+  ModellSpeicherTyp* undated = Make("X", "");
+  undated->imageSaved = true;
+  store_.SortModelMemories();
+  EXPECT_EQ(store_.SortedListHead(), undated);  // given the date of now
+  EXPECT_EQ(undated->dateText, "05.12.26    9:05");
+  EXPECT_TRUE(undated->imageSaved);
+  EXPECT_EQ(undated->nextSorted, late);
+  EXPECT_EQ(late->nextSorted, early);
+  EXPECT_EQ(early->nextSorted, nullptr);
+}
+
+// The display order exactly as described: insertion into a singly linked list.
+std::vector<const ModellSpeicherTyp*> LiteralSort(const ModelMemoryStore& store) {
+  const auto before = [](const ModellSpeicherTyp* a, const ModellSpeicherTyp* b) {
+    const std::string ka = SortKey(NameText(a));
+    const std::string kb = SortKey(NameText(b));
+    if (ka != kb) return ka < kb;
+    return DateTextOrder(a->dateText) >= DateTextOrder(b->dateText);
+  };
+  std::vector<const ModellSpeicherTyp*> list;
+  for (const ModellSpeicherTyp* r = store.MainListHead(); r != nullptr; r = r->next) {
+    if (!r->inUse) continue;
+    if (list.empty() || before(r, list.front())) {
+      list.insert(list.begin(), r);
+      continue;
+    }
+    std::size_t at = 0;
+    while (at + 1 < list.size() && before(list[at + 1], r)) ++at;
+    list.insert(list.begin() + static_cast<long>(at) + 1, r);
+  }
+  return list;
+}
+
+TEST_F(StoreTest, FastSortEqualsTheDescribedInsertion) {
+  const char* names[] = {"A", "A-B", "AB", "Ä", "AE", "B", "b", "A B"};
+  const char* dates[] = {"01.02.03   10:00", "01.02.03    9:59", "01.02.03   10:00",
+                         "31.12.99   23:59", "00.00.00    0:00", "xx"};
+  std::mt19937 rng(1234);
+  for (int round = 0; round < 300; ++round) {
+    store_.FreeAllModelMemories();
+    const int n = 1 + static_cast<int>(rng() % 40);
+    const int nameSpread = 1 + static_cast<int>(rng() % 8);
+    const int dateSpread = 1 + static_cast<int>(rng() % 6);
+    for (int i = 0; i < n; ++i) {
+      ModellSpeicherTyp* r = Make(names[rng() % nameSpread], dates[rng() % dateSpread], false);
+      if (rng() % 7 == 0) r->inUse = false;
+    }
+    const auto expected = LiteralSort(store_);
+    store_.SortModelMemories();
+    std::vector<const ModellSpeicherTyp*> got;
+    for (const ModellSpeicherTyp* r = store_.SortedListHead(); r != nullptr; r = r->nextSorted) {
+      got.push_back(r);
+    }
+    ASSERT_EQ(got, expected) << "round " << round;
+  }
+}
+
+TEST_F(StoreTest, TiesWithTheFirstElementGoToTheFront) {
+  // Main list (head first): x1, x2, a, x3 - all x tie; x1 and x2 come while nothing smaller
+  // is listed, x3 after a.
+  ModellSpeicherTyp* x3 = Make("X", "01.02.03   10:00", false);
+  ModellSpeicherTyp* a = Make("A", "01.02.03   10:00", false);
+  ModellSpeicherTyp* x2 = Make("X", "01.02.03   10:00", false);
+  ModellSpeicherTyp* x1 = Make("X", "01.02.03   10:00", false);
+  store_.SortModelMemories();
+  EXPECT_EQ(store_.SortedListHead(), a);
+  EXPECT_EQ(a->nextSorted, x2);
+  EXPECT_EQ(x2->nextSorted, x1);
+  EXPECT_EQ(x1->nextSorted, x3);
+}
+
+TEST_F(StoreTest, ActiveAndPreviousCarryCommentsAndLabels) {
+  LoadFiles({{"A.FC", "A"}, {"B.FC", "B"}});
+  ModellSpeicherTyp* a = ByFile("A.FC");
+  ModellSpeicherTyp* b = ByFile("B.FC");
+  a->comment = {"erster"};
+  store_.SetActiveModelMemory(a);
+  EXPECT_EQ(host_.commentBox, (std::vector<std::string>{"erster"}));
+  EXPECT_EQ(host_.aktLabel, a->fileName);
+  EXPECT_EQ(host_.letztLabel, "-.-");
+  EXPECT_EQ(host_.typLabel, "Modelltyp: ACRO");
+  EXPECT_EQ(host_.activeChanged, 1);
+
+  host_.commentBox = {"geändert"};
+  store_.SetActiveModelMemory(b);
+  EXPECT_EQ(a->comment, (std::vector<std::string>{"geändert"}));
+  EXPECT_TRUE(a->commentSaved);  // flags are not touched here
+  EXPECT_TRUE(host_.commentBox.empty());
+  EXPECT_EQ(store_.GetPrevious(), a);
+  EXPECT_EQ(host_.letztLabel, a->fileName + " ->");
+
+  const int changes = host_.activeChanged;
+  store_.SetActiveModelMemory(b);  // already active: nothing happens
+  EXPECT_EQ(host_.activeChanged, changes);
+  store_.SetActiveModelMemory(nullptr);
+  EXPECT_EQ(host_.aktLabel, "-.-");
+  EXPECT_EQ(host_.typLabel, "Modelltyp: -.-");
+  EXPECT_EQ(store_.GetPrevious(), b);
+  EXPECT_EQ(host_.activeChanged, changes);
+
+  const int repaints = host_.repaints;
+  store_.MarkChanged(*a, true, false);
+  EXPECT_FALSE(a->commentSaved);
+  EXPECT_TRUE(a->imageSaved);
+  store_.MarkChanged(*a, true, false);
+  EXPECT_EQ(host_.repaints, repaints + 1);  // only a real change repaints
+  EXPECT_EQ(std::string(ModelTypeNameOfValue(8)), "GLIDER 5");
+  EXPECT_EQ(std::string(ModelTypeNameOfValue(3)), "STANDARD");
+}
+
+TEST_F(StoreTest, SaveActiveWritesFileCommentAndTime) {
+  ModellSpeicherTyp* r = Make("LS4", "24.12.25   18:30", false);
+  store_.SetActiveModelMemory(r);
+  host_.commentBox = {"Neu"};
+  r->hasComment = true;
+  store_.SaveActiveModelMemory();
+  EXPECT_EQ(r->fileName, dir_.file("LS4.FC"));
+  EXPECT_TRUE(r->imageSaved && r->commentSaved);
+  EXPECT_EQ(ReadBytes(dir_.file("LS4.FC")).size(), 8u + 1870u);
+  EXPECT_EQ(FileModifiedLocal(dir_.file("LS4.FC")), At(2025, 12, 24, 18, 30));
+  EXPECT_EQ(ReadBytes(dir_.file("LS4.TXT")), (std::vector<std::uint8_t>{'N', 'e', 'u', 13, 10}));
+
+  // Saved and unchanged: nothing is written again.
+  fs::remove(dir_.file("LS4.TXT"));
+  store_.SaveActiveModelMemory();
+  EXPECT_FALSE(Exists("LS4.TXT"));
+  // Its file gone meanwhile: written again, comment included.
+  fs::remove(dir_.file("LS4.FC"));
+  store_.SaveActiveModelMemory();
+  EXPECT_TRUE(Exists("LS4.FC") && Exists("LS4.TXT"));
+}
+
+class SaveAllTest : public StoreTest {
+ protected:
+  void SetUp() override {
+    StoreTest::SetUp();
+    LoadFiles({{"A.FC", "A"}, {"B.FC", "B"}, {"C.FC", "C"}});
+    for (ModellSpeicherTyp* r = store_.MainListHead(); r != nullptr; r = r->next) {
+      order_.push_back(r);
+      r->image[100] = 0x42;
+      r->imageSaved = false;
+    }
+  }
+  std::vector<std::uint8_t> Disk(const ModellSpeicherTyp* r) { return ReadBytes(r->fileName); }
+  bool Written(const ModellSpeicherTyp* r) { return Disk(r)[8 + 100] == 0x42; }
+  std::vector<ModellSpeicherTyp*> order_;  // main-list order
+};
+
+TEST_F(SaveAllTest, SaveAllAtTheFirstQuestionWritesEverything) {
+  host_.answers = {kAnswerSaveAll};
+  EXPECT_TRUE(store_.QueryAndSaveAll(false));
+  ASSERT_EQ(host_.queries.size(), 1u);
+  EXPECT_EQ(host_.queries[0].unsavedCount, 3);
+  EXPECT_FALSE(host_.queries[0].closing);
+  EXPECT_EQ(host_.queries[0].baseName, BaseNameOf(order_[0]->fileName));
+  EXPECT_EQ(host_.queries[0].dateText, "01.02.03   10:00");
+  for (auto* r : order_) {
+    EXPECT_TRUE(Written(r));
+    EXPECT_FALSE(r->hasUnsavedChanges());
+  }
+}
+
+TEST_F(SaveAllTest, SkipAllWritesNothingAndAsksNoMore) {
+  host_.answers = {kAnswerSkipAll};
+  EXPECT_TRUE(store_.QueryAndSaveAll(false));
+  EXPECT_EQ(host_.queries.size(), 1u);
+  for (auto* r : order_) {
+    EXPECT_FALSE(Written(r));
+    EXPECT_TRUE(r->hasUnsavedChanges());
+  }
+}
+
+TEST_F(SaveAllTest, OneAnswerPerMemoryOtherwise) {
+  host_.answers = {kAnswerSkip, kAnswerSave, kAnswerSkip};
+  EXPECT_TRUE(store_.QueryAndSaveAll(false));
+  EXPECT_EQ(host_.queries.size(), 3u);
+  EXPECT_FALSE(Written(order_[0]));
+  EXPECT_TRUE(Written(order_[1]));
+  EXPECT_FALSE(Written(order_[2]));
+  // Two are left; save one more, then the last one is asked about alone.
+  host_.queries.clear();
+  host_.answers = {kAnswerSave, kAnswerSkip};
+  store_.QueryAndSaveAll(false);
+  host_.queries.clear();
+  host_.answers = {kAnswerSkip};
+  store_.QueryAndSaveAll(false);
+  ASSERT_EQ(host_.queries.size(), 1u);
+  EXPECT_EQ(host_.queries[0].unsavedCount, 1);  // the dialog disables the two "all" buttons
+}
+
+TEST_F(SaveAllTest, ClosingWithContinueThenSave) {
+  order_[2]->imageSaved = true;
+  host_.answers = {kAnswerContinue, kAnswerSave};
+  EXPECT_TRUE(store_.QueryAndSaveAll(true));  // the last answer decides: closes
+  EXPECT_TRUE(host_.queries[0].closing);
+  EXPECT_EQ(host_.queries[0].unsavedCount, 2);
+  EXPECT_FALSE(Written(order_[0]));
+  EXPECT_TRUE(Written(order_[1]));
+}
+
+TEST_F(SaveAllTest, ClosingWithSaveThenContinue) {
+  order_[2]->imageSaved = true;
+  host_.answers = {kAnswerSave, kAnswerContinue};
+  EXPECT_FALSE(store_.QueryAndSaveAll(true));  // keeps the program running
+  EXPECT_TRUE(Written(order_[0]));
+  EXPECT_FALSE(Written(order_[1]));
+}
+
+TEST_F(SaveAllTest, DeletedMemoriesAreNeverAskedAboutAndTheirFilesGo) {
+  for (const int answer : {kAnswerSkipAll, kAnswerContinue}) {
+    SCOPED_TRACE(answer);
+    ModellSpeicherTyp* gone = order_[answer == kAnswerSkipAll ? 0 : 1];
+    const std::string path = gone->fileName;
+    WriteBytes(CommentFilePath(path), {'x'});
+    gone->deleted = true;
+    host_.queries.clear();
+    host_.answers = {answer, answer};
+    store_.QueryAndSaveAll(true);
+    for (const SaveQuery& q : host_.queries) EXPECT_NE(q.baseName, BaseNameOf(path));
+    EXPECT_FALSE(fs::exists(path));
+    EXPECT_FALSE(fs::exists(CommentFilePath(path)));
+    EXPECT_TRUE(gone->inUse && gone->deleted);  // stays in the store
+  }
+  // Undeleted after its files went: found missing, unsaved, asked about again.
+  order_[0]->deleted = false;
+  for (auto* r : order_) r->imageSaved = r->commentSaved = true;
+  host_.queries.clear();
+  host_.answers = {kAnswerSave};
+  store_.QueryAndSaveAll(false);
+  ASSERT_EQ(host_.queries.size(), 1u);
+  EXPECT_TRUE(fs::exists(order_[0]->fileName));
+}
+
+TEST_F(SaveAllTest, QueryAndSaveAllTakesTheCommentBoxAndRestoresTheActive) {
+  ModellSpeicherTyp* a = order_[1];
+  store_.SetActiveModelMemory(a);
+  host_.commentBox = {"Notiz"};
+  a->hasComment = true;
+  a->commentSaved = false;
+  host_.answers = {kAnswerSaveAll};
+  EXPECT_TRUE(store_.QueryAndSaveAll(false));
+  EXPECT_EQ(store_.GetActive(), a);
+  EXPECT_EQ(store_.GetPrevious(), a);
+  EXPECT_EQ(ReadBytes(CommentFilePath(a->fileName)),
+            (std::vector<std::uint8_t>{'N', 'o', 't', 'i', 'z', 13, 10}));
+  EXPECT_EQ(host_.commentBox, (std::vector<std::string>{"Notiz"}));
+}
+
+TEST_F(SaveAllTest, NoQuestionCountsAsClosing) {
+  for (auto* r : order_) r->imageSaved = true;
+  EXPECT_TRUE(store_.QueryAndSaveAll(true));
+  EXPECT_TRUE(host_.queries.empty());
+}
+
+TEST_F(SaveAllTest, ANestedSaveOfAllIsRefused) {
+  int nestedCalls = 0;
+  host_.duringQuestion = [&] {
+    ++nestedCalls;
+    host_.duringQuestion = nullptr;  // the outer questions go on normally
+    const std::size_t asked = host_.queries.size();
+    EXPECT_FALSE(store_.QueryAndSaveAll(true));
+    EXPECT_FALSE(store_.SaveAllWithQuery(store_.GetModelMemoryDir()));
+    host_.pickedFile = dir_.file("A.FC");
+    store_.ChangeModelMemoryDir();
+    host_.pickedFile.reset();
+    EXPECT_EQ(host_.queries.size(), asked);
+    EXPECT_TRUE(host_.settings["ModelMemDir"] == dir_.dir());
+  };
+  host_.answers = {kAnswerSave, kAnswerSave, kAnswerSave};
+  EXPECT_TRUE(store_.QueryAndSaveAll(false));
+  EXPECT_EQ(nestedCalls, 1);
+  EXPECT_EQ(host_.queries.size(), 3u);
+  for (auto* r : order_) EXPECT_TRUE(Written(r));
+  // The guard is released: a later save of all asks again.
+  order_[0]->imageSaved = false;
+  EXPECT_TRUE(store_.QueryAndSaveAll(false));
+  EXPECT_EQ(host_.queries.size(), 4u);
+}
+
+TEST_F(StoreTest, FailedWritesStayUnsavedAndAreReported) {
+  WriteBytes(dir_.file("plain"), {1});
+  store_.SetModelMemoryDir(dir_.file("plain"));  // a directory below a regular file
+  ModellSpeicherTyp* r = Make("LS4");
+  r->hasComment = true;
+  r->comment = {"x"};
+  store_.SetActiveModelMemory(r);
+  store_.SaveActiveModelMemory();
+  EXPECT_FALSE(r->imageSaved);
+  EXPECT_FALSE(r->commentSaved);
+  ASSERT_EQ(host_.writeFailures.size(), 2u);
+  EXPECT_EQ(host_.writeFailures[0], r->fileName);
+
+  host_.writeFailures.clear();
+  host_.answers = {kAnswerSave};
+  store_.QueryAndSaveAll(true);
+  EXPECT_TRUE(r->hasUnsavedChanges());
+  EXPECT_FALSE(host_.writeFailures.empty());
+}
+
+TEST_F(StoreTest, RenameToTheSameNameChangesNothing) {
+  LoadFiles({{"ASW28.FC", "ASW28"}});
+  ModellSpeicherTyp* r = store_.MainListHead();
+  store_.SetActiveModelMemory(r);
+  for (const char* same : {"asw28", " ASW28 ", "\tAsW28"}) {
+    store_.RenameActive(same);
+    EXPECT_EQ(r->fileName, dir_.file("ASW28.FC"));
+    EXPECT_TRUE(r->imageSaved);
+  }
+  EXPECT_TRUE(host_.rebuilds.empty());
+  store_.RenameActive("ASW 28");  // the inner blank counts
+  EXPECT_EQ(TrimmedName(r), "ASW 28");
+  EXPECT_TRUE(r->fileName.empty());
+  EXPECT_TRUE(r->dateText.empty());
+  EXPECT_FALSE(r->imageSaved || r->commentSaved);
+  EXPECT_EQ(host_.rebuilds, std::vector<std::string>{dir_.dir()});
+  // The rebuild names it; its old file is its own, so it keeps that name and the file stays.
+  std::string select;
+  BuildTree(store_, dir_.dir(), select);
+  EXPECT_EQ(r->fileName, dir_.file("ASW28.FC"));
+  store_.SaveActiveModelMemory();
+  EXPECT_TRUE(Exists("ASW28.FC"));
+  ModellSpeicherTyp check;
+  ASSERT_TRUE(LoadModelMemory(check, dir_.file("ASW28.FC")));
+  EXPECT_EQ(TrimmedName(&check), "ASW 28");
+}
+
+TEST_F(StoreTest, RenameKeepsTheOldFilesUntilWritten) {
+  LoadFiles({{"ASW28.FC", "ASW28"}});
+  WriteBytes(dir_.file("ASW28.TXT"), {'k', 13, 10});
+  store_.StoreInit();
+  ASSERT_TRUE(store_.LoadDirectory(dir_.dir()));
+  ModellSpeicherTyp* r = store_.MainListHead();
+  store_.SetActiveModelMemory(r);
+  store_.RenameActive("LS4");
+  std::string select;
+  BuildTree(store_, dir_.dir(), select);
+  EXPECT_EQ(r->fileName, dir_.file("LS4.FC"));
+  EXPECT_TRUE(Exists("ASW28.FC") && Exists("ASW28.TXT"));
+
+  // "Nicht speichern", then closing without saving: the old files are still there.
+  host_.answers = {kAnswerSkip};
+  EXPECT_TRUE(store_.QueryAndSaveAll(true));
+  EXPECT_TRUE(Exists("ASW28.FC") && Exists("ASW28.TXT"));
+  EXPECT_FALSE(Exists("LS4.FC"));
+
+  // Renamed again before saving: the very first files go after the write.
+  store_.RenameActive("LS8");
+  BuildTree(store_, dir_.dir(), select);
+  store_.SaveActiveModelMemory();
+  EXPECT_TRUE(Exists("LS8.FC") && Exists("LS8.TXT"));
+  EXPECT_FALSE(Exists("ASW28.FC") || Exists("ASW28.TXT") || Exists("LS4.FC"));
+  EXPECT_EQ(ReadBytes(dir_.file("LS8.TXT")), (std::vector<std::uint8_t>{'k', 13, 10}));
+}
+
+TEST_F(StoreTest, RenameWhoseWriteFailsKeepsTheOldFiles) {
+  LoadFiles({{"ASW28.FC", "ASW28"}});
+  ModellSpeicherTyp* r = store_.MainListHead();
+  store_.SetActiveModelMemory(r);
+  store_.RenameActive("LS4");
+  WriteBytes(dir_.file("plain"), {1});
+  r->fileName = dir_.file("plain") + "/LS4.FC";
+  store_.SaveActiveModelMemory();
+  EXPECT_FALSE(r->imageSaved);
+  EXPECT_TRUE(Exists("ASW28.FC"));
+  // A deleted renamed memory takes its first files with it at the next save of all.
+  r->deleted = true;
+  store_.QueryAndSaveAll(false);
+  EXPECT_FALSE(Exists("ASW28.FC"));
+}
+
+TEST_F(StoreTest, CopyMakesAnUnsavedActiveTwin) {
+  ScopedLocalClock later([] { return At(2026, 12, 6, 14, 30); });
+  LoadFiles({{"ASW28.FC", "ASW28"}});
+  ModellSpeicherTyp* s = store_.MainListHead();
+  s->comment = {"alt"};
+  s->hasComment = true;
+  store_.SetActiveModelMemory(s);
+  host_.commentBox = {"getippt"};
+  store_.CopyActive();
+  ModellSpeicherTyp* c = store_.GetActive();
+  ASSERT_NE(c, s);
+  EXPECT_EQ(store_.GetPrevious(), s);
+  EXPECT_EQ(s->comment, (std::vector<std::string>{"getippt"}));  // taken when s stopped being active
+  EXPECT_EQ(c->comment, (std::vector<std::string>{"alt"}));
+  EXPECT_EQ(c->fileName, dir_.file("ASW28_1.FC"));
+  EXPECT_EQ(c->dateText, "06.12.26   14:30");
+  EXPECT_EQ(c->image, s->image);
+  EXPECT_EQ(c->header, s->header);
+  EXPECT_EQ(c->dataLength, s->dataLength);
+  EXPECT_TRUE(c->inUse && c->hasComment);
+  EXPECT_FALSE(c->imageSaved || c->commentSaved || c->deleted);
+  EXPECT_EQ(host_.rebuilds.size(), 1u);
+}
+
+TEST_F(StoreTest, DeleteAndUndeleteOnlyMark) {
+  LoadFiles({{"A.FC", "A"}});
+  store_.DeleteActive();  // nothing active: nothing happens
+  EXPECT_EQ(host_.refreshIcons, 0);
+  store_.SetActiveModelMemory(store_.MainListHead());
+  store_.DeleteActive();
+  EXPECT_TRUE(store_.GetActive()->deleted);
+  EXPECT_TRUE(Exists("A.FC"));
+  store_.UndeleteActive();
+  EXPECT_FALSE(store_.GetActive()->deleted);
+  EXPECT_EQ(host_.refreshIcons, 2);
+}
+
+TEST_F(StoreTest, ChangingTheDirectoryCancelledKeepsEverything) {
+  LoadFiles({{"A.FC", "A"}, {"B.FC", "B"}});
+  ModellSpeicherTyp* a = ByFile("A.FC");
+  store_.SetActiveModelMemory(ByFile("B.FC"));
+  store_.SetActiveModelMemory(a);
+  store_.ChangeModelMemoryDir();
+  EXPECT_EQ(store_.GetActive(), a);
+  EXPECT_EQ(store_.GetPrevious(), a);
+  EXPECT_EQ(ByFile("B.FC")->inUse, true);
+  EXPECT_EQ(store_.GetModelMemoryDir(), dir_.dir());
+}
+
+TEST_F(StoreTest, ChangingTheDirectoryLoadsTheChosenOne) {
+  LoadFiles({{"A.FC", "A"}});
+  TempDir other;
+  WriteModelFile(other.file("LS4_1.FC"), "LS4", "01.02.03   10:00");
+  store_.SetActiveModelMemory(store_.MainListHead());
+  store_.GetActive()->imageSaved = false;
+  host_.answers = {kAnswerSave};
+  host_.pickedFile = other.file("LS4_1.FC");
+  store_.ChangeModelMemoryDir();
+  EXPECT_EQ(host_.queries.size(), 1u);
+  EXPECT_FALSE(host_.queries[0].closing);
+  EXPECT_EQ(store_.GetModelMemoryDir(), other.dir());
+  EXPECT_EQ(host_.settings["ModelMemDir"], other.dir());
+  EXPECT_EQ(host_.nameToSelect, "LS4_1");
+  EXPECT_EQ(host_.rebuilds, std::vector<std::string>{other.dir()});
+  EXPECT_EQ(store_.GetActive(), nullptr);
+  ASSERT_NE(store_.MainListHead(), nullptr);
+  EXPECT_EQ(store_.MainListHead()->fileName, other.file("LS4_1.FC"));
+}
+
+}  // namespace
+}  // namespace core
