@@ -9,7 +9,7 @@
 namespace core {
 
 /// The settings identity of this program: "Veltrano" by "Morlind", version "1.0".
-inline constexpr SettingsIdentity kVeltranoIdentity{};
+inline const SettingsIdentity kVeltranoIdentity{};
 
 /// One row of the settings table: integer settings with the value used when missing.
 struct IntSettingDefault {
