@@ -49,6 +49,10 @@ int FindParameter(int address, int bit, const ModellSpeicherTyp* mem, int versio
 /// Plain walk of the whole table, the reference for FindParameter's index.
 int FindParameterByWalk(int address, int bit, const ModellSpeicherTyp* mem, int version);
 
+/// First byte (condition offset included) of the row found at address/bit, -1 if none; *row gets it.
+int ParameterStartAddress(int address, int bit, const ModellSpeicherTyp* mem, int version,
+                          int* row = nullptr);
+
 /// Condition 0..4 of the block holding address; 16 with the default marker; -1 if no row covers it.
 int ConditionOfAddress(int address, const ModellSpeicherTyp* mem, int version);
 

@@ -1,0 +1,221 @@
+#include "model/access.h"
+
+#include <cstdio>
+
+#include "model/defaults.h"
+#include "model/names.h"
+#include "model/partab_layout.h"
+#include "model/rules.h"
+#include "model/storage.h"
+#include "model/valuelist.h"
+#include "store/model_memory.h"
+#include "util/text.h"
+
+namespace core {
+
+namespace {
+
+bool ValidRow(int k) { return k >= 1 && k <= kParamCount; }
+
+bool IsNumericFormula(int formula) {
+  switch (formula) {
+    case 0: case 1: case 4: case 20: case 22: case 31: case 33: case 40: return true;
+    default: return false;
+  }
+}
+
+bool IsListFormula(int formula) { return !IsNumericFormula(formula) && formula != 16; }
+
+// Name bytes read in the model-name code, trimmed.
+std::string ModelNameText(const std::uint8_t* p) {
+  std::string out;
+  for (int i = 0; i < 12; ++i) AppendUtf8(out, CodeToChar(p[i], false));
+  return TrimBlanks(out);
+}
+
+std::string FunctionNameText(const std::uint8_t* p, int count) {
+  std::string out;
+  for (int i = 0; i < count; ++i)
+    if (auto c = DecodeFunctionChar(p[i])) AppendUtf8(out, *c);
+  return out;
+}
+
+std::string RawByteText(int v) {
+  char buffer[48];
+  int n = std::snprintf(buffer, sizeof buffer, "%02X", v);
+  if (v >= 10 && v <= 127)
+    n += std::snprintf(buffer + n, sizeof buffer - static_cast<std::size_t>(n), "(%d)", v);
+  else if (v >= 128)
+    n += std::snprintf(buffer + n, sizeof buffer - static_cast<std::size_t>(n), "(us8:%d)(s8:%d)", v,
+                       v - 256);
+  std::string text(buffer, static_cast<std::size_t>(n));
+  if (auto c = DecodeFunctionChar(static_cast<std::uint8_t>(v))) {
+    text += '(';
+    AppendUtf8(text, *c);
+    text += ')';
+  }
+  return text;
+}
+
+// Writes the characters of text (trimmed, a..z made capital, padded with blanks) into count bytes.
+bool WriteCharacters(std::uint8_t* p, int count, std::string_view text, bool functionCode) {
+  const std::u32string chars = Utf8Decode(UpperAscii(TrimBlanks(text)) + std::string(20, ' '));
+  bool changed = false;
+  for (int i = 0; i < count; ++i) {
+    const char32_t c = i < static_cast<int>(chars.size()) ? chars[static_cast<std::size_t>(i)] : U' ';
+    const std::uint8_t code = functionCode ? EncodeFunctionChar(c) : CharToCode(c);
+    if (p[i] != code) {
+      p[i] = code;
+      changed = true;
+    }
+  }
+  return changed;
+}
+
+}  // namespace
+
+int VersionBit(int version) { return VersionBitFor(version); }
+
+int ModelTypeMask(const ModellSpeicherTyp* mem) {
+  if (!mem) return kAllModelTypes;
+  return ModelTypeMaskFromBytes(mem->image[kModelTypeByte], mem->image[kSubTypeByte]);
+}
+
+bool ParameterInVersion(int k, int version) {
+  return ValidRow(k) && (ParamDef(k).versions & VersionBit(version)) != 0;
+}
+
+bool IsConditionAddress(int address) { return IsConditionImageAddress(address); }
+
+int ParameterByteCount(int k) { return ValidRow(k) ? StorageBytes(ParamDef(k).storage) : 0; }
+
+int ParameterBitMask(int k) { return ValidRow(k) ? StorageMask(ParamDef(k).storage) : 0; }
+
+int ParameterFirstBit(const MemApplMapTyp& def) { return StorageFirstBit(def.storage); }
+
+bool IsBitParameter(int k) { return ValidRow(k) && IsBitStorage(ParamDef(k).storage); }
+
+bool HasValueList(int k) { return !ValidRow(k) || IsListFormula(ParamDef(k).formula); }
+
+bool HasNumericFormula(int k) { return ValidRow(k) && IsNumericFormula(ParamDef(k).formula); }
+
+std::string FormatParameterValue(int k, int condition, bool fromDefault,
+                                 const ModellSpeicherTyp* mem, bool plainNumber) {
+  if (!mem || !ValidRow(k)) return {};
+  const MemApplMapTyp& def = ParamDef(k);
+  const int count = StorageBytes(def.storage);
+  const std::uint8_t* image = fromDefault ? DefaultImageFor(ModelTypeMask(mem)).data() : mem->image.data();
+  const int start = fromDefault ? def.address : def.address + kBlockStride * condition;
+  if (count == 0 || start < 0 || start + count > kImageSize) return {};
+  const std::uint8_t* p = image + start;
+  if (def.storage == 14 || def.storage == 15) return FunctionNameText(p, count);
+  if (def.storage == 16) return ModelNameText(p);
+  const std::int32_t value = DecodeStorage(def.storage, ReadRaw(p, count));
+  if (plainNumber) return std::to_string(value);
+  return TrimBlanks(FormulaToText(def.formula, value, condition, mem) + " " + def.unit);
+}
+
+std::string GetParameterText(int address, int bit, const ModellSpeicherTyp* mem, int version) {
+  if (!mem) return {};
+  const int a = address & ~kDefaultMarker;
+  if (a < 0 || a >= kImageSize) return {};
+  int k = 0;
+  const int start = ParameterStartAddress(address, bit, mem, version, &k);
+  if (k == 0) return RawByteText(mem->image[static_cast<std::size_t>(a)]);
+  const int condition = (start - ParamDef(k).address) / kBlockStride;
+  return FormatParameterValue(k, condition, (address & kDefaultMarker) != 0, mem, false);
+}
+
+int SetParameterText(int address, int bit, ModellSpeicherTyp* mem, bool withDependents,
+                     const std::string& text, int version) {
+  // The default image is a constant: an address with the default marker is never written.
+  if (!mem || (address & kDefaultMarker)) return kUnchanged;
+  int k = 0;
+  const int start = ParameterStartAddress(address, bit, mem, version, &k);
+  if (k == 0) return kUnchanged;
+  const MemApplMapTyp& def = ParamDef(k);
+  const int count = StorageBytes(def.storage);
+  if (count == 0 || start + count > kImageSize) return kUnchanged;
+  const int previousTypeMask = ModelTypeMask(mem);
+  std::uint8_t* p = mem->image.data() + start;
+
+  bool changed = false;
+  if (def.storage == 14 || def.storage == 15) {
+    changed = WriteCharacters(p, count, text, true);
+  } else if (def.storage == 16) {
+    changed = WriteCharacters(p, count, text, false);
+  } else if (IsNumericFormula(def.formula) || IsListFormula(def.formula)) {
+    std::string value = TrimBlanks(text);
+    const std::string_view unit = def.unit;
+    if (!unit.empty()) {
+      const std::size_t at = value.find(unit);
+      if (at != std::string::npos) value = TrimBlanks(std::string_view(value).substr(0, at));
+    }
+    const int condition = (start - def.address) / kBlockStride;
+    if (const auto v = TextToFormulaChecked(def.formula, value, condition, mem)) {
+      const std::uint32_t oldRaw = ReadRaw(p, count);
+      const std::uint32_t newRaw = MergeRaw(def.storage, oldRaw, EncodeStorage(def.storage, *v));
+      if (newRaw != oldRaw) {
+        WriteRaw(p, count, newRaw);
+        changed = true;
+      }
+    }
+  }
+  if (!changed) return kUnchanged;
+
+  bool more = false;
+  if (withDependents)
+    more = ApplyDependencyRules(k, start, text, previousTypeMask, mem, version);
+  const bool structural = def.key == 79 || def.key == 80 || def.key == 81 ||
+                          (def.key >= 83 && def.key <= 91);
+  return more || structural ? kChangedMore : kChanged;
+}
+
+int ParameterMinimum(int address, int bit, const ModellSpeicherTyp* mem, int version) {
+  const int k = FindParameter(address, bit, mem, version);
+  return k ? ParamDef(k).minimum : 0;
+}
+
+int ParameterMaximum(int address, int bit, const ModellSpeicherTyp* mem, int version) {
+  const int k = FindParameter(address, bit, mem, version);
+  return k ? ParamDef(k).maximum : 0;
+}
+
+std::string ParameterUnit(int address, int bit, const ModellSpeicherTyp* mem, int version) {
+  const int k = FindParameter(address, bit, mem, version);
+  return k ? ParamDef(k).unit : "";
+}
+
+int ParameterFormula(int address, int bit, const ModellSpeicherTyp* mem, int version) {
+  const int k = FindParameter(address, bit, mem, version);
+  return k ? ParamDef(k).formula : 0;
+}
+
+std::string GetTextByKey(int key, int channel, int condition, const ModellSpeicherTyp* mem,
+                         int version) {
+  if (!mem) return {};
+  if (condition < 0 || condition > 4) condition = 0;
+  const std::string chname = "$CHNAME" + std::to_string(channel) + "$";
+  const std::string chnr = "$CHNR" + std::to_string(channel) + "$";
+  for (int k = 1; k <= kParamCount; ++k) {
+    const MemApplMapTyp& def = ParamDef(k);
+    if (def.key != key) continue;
+    if (channel != -1) {
+      const std::string_view name = def.name;
+      if (name.find(chname) == std::string_view::npos && name.find(chnr) == std::string_view::npos)
+        continue;
+    }
+    // Only per-condition rows move with the condition; a global row stays where it is.
+    const int address = def.address + (IsConditionAddress(def.address) ? kBlockStride * condition : 0);
+    std::string text = GetParameterText(address, ParameterFirstBit(def), mem, version);
+    if (!text.empty()) return text;
+  }
+  return {};
+}
+
+bool ConditionInUse(int condition, const ModellSpeicherTyp* mem) {
+  if (!mem || condition < 1 || condition > 4) return true;
+  return mem->image[static_cast<std::size_t>(113 + condition)] < 53;
+}
+
+}  // namespace core

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "store/record.h"
+
+// Every value of a model memory as "full name: display text" lines, in a fixed order that
+// scripts diff: flight condition 0..4, then the rows in table order.
+
+namespace core {
+
+struct DumpEntry {
+  std::string name;   // ExpandedParameterName of the value's address and the row's first bit
+  std::string value;  // FormatParameterValue of the row in that condition
+  int address;        // image offset, condition offset included
+  int bit;            // the row's first bit
+};
+
+/// The entries of every row visible for the memory's model type and version, per condition.
+std::vector<DumpEntry> DumpMemory(const ModellSpeicherTyp& mem, int version, bool plainNumbers);
+
+/// The entries as UTF-8 lines "name: value\n".
+std::string DumpText(const ModellSpeicherTyp& mem, int version, bool plainNumbers);
+
+/// The first entry whose full name is name (dump order), or nullptr.
+const DumpEntry* FindDumpEntry(const std::vector<DumpEntry>& entries, const std::string& name);
+
+}  // namespace core
