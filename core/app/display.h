@@ -36,10 +36,10 @@ Rgb PanelZeroColour(const ModellSpeicherTyp* active);
 
 /// What one DispTimer tick decides for the status bar and the commands.
 struct DisplayState {
-  bool repaint = false;        ///< the status bar must be repainted
-  std::string panel2;          ///< text of panel 2
-  bool txEnabled = false;      ///< TxButton and "&Senden (PC -> FC28)"
-  bool deleteEnabled = false;  ///< "&Löschen"
+  bool repaint = false;          ///< the status bar must be repainted
+  std::string panel2;            ///< text of panel 2
+  bool txEnabled = false;        ///< TxButton and "&Senden (PC -> FC28)"
+  bool deleteEnabled = false;    ///< "&Löschen"
   bool undeleteEnabled = false;  ///< "Löschen &Rückgängig"
 };
 

@@ -40,7 +40,8 @@ bool WriteFile(const fs::path& file, std::span<const std::uint8_t> bytes) {
   std::error_code ec;
   fs::remove(file, ec);
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   out.close();
   if (out) return true;
   fs::remove(file, ec);
@@ -49,7 +50,9 @@ bool WriteFile(const fs::path& file, std::span<const std::uint8_t> bytes) {
 
 }  // namespace
 
-std::span<const IconBitmap> BuiltInIcons() { return kIcons; }
+std::span<const IconBitmap> BuiltInIcons() {
+  return kIcons;
+}
 
 std::optional<std::span<const std::uint8_t>> BuiltInIcon(std::string_view fileName) {
   for (const IconBitmap& icon : kIcons) {

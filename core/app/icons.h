@@ -24,10 +24,20 @@ std::optional<std::span<const std::uint8_t>> BuiltInIcon(std::string_view fileNa
 
 /// ImageListOk in state index order: index 0 is a placeholder, 12 the empty icon.
 inline constexpr std::array<const char*, 13> kImageListFiles = {
-    "Ok.bmp",           "NichtOk.bmp",      "Ok.bmp",           "Klammer.bmp",
-    "MuellEimer.bmp",   "Modell.bmp",       "KlammerUndMuell.bmp", "OrdnerModell.bmp",
-    "OrdnerOffen.bmp",  "KlammerOk.bmp",    "MuellEimerOk.bmp", "KlammerUndMuellOk.bmp",
-    "Leer.bmp"};
+    "Ok.bmp",                 // 0 placeholder, never shown
+    "NichtOk.bmp",            // 1
+    "Ok.bmp",                 // 2 active
+    "Klammer.bmp",            // 3 comment
+    "MuellEimer.bmp",         // 4 deleted
+    "Modell.bmp",             // 5
+    "KlammerUndMuell.bmp",    // 6 deleted with comment
+    "OrdnerModell.bmp",       // 7 name node
+    "OrdnerOffen.bmp",        // 8 selected name node
+    "KlammerOk.bmp",          // 9 active with comment
+    "MuellEimerOk.bmp",       // 10 active deleted
+    "KlammerUndMuellOk.bmp",  // 11 active deleted with comment
+    "Leer.bmp",               // 12 none of these
+};
 
 /// Tree state indexes into ImageListOk.
 enum IconIndex : int {

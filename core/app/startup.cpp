@@ -25,9 +25,12 @@ TransmitterVersion TransmitterFromSetting(std::int32_t value) {
 
 std::int32_t TransmitterToSetting(TransmitterVersion version) {
   switch (version) {
-    case TransmitterVersion::V30: return 30;
-    case TransmitterVersion::V31: return 31;
-    default: return 32;
+    case TransmitterVersion::V30:
+      return 30;
+    case TransmitterVersion::V31:
+      return 31;
+    default:
+      return 32;
   }
 }
 
@@ -58,12 +61,11 @@ WindowPlacement ComputeWindowPlacement(const WindowPlacement& stored, int screen
   WindowPlacement p = stored;
   if (p.width != kMissingInt && p.width < 300) p.width = 600;
   if (p.height != kMissingInt && p.height < 240) p.height = 440;
-  const bool missing = p.left == kMissingInt || p.top == kMissingInt ||
-                       p.width == kMissingInt || p.height == kMissingInt ||
-                       p.treeWidth == kMissingInt || p.treeHeight == kMissingInt;
+  const bool missing = p.left == kMissingInt || p.top == kMissingInt || p.width == kMissingInt ||
+                       p.height == kMissingInt || p.treeWidth == kMissingInt ||
+                       p.treeHeight == kMissingInt;
   // 64-bit sums: stored values can be anything up to the 32-bit limits.
-  if (missing || p.left < 1 || p.top < 1 ||
-      std::int64_t{p.left} + p.width > screenWidth ||
+  if (missing || p.left < 1 || p.top < 1 || std::int64_t{p.left} + p.width > screenWidth ||
       std::int64_t{p.top} + p.height > std::int64_t{screenHeight} - 16) {
     p.left = 10;
     p.top = 10;

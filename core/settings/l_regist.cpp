@@ -33,8 +33,7 @@ std::string WithoutDots(std::string text) {
 // Setting names are program constants; refuse anything that could leave the store.
 bool IsPlainFileName(const std::string& name) {
   if (name.empty() || name == "." || name == "..") return false;
-  return name.find_first_of("/\\:", 0) == std::string::npos &&
-         name.find('\0') == std::string::npos;
+  return name.find_first_of("/\\:", 0) == std::string::npos && name.find('\0') == std::string::npos;
 }
 
 // The first line of a file, without its line end; nullopt when the file is missing,
@@ -94,14 +93,22 @@ std::vector<fs::path> DefaultTextStoreCandidates(const fs::path& homeDir) {
 
 std::string RootKeyName(RootKey root) {
   switch (root) {
-    case kHkeyClassesRoot: return "HKEY_CLASSES_ROOT";
-    case kHkeyCurrentUser: return "HKEY_CURRENT_USER";
-    case kHkeyLocalMachine: return "HKEY_LOCAL_MACHINE";
-    case kHkeyUsers: return "HKEY_USERS";
-    case kHkeyPerformanceData: return "HKEY_PERFORMANCE_DATA";
-    case kHkeyCurrentConfig: return "HKEY_CURRENT_CONFIG";
-    case kHkeyDynData: return "HKEY_DYN_DATA";
-    default: return "HKEY_NONE";
+    case kHkeyClassesRoot:
+      return "HKEY_CLASSES_ROOT";
+    case kHkeyCurrentUser:
+      return "HKEY_CURRENT_USER";
+    case kHkeyLocalMachine:
+      return "HKEY_LOCAL_MACHINE";
+    case kHkeyUsers:
+      return "HKEY_USERS";
+    case kHkeyPerformanceData:
+      return "HKEY_PERFORMANCE_DATA";
+    case kHkeyCurrentConfig:
+      return "HKEY_CURRENT_CONFIG";
+    case kHkeyDynData:
+      return "HKEY_DYN_DATA";
+    default:
+      return "HKEY_NONE";
   }
 }
 
@@ -145,8 +152,7 @@ void Regist::SettingsInit(const SettingsIdentity& identity) {
 }
 
 std::string Regist::settingsKey() const {
-  return "Software\\" + identity_.company + "\\" + identity_.application + "\\" +
-         identity_.version;
+  return "Software\\" + identity_.company + "\\" + identity_.application + "\\" + identity_.version;
 }
 
 std::optional<fs::path> Regist::textFilePath(const fs::path& baseDir, const std::string& name,
@@ -155,9 +161,8 @@ std::optional<fs::path> Regist::textFilePath(const fs::path& baseDir, const std:
   // Dots go from the part below the store only: removed from the store directory itself they
   // would name another directory ("../x" would become "/x").
   fs::path path = baseDir;
-  for (const std::string& part :
-       {RootKeyName(root), std::string("Software"), identity_.company, identity_.application,
-        identity_.version}) {
+  for (const std::string& part : {RootKeyName(root), std::string("Software"), identity_.company,
+                                  identity_.application, identity_.version}) {
     std::string clean = WithoutDots(part);
     if (!clean.empty()) path /= Utf8Path(clean);
   }

@@ -80,7 +80,7 @@ class Regist {
   std::string settingsKey() const;
   /// The text file of a setting below baseDir; nullopt when name is not a plain file name.
   std::optional<std::filesystem::path> textFilePath(const std::filesystem::path& baseDir,
-                                                     const std::string& name, RootKey root) const;
+                                                    const std::string& name, RootKey root) const;
 
  private:
   std::optional<std::filesystem::path> readFileFor(const std::string& name, RootKey root) const;

@@ -101,8 +101,10 @@ std::string EncodeSettingText(const std::string& utf8) {
   for (std::size_t i = 0; ok && i < utf8.size();) {
     auto c = NextUtf8(utf8, i);
     auto b = To1252(*c);
-    if (!b) ok = false;
-    else out.push_back(static_cast<char>(*b));
+    if (!b)
+      ok = false;
+    else
+      out.push_back(static_cast<char>(*b));
   }
   // Bytes that read back as UTF-8 would decode differently: keep those in UTF-8.
   if (ok && (out == utf8 || !IsValidUtf8(out)) && out.rfind(kBom, 0) != 0) return out;

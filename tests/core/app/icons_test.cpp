@@ -82,8 +82,7 @@ TEST(IconsTest, BuiltInBitmapsAreValidFilesOfTheirSizeAndDepth) {
     SCOPED_TRACE(icon.fileName);
     const std::string name = icon.fileName;
     const bool folder = name.starts_with("Ordner");
-    const std::vector<Pixel> pixels =
-        Parse(icon.bytes, folder ? 24 : 4, folder ? 822 : 246);
+    const std::vector<Pixel> pixels = Parse(icon.bytes, folder ? 24 : 4, folder ? 822 : 246);
     ASSERT_EQ(pixels.size(), 256u);
     const std::set<Pixel> colours(pixels.begin(), pixels.end());
     if (name == "Leer.bmp") {
@@ -92,8 +91,8 @@ TEST(IconsTest, BuiltInBitmapsAreValidFilesOfTheirSizeAndDepth) {
       EXPECT_GT(colours.size(), 1u);
       EXPECT_EQ(pixels[0].r + pixels[0].g + pixels[0].b, 3 * 255) << "corner not white";
     }
-    EXPECT_EQ(colours.count(green) > 0, name.find("Ok") != std::string::npos &&
-                                            name != "NichtOk.bmp");
+    EXPECT_EQ(colours.count(green) > 0,
+              name.find("Ok") != std::string::npos && name != "NichtOk.bmp");
     EXPECT_EQ(colours.count(darkRed) > 0, name == "NichtOk.bmp");
     distinct.insert({icon.bytes.begin(), icon.bytes.end()});
     EXPECT_TRUE(BuiltInIcon(name).has_value());
@@ -200,7 +199,8 @@ TEST(IconsTest, WritingStopsAtTheFirstFailure) {
       return false;
     }
     std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     return true;
   };
   EXPECT_FALSE(WriteIconFiles(work, IconSearchDirs(work, {}), failThird));

@@ -95,8 +95,12 @@ TEST(StartupTest, StoredSettingsAreRead) {
   backend.setInt("PortAuto", 0);
   backend.setInt("Optionen", 364);
   backend.setInt("Transmitter", 33);
-  for (auto [name, v] : {std::pair{"WinPosLeft", 10}, {"WinPosTop", 10}, {"WinPosWidth", 250},
-                         {"WinPosHeight", 200}, {"TreeViewWidth", 200}, {"TreeViewHeight", 300}})
+  for (auto [name, v] : {std::pair{"WinPosLeft", 10},
+                         {"WinPosTop", 10},
+                         {"WinPosWidth", 250},
+                         {"WinPosHeight", 200},
+                         {"TreeViewWidth", 200},
+                         {"TreeViewHeight", 300}})
     backend.setInt(name, v);
   backend.setText("ModelMem", "ASW28");
   Regist regist(backend, {});
@@ -133,11 +137,10 @@ TEST(StartupTest, ShutdownWritesInOrderAndPlacementOnlyInTheNormalState) {
   backend.writes.clear();
   s.placement = WindowPlacement{-8, 5, 900, 700, 300, 400};
   WriteShutdownSettings(regist, s);
-  EXPECT_EQ(backend.writes,
-            (std::vector<std::string>{"TransferRate", "ComPort", "PortAuto", "Optionen",
-                                      "Transmitter", "WinPosLeft", "WinPosTop", "WinPosWidth",
-                                      "WinPosHeight", "TreeViewWidth", "TreeViewHeight",
-                                      "ModelMem"}));
+  EXPECT_EQ(backend.writes, (std::vector<std::string>{
+                                "TransferRate", "ComPort", "PortAuto", "Optionen", "Transmitter",
+                                "WinPosLeft", "WinPosTop", "WinPosWidth", "WinPosHeight",
+                                "TreeViewWidth", "TreeViewHeight", "ModelMem"}));
   EXPECT_EQ(regist.ReadIntSetting("WinPosLeft", kHkeyCurrentUser), -8);
   EXPECT_EQ(regist.ReadIntSetting("PortAuto", kHkeyCurrentUser), 0);
   EXPECT_EQ(regist.ReadIntSetting("Transmitter", kHkeyCurrentUser), 30);

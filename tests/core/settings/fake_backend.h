@@ -30,8 +30,7 @@ class FakeBackend : public SettingsBackend {
   std::optional<std::string> readText(RootKey root, const std::string& keyPath,
                                       const std::string& name) override {
     auto it = values.find({root, keyPath, name});
-    if (it == values.end() || !std::holds_alternative<std::string>(it->second))
-      return std::nullopt;
+    if (it == values.end() || !std::holds_alternative<std::string>(it->second)) return std::nullopt;
     return std::get<std::string>(it->second);
   }
   bool writeInt(RootKey root, const std::string& keyPath, const std::string& name,

@@ -34,8 +34,7 @@ const std::string kNl = "\n";
 #endif
 
 fs::path SettingFile(const fs::path& store, const std::string& name) {
-  return store / "HKEY_CURRENT_USER" / "Software" / "Morlind" / "Veltrano" / "10" /
-         (name + ".txt");
+  return store / "HKEY_CURRENT_USER" / "Software" / "Morlind" / "Veltrano" / "10" / (name + ".txt");
 }
 
 TEST(RegistTest, RootKeyNames) {
@@ -92,9 +91,9 @@ TEST(RegistTest, TextFilePathDropsDotsBelowTheStoreOnly) {
   Regist regist(backend, {});
   regist.SettingsInit({});
   const fs::path store = fs::path("base") / "Reg.Repl";
-  EXPECT_EQ(regist.textFilePath(store, "ComPort", kHkeyCurrentUser),
-            store / "HKEY_CURRENT_USER" / "Software" / "Morlind" / "Veltrano" / "10" /
-                "ComPort.txt");
+  EXPECT_EQ(
+      regist.textFilePath(store, "ComPort", kHkeyCurrentUser),
+      store / "HKEY_CURRENT_USER" / "Software" / "Morlind" / "Veltrano" / "10" / "ComPort.txt");
   // A store reached through ".." keeps its meaning: dropping those dots would leave it.
   const fs::path up = fs::path("..") / "RegRepl";
   EXPECT_EQ(regist.textFilePath(up, "ComPort", kHkeyLocalMachine),
