@@ -61,24 +61,6 @@ std::optional<std::span<const std::uint8_t>> BuiltInIcon(std::string_view fileNa
   return std::nullopt;
 }
 
-int ModelNodeIcon(bool hasComment, bool deleted, bool active) {
-  if (active) {
-    if (hasComment && deleted) return kIconActiveDeletedComment;
-    if (deleted) return kIconActiveDeleted;
-    if (hasComment) return kIconActiveComment;
-    return kIconActive;
-  }
-  if (hasComment && deleted) return kIconDeletedComment;
-  if (deleted) return kIconDeleted;
-  if (hasComment) return kIconComment;
-  return kIconPlain;
-}
-
-int NameNodeIcon(bool isActiveName, bool selected) {
-  if (isActiveName) return kIconActive;
-  return selected ? kIconNameNodeSelected : kIconNameNode;
-}
-
 std::vector<fs::path> IconSearchDirs(const fs::path& cwd, const fs::path& exeDir) {
   std::vector<fs::path> dirs = {cwd, cwd / "..", cwd / "exe"};
 #ifdef _WIN32

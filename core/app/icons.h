@@ -22,7 +22,7 @@ std::span<const IconBitmap> BuiltInIcons();
 /// The built-in bytes of the named file (exact name), or nullopt.
 std::optional<std::span<const std::uint8_t>> BuiltInIcon(std::string_view fileName);
 
-/// ImageListOk in state index order: index 0 is a placeholder, 12 the empty icon.
+/// ImageListOk in state index order (the tree's indexes: store/tree.h); 0 is a placeholder.
 inline constexpr std::array<const char*, 13> kImageListFiles = {
     "Ok.bmp",                 // 0 placeholder, never shown
     "NichtOk.bmp",            // 1
@@ -38,26 +38,6 @@ inline constexpr std::array<const char*, 13> kImageListFiles = {
     "KlammerUndMuellOk.bmp",  // 11 active deleted with comment
     "Leer.bmp",               // 12 none of these
 };
-
-/// Tree state indexes into ImageListOk.
-enum IconIndex : int {
-  kIconNone = 0,
-  kIconActive = 2,
-  kIconComment = 3,
-  kIconDeleted = 4,
-  kIconDeletedComment = 6,
-  kIconNameNode = 7,
-  kIconNameNodeSelected = 8,
-  kIconActiveComment = 9,
-  kIconActiveDeleted = 10,
-  kIconActiveDeletedComment = 11,
-  kIconPlain = 12,
-};
-
-/// State index of a model memory node.
-int ModelNodeIcon(bool hasComment, bool deleted, bool active);
-/// State index of a name node; isActiveName: its text is the active memory's name text.
-int NameNodeIcon(bool isActiveName, bool selected);
 
 /// Where to look for "Ok.bmp", in order: cwd, cwd/.., cwd/exe, on Windows \Programme\Veltrano,
 /// c:\Programme\Veltrano and c:\Program Files\Veltrano, and last exeDir when not empty.

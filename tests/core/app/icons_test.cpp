@@ -102,21 +102,12 @@ TEST(IconsTest, BuiltInBitmapsAreValidFilesOfTheirSizeAndDepth) {
   EXPECT_FALSE(BuiltInIcon("ok.bmp"));
 }
 
-TEST(IconsTest, NodeIconsFollowTheFlags) {
-  EXPECT_EQ(ModelNodeIcon(false, false, false), 12);
-  EXPECT_EQ(ModelNodeIcon(true, false, false), 3);
-  EXPECT_EQ(ModelNodeIcon(false, true, false), 4);
-  EXPECT_EQ(ModelNodeIcon(true, true, false), 6);
-  EXPECT_EQ(ModelNodeIcon(false, false, true), 2);
-  EXPECT_EQ(ModelNodeIcon(true, false, true), 9);
-  EXPECT_EQ(ModelNodeIcon(false, true, true), 10);
-  EXPECT_EQ(ModelNodeIcon(true, true, true), 11);
-  EXPECT_EQ(NameNodeIcon(true, true), 2);
-  EXPECT_EQ(NameNodeIcon(false, true), 8);
-  EXPECT_EQ(NameNodeIcon(false, false), 7);
-  EXPECT_STREQ(kImageListFiles[kIconActiveDeletedComment], "KlammerUndMuellOk.bmp");
-  EXPECT_STREQ(kImageListFiles[kIconPlain], "Leer.bmp");
-  EXPECT_STREQ(kImageListFiles[kIconNameNode], "OrdnerModell.bmp");
+TEST(IconsTest, ImageListOrder) {
+  EXPECT_STREQ(kImageListFiles[0], "Ok.bmp");
+  EXPECT_STREQ(kImageListFiles[2], "Ok.bmp");
+  EXPECT_STREQ(kImageListFiles[7], "OrdnerModell.bmp");
+  EXPECT_STREQ(kImageListFiles[11], "KlammerUndMuellOk.bmp");
+  EXPECT_STREQ(kImageListFiles[12], "Leer.bmp");
 }
 
 TEST(IconsTest, SearchOrderOfTheIconDirectory) {
