@@ -52,9 +52,10 @@ std::uint32_t ExpectedDurationMs(int n, int baud) {
   return static_cast<std::uint32_t>(std::uint64_t(n) * kBitsPerByte * 1000 / std::uint64_t(baud));
 }
 
-std::int64_t TransferWireTimeUs(int n, int baud) {
+std::int64_t TransferWireTimeUs(int n, int baud, bool pcSends) {
   if (baud <= 0) return 0;
-  const std::int64_t bytes = 4 + kHeaderBlockSize + kLengthBlockSize + n;
+  const std::int64_t acks = pcSends ? 6 : 5;
+  const std::int64_t bytes = acks + kHeaderBlockSize + kLengthBlockSize + n;
   return bytes * kBitsPerByte * 1'000'000 / baud;
 }
 

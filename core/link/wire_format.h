@@ -35,9 +35,9 @@ std::string FormatLine(const std::array<std::uint8_t, kHeaderBlockSize>& header)
 /// Expected line time of n image bytes in ms: n x 12 x 1000 / baud; 0 for baud <= 0.
 std::uint32_t ExpectedDurationMs(int n, int baud);
 
-/// Line time of a whole transfer of n image bytes in microseconds: every block and acknowledge
-/// (4 acknowledges, 6 + 2 + n block bytes) at 12 bits per byte.
-std::int64_t TransferWireTimeUs(int n, int baud);
+/// Line time of a whole transfer of n image bytes in microseconds at 12 bits per byte: the
+/// three blocks and every acknowledge (six when the PC sends, five when it receives).
+std::int64_t TransferWireTimeUs(int n, int baud, bool pcSends);
 
 /// Time one byte takes on the line, in nanoseconds.
 std::int64_t ByteTimeNs(int baud);
