@@ -115,7 +115,9 @@ constexpr const MdlMenuTyp* FindMenuByCode(std::string_view code) {
 }
 
 /// True for a menu of the main tab "System" (type mask bit 10 or 11).
-constexpr bool IsSystemMenu(const MdlMenuTyp& m) { return (m.TypeMask & 0xC00) != 0; }
+constexpr bool IsSystemMenu(const MdlMenuTyp& m) {
+  return (m.TypeMask & 0xC00) != 0;
+}
 
 /// Title of the menu whose Code is the tab caption: "(61) Rudder Evolution - ...", else "-.-".
 std::string MenuTitle(std::string_view tabCaption);
@@ -130,7 +132,6 @@ std::vector<int> BuildMenuParamList(int menuId, const ModellSpeicherTyp* mem, in
 
 /// Menus offered as tabs, in table order: main tab 0 the system menus, 1 the menus of the
 /// memory's model type; never NAME, never a menu without rows in the version; none for -1.
-std::vector<const MdlMenuTyp*> OfferedMenus(int mainTab, const ModellSpeicherTyp* mem,
-                                            int version);
+std::vector<const MdlMenuTyp*> OfferedMenus(int mainTab, const ModellSpeicherTyp* mem, int version);
 
 }  // namespace core

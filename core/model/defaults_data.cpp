@@ -90,10 +90,14 @@ constexpr DefaultImage kHeliImage = ExpandDefaultListing(kHeliListing);
 
 const DefaultImage& DefaultImageData(DefaultKind kind) {
   switch (kind) {
-    case DefaultKind::Acro: return kAcroImage;
-    case DefaultKind::Glider: return kGliderImage;
-    case DefaultKind::Heli: return kHeliImage;
-    case DefaultKind::Standard: break;
+    case DefaultKind::Acro:
+      return kAcroImage;
+    case DefaultKind::Glider:
+      return kGliderImage;
+    case DefaultKind::Heli:
+      return kHeliImage;
+    case DefaultKind::Standard:
+      break;
   }
   return kStandardImage;
 }

@@ -12,8 +12,8 @@
 namespace core {
 
 inline constexpr int kDefaultImageSize = 2048;
-inline constexpr int kDefaultListedBytes = 470;   // offsets 0..469
-inline constexpr int kDefaultListingLines = 15;   // 32 bytes a line, the last one 22
+inline constexpr int kDefaultListedBytes = 470;  // offsets 0..469
+inline constexpr int kDefaultListingLines = 15;  // 32 bytes a line, the last one 22
 
 using DefaultImage = std::array<std::uint8_t, kDefaultImageSize>;
 using DefaultListing = const char* const[kDefaultListingLines];

@@ -4,6 +4,8 @@
 
 namespace core {
 
-const MemApplMapTyp& ParamDef(int k) { return kParamTable[k - 1]; }
+const MemApplMapTyp& ParamDef(int k) {
+  return kParamTable[k - 1];
+}
 
 }  // namespace core

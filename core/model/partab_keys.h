@@ -45,8 +45,8 @@ inline constexpr int kDualRate1Ch = 103;
 inline constexpr int kDualRate2Ch = 113;
 inline constexpr int kDualRate3Ch = 123;
 inline constexpr int kPmx1MasterFunction = 129;
-inline constexpr int kPmx1Point1 = 130;       // .. 138
-inline constexpr int kRevoPoint1 = 139;       // .. 147
+inline constexpr int kPmx1Point1 = 130;  // .. 138
+inline constexpr int kRevoPoint1 = 139;  // .. 147
 inline constexpr int kRevoRateUp = 148;
 inline constexpr int kRevoRateDown = 149;
 inline constexpr int kRevoExpUp = 150;
@@ -80,10 +80,9 @@ static_assert(sizeof(kSignPartners) / sizeof(kSignPartners[0]) == 18);
 
 /// GLOBAL pairs (mode key, value key): a GLOBAL mode copies the value to all five conditions.
 inline constexpr KeyPair kGlobalPairs[] = {
-    {37, 41}, {37, 42}, {37, 43}, {37, 44}, {37, 45}, {37, 46}, {37, 47}, {37, 48},
-    {38, 49}, {38, 50}, {38, 51}, {38, 52}, {38, 53}, {38, 54}, {38, 55}, {38, 56},
-    {39, 57}, {39, 58}, {39, 59}, {39, 60}, {39, 61}, {39, 62}, {39, 63}, {39, 64},
-    {40, 65}, {40, 66},
+    {37, 41}, {37, 42}, {37, 43}, {37, 44}, {37, 45}, {37, 46}, {37, 47}, {37, 48}, {38, 49},
+    {38, 50}, {38, 51}, {38, 52}, {38, 53}, {38, 54}, {38, 55}, {38, 56}, {39, 57}, {39, 58},
+    {39, 59}, {39, 60}, {39, 61}, {39, 62}, {39, 63}, {39, 64}, {40, 65}, {40, 66},
 };
 static_assert(sizeof(kGlobalPairs) / sizeof(kGlobalPairs[0]) == 26);
 

@@ -59,13 +59,19 @@ inline constexpr StorageTypeTyp kStorageTypes[] = {
 static_assert(sizeof(kStorageTypes) / sizeof(kStorageTypes[0]) == 35);
 
 /// True for the defined storage types 0..34 except 25.
-constexpr bool IsStorageType(int type) { return type >= 0 && type <= 34 && type != 25; }
+constexpr bool IsStorageType(int type) {
+  return type >= 0 && type <= 34 && type != 25;
+}
 
 /// Bytes of a storage type: 1, 2, 3, 7 or 12; 0 for 25 and types outside 0..34.
-constexpr int StorageBytes(int type) { return IsStorageType(type) ? kStorageTypes[type].bytes : 0; }
+constexpr int StorageBytes(int type) {
+  return IsStorageType(type) ? kStorageTypes[type].bytes : 0;
+}
 
 /// 8-bit mask of each byte of a storage type; 0 for 25 and types outside 0..34.
-constexpr int StorageMask(int type) { return IsStorageType(type) ? kStorageTypes[type].mask : 0; }
+constexpr int StorageMask(int type) {
+  return IsStorageType(type) ? kStorageTypes[type].mask : 0;
+}
 
 /// Lowest bit of the type's mask (0 for whole-byte types and unknown types).
 constexpr int StorageFirstBit(int type) {
@@ -78,17 +84,23 @@ constexpr bool IsBitStorage(int type) {
 }
 
 /// Types 14, 15, 16: character codes, not numbers.
-constexpr bool IsCharacterStorage(int type) { return type >= 14 && type <= 16; }
+constexpr bool IsCharacterStorage(int type) {
+  return type >= 14 && type <= 16;
+}
 
 /// The type's mask over its whole raw number (the byte mask repeated in each of its 1..3 bytes);
 /// 0 for character types, 25 and unknown types, which are not read as one number.
 constexpr std::uint32_t StorageRawMask(int type) {
   const std::uint32_t m = static_cast<std::uint32_t>(StorageMask(type));
   switch (StorageBytes(type)) {
-    case 1: return m;
-    case 2: return m * 0x101u;
-    case 3: return m * 0x10101u;
-    default: return 0;
+    case 1:
+      return m;
+    case 2:
+      return m * 0x101u;
+    case 3:
+      return m * 0x10101u;
+    default:
+      return 0;
   }
 }
 
@@ -107,6 +119,8 @@ constexpr void WriteRaw(std::uint8_t* p, int count, std::uint32_t raw) {
   }
 }
 
+// One case a line, as the encodings are listed.
+// clang-format off
 /// Value of a raw number (all bits of the parameter's 1..3 bytes) for a numeric storage type;
 /// 0 for character types, 25 and unknown types.
 constexpr std::int32_t DecodeStorage(int type, std::uint32_t raw) {
@@ -166,6 +180,8 @@ constexpr std::uint32_t EncodeStorage(int type, std::int32_t value) {
   }
   return raw & StorageRawMask(type);
 }
+
+// clang-format on
 
 /// The raw number after writing: the type's bits from encoded, all other bits from old.
 constexpr std::uint32_t MergeRaw(int type, std::uint32_t oldRaw, std::uint32_t encoded) {

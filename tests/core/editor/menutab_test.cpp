@@ -80,9 +80,9 @@ TEST(MenuTable, OfferedMenusByMainTabTypeAndVersion) {
   // The system tab is the same for every type: the system menus with rows, never NAME.
   const std::vector<std::string> system = Codes(OfferedMenus(0, &standard, 32));
   EXPECT_EQ(system, Codes(OfferedMenus(0, &heli, 32)));
-  EXPECT_EQ(system, (std::vector<std::string>{"TIMR", "ATV", "AFR", "D/R", "PMX1", "PMX2",
-                                              "PMX3", "PMX4", "PMX5", "PMX6", "REVR", "TRIM",
-                                              "F/S", "PARA", "FUNC", "CHSW", "MULT"}));
+  EXPECT_EQ(system, (std::vector<std::string>{"TIMR", "ATV", "AFR", "D/R", "PMX1", "PMX2", "PMX3",
+                                              "PMX4", "PMX5", "PMX6", "REVR", "TRIM", "F/S", "PARA",
+                                              "FUNC", "CHSW", "MULT"}));
   const std::vector<std::string> acroTabs = Codes(OfferedMenus(1, &acro, 32));
   EXPECT_EQ(acroTabs.front(), "SBTr");
   EXPECT_NE(std::find(acroTabs.begin(), acroTabs.end(), "ELVN"), acroTabs.end());
@@ -99,10 +99,10 @@ TEST(MenuTable, ParamListFollowsTheOrderingRule) {
   // TIMR: by order 1..5, 11..14, then "TIMER 2 P/C" (no order) in table order.
   std::vector<std::string> names;
   for (int k : BuildMenuParamList(3, &acro, 32)) names.push_back(ParamDef(k).name);
-  EXPECT_EQ(names, (std::vector<std::string>{
-                       "TIMER 1 TIME", "TIMER 1 MODE", "TIMER 1 ON SWITCH", "TIMER 1 OFF SWITCH",
-                       "TIMER 1 P/C", "TIMER 2 TIME", "TIMER 2 MODE", "TIMER 2 ON SWITCH",
-                       "TIMER 2 OFF SWITCH", "TIMER 2 P/C"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"TIMER 1 TIME", "TIMER 1 MODE", "TIMER 1 ON SWITCH",
+                                             "TIMER 1 OFF SWITCH", "TIMER 1 P/C", "TIMER 2 TIME",
+                                             "TIMER 2 MODE", "TIMER 2 ON SWITCH",
+                                             "TIMER 2 OFF SWITCH", "TIMER 2 P/C"}));
   // V3.0 has no P/C rows.
   EXPECT_EQ(BuildMenuParamList(3, &acro, 30).size(), 8u);
   // MxTY: its own rows first, the rows that have it as second menu ($FLIGHT1$.. with order
@@ -111,8 +111,7 @@ TEST(MenuTable, ParamListFollowsTheOrderingRule) {
   for (int k : BuildMenuParamList(13, &acro, 32)) names.push_back(ParamDef(k).name);
   EXPECT_EQ(names, (std::vector<std::string>{"MODELLTYP", "NAME NORMAL", "NAME FLIGHT1",
                                              "NAME FLIGHT2", "NAME FLIGHT3", "NAME FLIGHT4",
-                                             "$FLIGHT1$", "$FLIGHT2$", "$FLIGHT3$",
-                                             "$FLIGHT4$"}));
+                                             "$FLIGHT1$", "$FLIGHT2$", "$FLIGHT3$", "$FLIGHT4$"}));
   // In a glider memory SERVOTYP appears; in a heli memory HELITYP comes as a second-menu row.
   const ModellSpeicherTyp heli = MemoryOfType(DefaultKind::Heli);
   names.clear();

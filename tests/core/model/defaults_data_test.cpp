@@ -8,8 +8,8 @@
 namespace core {
 namespace {
 
-constexpr DefaultKind kAllKinds[] = {DefaultKind::Standard, DefaultKind::Acro,
-                                     DefaultKind::Glider, DefaultKind::Heli};
+constexpr DefaultKind kAllKinds[] = {DefaultKind::Standard, DefaultKind::Acro, DefaultKind::Glider,
+                                     DefaultKind::Heli};
 
 int Value(const DefaultImage& img, int address, int storage) {
   return DecodeStorage(storage, ReadRaw(&img[address], StorageBytes(storage)));
@@ -20,7 +20,8 @@ TEST(DefaultImages, BlocksRepeatAndTheTailIsFF) {
     const DefaultImage& img = DefaultImageData(kind);
     SCOPED_TRACE(static_cast<int>(kind));
     for (int k = 1; k < 5; ++k)
-      for (int i = 0; i < 350; ++i) ASSERT_EQ(img[120 + 350 * k + i], img[120 + i]) << k << " " << i;
+      for (int i = 0; i < 350; ++i)
+        ASSERT_EQ(img[120 + 350 * k + i], img[120 + i]) << k << " " << i;
     for (int i = 1870; i < 2048; ++i) ASSERT_EQ(img[i], 0xFF) << i;
     for (int k = 0; k < 5; ++k) EXPECT_EQ(img[463 + 350 * k], 0) << "condition name " << k;
   }
@@ -57,16 +58,16 @@ TEST(DefaultImages, HoldTheDescribedValues) {
   for (DefaultKind kind : kAllKinds) {
     const DefaultImage& img = DefaultImageData(kind);
     SCOPED_TRACE(static_cast<int>(kind));
-    for (int a = 302; a <= 305; ++a) EXPECT_EQ(Value(img, a, 0), 100);  // TRIM RATE F
+    for (int a = 302; a <= 305; ++a) EXPECT_EQ(Value(img, a, 0), 100);   // TRIM RATE F
     for (int a = 306; a <= 312; a += 2) EXPECT_EQ(Value(img, a, 2), 0);  // TRIM MEMORY F
     for (int n = 0; n < 8; ++n) {
-      EXPECT_EQ(img[120 + n], n);                // SOURCE CHn: function n on its own input
-      EXPECT_EQ(Value(img, 144 + n, 5), 100);    // ATV RATE
-      EXPECT_EQ(Value(img, 160 + n, 0), 100);    // ATV LIMIT
-      EXPECT_EQ(Value(img, 176 + n, 4), 0);      // ATV CENTER
-      EXPECT_EQ(Value(img, 188 + n, 0), 100);    // AFR RATE1
-      EXPECT_EQ(Value(img, 204 + n, 5), 0);      // AFR RATE2
-      EXPECT_EQ(Value(img, 314 + n, 0), 100);    // MTRM TRIM RATE
+      EXPECT_EQ(img[120 + n], n);              // SOURCE CHn: function n on its own input
+      EXPECT_EQ(Value(img, 144 + n, 5), 100);  // ATV RATE
+      EXPECT_EQ(Value(img, 160 + n, 0), 100);  // ATV LIMIT
+      EXPECT_EQ(Value(img, 176 + n, 4), 0);    // ATV CENTER
+      EXPECT_EQ(Value(img, 188 + n, 0), 100);  // AFR RATE1
+      EXPECT_EQ(Value(img, 204 + n, 5), 0);    // AFR RATE2
+      EXPECT_EQ(Value(img, 314 + n, 0), 100);  // MTRM TRIM RATE
     }
     // D/R1, D/R2, D/R3 on channels 1, 2 and 4, switched off (bit 7 set: "INH").
     EXPECT_EQ(Value(img, 220, 20), 0);
@@ -88,13 +89,13 @@ TEST(DefaultImages, HoldTheDescribedValues) {
   EXPECT_EQ(Value(acro, 388, 5), 100);
   EXPECT_EQ(Value(acro, 390, 5), -100);
   const DefaultImage& heli = DefaultImageData(DefaultKind::Heli);
-  EXPECT_EQ(Value(heli, 1797, 13), 0);     // HOLD "MODE"
-  EXPECT_EQ(Value(heli, 1797, 12), 0);     // HOLD "TRIM" active
-  EXPECT_EQ(Value(heli, 1798, 1), -70);    // HOLD "POSITION"
-  EXPECT_EQ(Value(heli, 394, 5), 50);      // SWSH channel rows
+  EXPECT_EQ(Value(heli, 1797, 13), 0);   // HOLD "MODE"
+  EXPECT_EQ(Value(heli, 1797, 12), 0);   // HOLD "TRIM" active
+  EXPECT_EQ(Value(heli, 1798, 1), -70);  // HOLD "POSITION"
+  EXPECT_EQ(Value(heli, 394, 5), 50);    // SWSH channel rows
   const DefaultImage& glider = DefaultImageData(DefaultKind::Glider);
-  EXPECT_EQ(Value(glider, 439, 5), 30);    // FLPR "TRIM"
-  EXPECT_EQ(Value(glider, 398, 22), 49);   // DOWN towards $CHNAME2$
+  EXPECT_EQ(Value(glider, 439, 5), 30);   // FLPR "TRIM"
+  EXPECT_EQ(Value(glider, 398, 22), 49);  // DOWN towards $CHNAME2$
 }
 
 TEST(DefaultImages, KindForEveryTypeMask) {
