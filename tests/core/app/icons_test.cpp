@@ -102,14 +102,6 @@ TEST(IconsTest, BuiltInBitmapsAreValidFilesOfTheirSizeAndDepth) {
   EXPECT_FALSE(BuiltInIcon("ok.bmp"));
 }
 
-TEST(IconsTest, ImageListOrder) {
-  EXPECT_STREQ(kImageListFiles[0], "Ok.bmp");
-  EXPECT_STREQ(kImageListFiles[2], "Ok.bmp");
-  EXPECT_STREQ(kImageListFiles[7], "OrdnerModell.bmp");
-  EXPECT_STREQ(kImageListFiles[11], "KlammerUndMuellOk.bmp");
-  EXPECT_STREQ(kImageListFiles[12], "Leer.bmp");
-}
-
 TEST(IconsTest, SearchOrderOfTheIconDirectory) {
   TempDir tmp;
   const fs::path cwd = tmp.path() / "work";

@@ -15,12 +15,10 @@ constexpr std::int32_t M = kMissingInt;
 TEST(StartupTest, TransmitterVersionFromAndToTheSetting) {
   EXPECT_EQ(TransmitterFromSetting(30), TransmitterVersion::V30);
   EXPECT_EQ(TransmitterFromSetting(31), TransmitterVersion::V31);
-  EXPECT_EQ(TransmitterFromSetting(32), TransmitterVersion::V32);
   EXPECT_EQ(TransmitterFromSetting(33), TransmitterVersion::V32);
   EXPECT_EQ(TransmitterFromSetting(0), TransmitterVersion::V32);
   EXPECT_EQ(TransmitterFromSetting(M), TransmitterVersion::V32);
   EXPECT_EQ(TransmitterToSetting(TransmitterFromSetting(33)), 32);
-  EXPECT_EQ(TransmitterToSetting(TransmitterVersion::V30), 30);
   EXPECT_EQ(TransmitterToSetting(TransmitterVersion::V31), 31);
 }
 
