@@ -1,0 +1,159 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <string>
+
+#include "link/com_ports.h"
+#include "platform/clock.h"
+#include "platform/serial_poll_timer.h"
+#include "platform/serial_port.h"
+
+namespace {
+
+void EnsureApp() {
+  static int argc = 1;
+  static char name[] = "platform_test";
+  static char* argv[] = {name, nullptr};
+  if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
+}
+
+// A pseudo-terminal standing in for a serial port; the test plays the far end on the master.
+struct Pty {
+  int master = -1;
+  std::string path;
+  Pty() {
+    master = posix_openpt(O_RDWR | O_NOCTTY);
+    grantpt(master);
+    unlockpt(master);
+    path = ptsname(master);
+    fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
+  }
+  ~Pty() { close(master); }
+  std::string ReadAll(int waitMs = 200) {
+    std::string got;
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < waitMs) {
+      QCoreApplication::processEvents();
+      char buf[256];
+      const ssize_t n = read(master, buf, sizeof buf);
+      if (n > 0) got.append(buf, static_cast<std::size_t>(n));
+      else if (!got.empty()) break;
+      usleep(1000);
+    }
+    return got;
+  }
+};
+
+// Polls like the link does until the slot reports waiting bytes.
+bool WaitRx(core::ComPorts& ports, int port) {
+  QElapsedTimer t;
+  t.start();
+  while (t.elapsed() < 1000) {
+    QCoreApplication::processEvents();
+    if (ports.ComRxAvailable(port)) return true;
+    usleep(1000);
+  }
+  return false;
+}
+
+TEST(QtSerialSystem, PinnedDeviceIsListedAndOpenedWithTheLineSettings) {
+  EnsureApp();
+  Pty pty;
+  platform::QtSerialSystem system;
+  system.PinDevice(3, pty.path);
+  EXPECT_EQ(system.DevicePath(3), pty.path);
+  const auto names = system.ListPortNames();
+  EXPECT_NE(std::find(names.begin(), names.end(), "COM3"), names.end());
+  EXPECT_TRUE(system.DevicePath(0).empty());
+  EXPECT_TRUE(system.DevicePath(9).empty());
+
+  core::ComPorts ports(system);
+  ports.ComInit();
+  EXPECT_TRUE(ports.ComPortPresent(3));
+  ASSERT_EQ(ports.ComOpen(3, 8, 2, 9600.0, core::kParityEven), 0);
+  ASSERT_TRUE(ports.IsOpen(3));
+
+  // The line settings reached the device.
+  const int slave = open(pty.path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+  ASSERT_GE(slave, 0);
+  termios tio{};
+  ASSERT_EQ(tcgetattr(slave, &tio), 0);
+  EXPECT_EQ(cfgetospeed(&tio), static_cast<speed_t>(B9600));
+  EXPECT_EQ(tio.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+  // Parity cannot be checked here: the Linux pseudo-terminal driver always clears PARENB.
+  EXPECT_TRUE(tio.c_cflag & CSTOPB);
+  close(slave);
+
+  // Bytes both ways, without blocking.
+  const std::uint8_t out[3] = {0xAA, 'F', 'C'};
+  EXPECT_TRUE(ports.ComTxDone(3));
+  EXPECT_EQ(ports.ComWrite(3, out, 3), 0);
+  EXPECT_EQ(pty.ReadAll(), std::string("\xAA" "FC"));
+  QElapsedTimer t;
+  t.start();
+  while (!ports.ComTxDone(3) && t.elapsed() < 1000) QCoreApplication::processEvents();
+  EXPECT_TRUE(ports.ComTxDone(3));
+
+  EXPECT_FALSE(ports.ComRxAvailable(3));
+  ASSERT_EQ(write(pty.master, "\x00\x55\xAA\x12\x34", 5), 5);
+  ASSERT_TRUE(WaitRx(ports, 3));
+  std::uint8_t in[8] = {};
+  int count = 2;
+  ports.ComRead(3, in, count);
+  EXPECT_EQ(count, 2);
+  EXPECT_EQ(in[1], 0x55);
+  ASSERT_TRUE(ports.ComRxAvailable(3));
+  count = 8;
+  ports.ComRead(3, in, count);
+  EXPECT_EQ(count, 3);
+  EXPECT_EQ(in[0], 0xAA);
+  EXPECT_EQ(in[2], 0x34);
+
+  // Reopening at another rate works on the same device; closing releases it.
+  EXPECT_EQ(ports.ComOpen(3, 8, 2, 4800.0, core::kParityEven), 0);
+  EXPECT_TRUE(ports.IsOpen(3));
+  ports.ComCloseAll();
+  EXPECT_FALSE(ports.IsOpen(3));
+}
+
+TEST(QtSerialSystem, MissingDeviceStaysClosed) {
+  EnsureApp();
+  platform::QtSerialSystem system;
+  system.PinDevice(2, "/dev/veltrano-no-such-port");
+  core::ComPorts ports(system);
+  ports.ComInit();
+  EXPECT_EQ(ports.ComOpen(2, 8, 2, 4800.0, core::kParityEven), 0);
+  EXPECT_FALSE(ports.IsOpen(2));
+  EXPECT_FALSE(ports.ComTxDone(2));
+  system.PinDevice(2, "");
+  EXPECT_TRUE(system.DevicePath(2).empty() || system.DevicePath(2).rfind("/dev/", 0) == 0);
+}
+
+TEST(SerialPollTimer, SleepsWhenTheStepHasNothingMoreToDo) {
+  EnsureApp();
+  int ticks = 0;
+  platform::SerialPollTimer timer([&] { return ++ticks < 5; });
+  EXPECT_FALSE(timer.Active());
+  timer.Wake();
+  QElapsedTimer t;
+  t.start();
+  while (timer.Active() && t.elapsed() < 2000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+  EXPECT_FALSE(timer.Active());
+  EXPECT_EQ(ticks, 5);
+  timer.Wake();
+  EXPECT_TRUE(timer.Active());
+}
+
+TEST(SystemWallClock, MillisecondsSinceMidnightInRange) {
+  platform::SystemWallClock clock;
+  const auto ms = clock.MillisecondsSinceMidnight();
+  EXPECT_GE(ms, 0);
+  EXPECT_LT(ms, 86'400'000);
+}
+
+}  // namespace
