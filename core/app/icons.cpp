@@ -14,6 +14,14 @@ namespace {
 
 using namespace icon_bitmaps;
 
+// Ten 4-bit files and the two 24-bit folders, as the Windows program shipped them.
+static_assert(kOkBmp.size() == 246 && kLeerBmp.size() == 246 && kNichtOkBmp.size() == 246 &&
+              kKlammerBmp.size() == 246 && kMuellEimerBmp.size() == 246 &&
+              kModellBmp.size() == 246 && kKlammerUndMuellBmp.size() == 246 &&
+              kKlammerOkBmp.size() == 246 && kMuellEimerOkBmp.size() == 246 &&
+              kKlammerUndMuellOkBmp.size() == 246);
+static_assert(kOrdnerModellBmp.size() == 822 && kOrdnerOffenBmp.size() == 822);
+
 // "Ok.bmp" first, then the order in which WriteIconFiles writes the others.
 constexpr std::array<IconBitmap, 12> kIcons = {{
     {"Ok.bmp", kOkBmp},
