@@ -14,7 +14,7 @@ namespace {
 
 using namespace icon_bitmaps;
 
-// Ten 4-bit files and the two 24-bit folders, as the Windows program shipped them.
+// Ten 4-bit files and the two 24-bit folders: complete Windows bitmaps of fixed size.
 static_assert(kOkBmp.size() == 246 && kLeerBmp.size() == 246 && kNichtOkBmp.size() == 246 &&
               kKlammerBmp.size() == 246 && kMuellEimerBmp.size() == 246 &&
               kModellBmp.size() == 246 && kKlammerUndMuellBmp.size() == 246 &&
