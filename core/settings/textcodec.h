@@ -5,7 +5,7 @@
 namespace core {
 
 /// Bytes of a setting text file to UTF-8: a UTF-8 byte order mark or valid UTF-8 is taken as
-/// UTF-8, anything else as Windows-1252 (what the Windows program wrote).
+/// UTF-8, anything else as Windows-1252 (the encoding of settings files on Windows).
 std::string DecodeSettingText(const std::string& bytes);
 
 /// UTF-8 text to the bytes of a setting text file: Windows-1252 when every character has a

@@ -224,7 +224,7 @@ TEST(RegistTest, TextFilesKeepTheirCharacters) {
   Regist regist(backend, {store});
   regist.SettingsInit({});
 
-  // Characters of Windows-1252 are stored as the Windows program did.
+  // Characters of Windows-1252 are stored in that code page, as on Windows.
   regist.WriteTextSetting("ModelMemDir", kHkeyCurrentUser, "/Modelle/Müller €/");
   EXPECT_EQ(ReadAll(SettingFile(store, "ModelMemDir")), "/Modelle/M\xFCller \x80/" + kNl);
   EXPECT_EQ(regist.ReadTextSetting("ModelMemDir", kHkeyCurrentUser), "/Modelle/Müller €/");
