@@ -1,0 +1,31 @@
+#include <QApplication>
+#include <QDir>
+
+#include "mainform.h"
+#include "modules.h"
+#include "platform/settings_backend.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName("Veltrano");
+  QApplication::setOrganizationName("Morlind");
+  QApplication::setApplicationDisplayName("Veltrano");
+
+  platform::QtSettingsBackend registry;
+  app::MainFormEnv env;
+  env.registry = &registry;
+  env.textStoreCandidates = platform::TextStoreCandidates();
+  env.workingDir = platform::ToPath(QDir::currentPath());
+  env.exeDir = platform::ToPath(QApplication::applicationDirPath());
+
+  int result = 0;
+  {
+    app::TMainForm form(env);
+    app::InstallModules(form);
+    form.FormCreate();
+    app::CreateModuleDialogs(form);
+    form.show();
+    result = QApplication::exec();
+  }  // destruction writes the settings
+  return result;
+}

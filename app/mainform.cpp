@@ -1,0 +1,279 @@
+#include "mainform.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "main_status_bar.h"
+#include "mainform_host.h"
+#include "model_tree_view.h"
+#include "speichern_abfrage.h"
+
+namespace app {
+
+namespace {
+
+QWidget* Panel(const char* name, QWidget* parent) {
+  auto* w = new QWidget(parent);
+  w->setObjectName(name);
+  return w;
+}
+
+QLabel* Label(const char* name, const QString& text, QWidget* parent) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(name);
+  l->setTextFormat(Qt::PlainText);
+  return l;
+}
+
+QPushButton* Button(const char* name, const QString& text, QWidget* parent) {
+  auto* b = new QPushButton(text, parent);
+  b->setObjectName(name);
+  return b;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(MainFormEnv env, QWidget* parent)
+    : QMainWindow(parent), env_(std::move(env)) {
+  setObjectName("MainForm");
+  setWindowTitle("Veltrano");
+  host_ = std::make_unique<MainFormStoreHost>(*this);
+  regist_ = std::make_unique<core::Regist>(*env_.registry, env_.textStoreCandidates);
+  store_ = std::make_unique<core::ModelMemoryStore>(*host_);
+  BuildControls();
+  BuildMenus();
+  ConnectCommands();
+}
+
+TMainForm::~TMainForm() { FormDestroy(); }
+
+void TMainForm::BuildControls() {
+  mainPanel_ = Panel("MainPanel", this);
+  setCentralWidget(mainPanel_);
+
+  tree_ = new ModelTreeView(nullptr);
+
+  parameterTabControl_ = Panel("ParameterTabControl", nullptr);
+  parameterTabBar_ = new QTabBar(parameterTabControl_);
+  parameterTabBar_->setObjectName("ParameterTabBar");
+  parameterTabBar_->setExpanding(false);
+  parameterTabBar_->setDrawBase(false);
+  for (const char* t : {"Modellspeicher", "Kommentar", "Vergleich"}) parameterTabBar_->addTab(t);
+  auto* client = new QFrame(parameterTabControl_);
+  client->setObjectName("ParameterTabClient");
+  client->setFrameShape(QFrame::StyledPanel);
+  parameterPanel_ = Panel("ParameterPanel", client);
+  modellPanel_ = BuildModellPanel();
+  unterschiedePanel_ = BuildUnterschiedePanel();
+  auto* clientLayout = new QVBoxLayout(client);
+  clientLayout->setContentsMargins(4, 4, 4, 4);
+  clientLayout->addWidget(BuildNamePanel());
+  for (QWidget* w : {parameterPanel_, modellPanel_, unterschiedePanel_}) {
+    w->setParent(client);
+    clientLayout->addWidget(w, 1);
+  }
+  auto* tabLayout = new QVBoxLayout(parameterTabControl_);
+  tabLayout->setContentsMargins(0, 0, 0, 0);
+  tabLayout->setSpacing(0);
+  tabLayout->addWidget(parameterTabBar_);
+  tabLayout->addWidget(client, 1);
+
+  vertikSplitter_ = new QSplitter(Qt::Horizontal);
+  vertikSplitter_->setObjectName("VertikSplitter");
+  vertikSplitter_->addWidget(tree_);
+  vertikSplitter_->addWidget(parameterTabControl_);
+  vertikSplitter_->setStretchFactor(1, 1);
+  vertikSplitter_->setChildrenCollapsible(false);
+
+  treeViewPanel_ = Panel("TreeViewPanel", nullptr);
+  auto* upper = new QHBoxLayout(treeViewPanel_);
+  upper->setContentsMargins(0, 0, 0, 0);
+  upper->addWidget(vertikSplitter_);
+
+  rxTxListBox_ = new QListWidget;
+  rxTxListBox_->setObjectName("RxTxListBox");
+
+  splitterHoriz_ = new QSplitter(Qt::Vertical);
+  splitterHoriz_->setObjectName("SplitterHoriz");
+  splitterHoriz_->addWidget(treeViewPanel_);
+  splitterHoriz_->addWidget(rxTxListBox_);
+  splitterHoriz_->setStretchFactor(0, 1);
+  splitterHoriz_->setChildrenCollapsible(false);
+
+  auto* main = new QVBoxLayout(mainPanel_);
+  main->setContentsMargins(4, 4, 4, 0);
+  main->addWidget(splitterHoriz_, 1);
+  main->addWidget(BuildBottomPanel());
+
+  statusBar_ = new MainStatusBar(this);
+  setStatusBar(statusBar_);
+
+  dispTimer_ = new QTimer(this);
+  dispTimer_->setObjectName("DispTimer");
+  dispTimer_->setInterval(200);
+  connect(dispTimer_, &QTimer::timeout, this, &TMainForm::DispTimerTimer);
+}
+
+QWidget* TMainForm::BuildNamePanel() {
+  auto* panel = Panel("ModellNamePanel", nullptr);
+  modellNameEdit_ = new QLineEdit(panel);
+  modellNameEdit_->setObjectName("ModellNameEdit");
+  modellNameEdit_->setMaxLength(core::kNameLength);
+  modellNameEdit_->setFixedWidth(modellNameEdit_->fontMetrics().horizontalAdvance('W') * 13);
+  modellDatumLabel_ = Label("ModellDatumLabel", "", panel);
+  modellDatumLabel_->setMinimumWidth(modellDatumLabel_->fontMetrics().horizontalAdvance("00.00.00   00:00 "));
+  nameUebernehmenButton_ = Button("NameUebernehmenButton", "Name übernehmen", panel);
+  nameUebernehmenButton_->setEnabled(false);
+  modelltypLabel_ = Label("ModelltypLabel", "Modelltyp: -.-", panel);
+  auto* row = new QHBoxLayout(panel);
+  row->setContentsMargins(2, 2, 2, 6);
+  row->addWidget(modellNameEdit_);
+  row->addWidget(modellDatumLabel_);
+  row->addWidget(nameUebernehmenButton_);
+  row->addSpacing(16);
+  row->addWidget(modelltypLabel_);
+  row->addStretch();
+  return panel;
+}
+
+QWidget* TMainForm::BuildModellPanel() {
+  auto* panel = Panel("ModellPanel", nullptr);
+  auto* caption = Label("KommentarPanel", "Kommentar:", panel);
+  const QString hint =
+      "Frei eingebbarer Kommentar, der den Modellspeicher und seine Geschichte beschreiben soll";
+  caption->setToolTip(hint);
+  caption->setStatusTip(hint);
+  kommentarRichEdit_ = new QPlainTextEdit(panel);
+  kommentarRichEdit_->setObjectName("KommentarRichEdit");
+  kommentarRichEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  kommentarRichEdit_->setTabChangesFocus(false);
+  kommentarRichEdit_->setToolTip(hint);
+  kommentarRichEdit_->setStatusTip(hint);
+  auto* layout = new QVBoxLayout(panel);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(caption);
+  layout->addWidget(kommentarRichEdit_, 1);
+  return panel;
+}
+
+QWidget* TMainForm::BuildUnterschiedePanel() {
+  auto* panel = Panel("UnterschiedePanel", nullptr);
+  letztMemLabel_ = Label("LetztMemLabel", "-.-", panel);
+  aktMemLabel_ = Label("AktMemLabel", "-.-", panel);
+  compareButton_ = Button("CompareButton", "Vergleichen", panel);
+  compareButton_->setEnabled(false);  // the comparison comes with the editor
+  diffToKommButton_ = Button("DiffToKommButton", "an Kommentar anhängen", panel);
+  lowLevelCheckBox_ = new QCheckBox("Low Level", panel);
+  lowLevelCheckBox_->setObjectName("LowLevelCheckBox");
+  diffListBox_ = new QListWidget(panel);
+  diffListBox_->setObjectName("DiffListBox");
+  diffListBox_->hide();  // holds the result as text lines for the comment
+  diffStringGrid_ = new QTableWidget(1, 7, panel);
+  diffStringGrid_->setObjectName("DiffStringGrid");
+  diffStringGrid_->horizontalHeader()->hide();
+  diffStringGrid_->verticalHeader()->hide();
+  diffStringGrid_->verticalHeader()->setDefaultSectionSize(16);
+  diffStringGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  const int widths[] = {64, 120, 120, 160, 16, 160, 1000};
+  for (int c = 0; c < 7; ++c) diffStringGrid_->setColumnWidth(c, widths[c]);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(letztMemLabel_);
+  top->addWidget(aktMemLabel_);
+  top->addStretch();
+  top->addWidget(lowLevelCheckBox_);
+  top->addWidget(compareButton_);
+  top->addWidget(diffToKommButton_);
+  auto* layout = new QVBoxLayout(panel);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addLayout(top);
+  layout->addWidget(diffStringGrid_, 1);
+  layout->addWidget(diffListBox_);
+  return panel;
+}
+
+QWidget* TMainForm::BuildBottomPanel() {
+  auto* panel = Panel("BottomPanel", nullptr);
+  txButton_ = Button("TxButton", "Senden (PC->FC28)", panel);
+  rxButton_ = Button("RxButton", "Empfangen (FC28->PC)", panel);
+  exitButton_ = Button("ExitButton", "Exit", panel);
+  txButton_->setEnabled(false);
+  rxButton_->setEnabled(false);
+  auto* row = new QHBoxLayout(panel);
+  row->setContentsMargins(0, 4, 0, 4);
+  row->addWidget(txButton_);
+  row->addWidget(rxButton_);
+  row->addStretch();
+  row->addWidget(exitButton_);
+  return panel;
+}
+
+TSpeichernAbfrageForm* TMainForm::SaveQueryForm() {
+  if (saveQuery_ == nullptr) {
+    ownSaveQuery_ = std::make_unique<TSpeichernAbfrageForm>(this);
+    saveQuery_ = ownSaveQuery_.get();
+  }
+  return saveQuery_;
+}
+
+void TMainForm::SetSaveQueryForm(TSpeichernAbfrageForm* form) { saveQuery_ = form; }
+
+int TMainForm::ParameterTabIndex() const { return parameterTabBar_->currentIndex(); }
+
+void TMainForm::SetParameterTabIndex(int index) {
+  if (index >= 0 && index < parameterTabBar_->count()) parameterTabBar_->setCurrentIndex(index);
+  ShowTabPanel();
+}
+
+void TMainForm::ShowTabPanel() {
+  const int tab = parameterTabBar_->currentIndex();
+  parameterPanel_->setVisible(tab == 0);
+  modellPanel_->setVisible(tab == 1);
+  unterschiedePanel_->setVisible(tab == 2);
+}
+
+void TMainForm::AddStep(Step step, std::function<void()> action) {
+  steps_.emplace(step, std::move(action));
+}
+
+void TMainForm::AddShutdownFiller(std::function<void(core::ShutdownSettings&)> filler) {
+  shutdownFillers_.push_back(std::move(filler));
+}
+
+void TMainForm::SetTransferPainter(std::function<void(QPainter&, const QRect&)> painter) {
+  statusBar_->Panel1()->SetPainter(std::move(painter));
+}
+
+void TMainForm::SetTransferDisplayState(std::function<int()> state) {
+  transferDisplayState_ = std::move(state);
+}
+
+void TMainForm::SetCloseEditor(std::function<void()> closeEditor) {
+  closeEditor_ = std::move(closeEditor);
+}
+
+void TMainForm::SetActiveChangedHandler(std::function<void()> handler) {
+  activeChanged_ = std::move(handler);
+}
+
+void TMainForm::SetModelTypeNamer(
+    std::function<std::string(const core::ModellSpeicherTyp&)> namer) {
+  modelTypeNamer_ = std::move(namer);
+}
+
+void TMainForm::SetTerminateHandler(std::function<void()> terminate) {
+  terminate_ = std::move(terminate);
+}
+
+}  // namespace app

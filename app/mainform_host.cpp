@@ -1,0 +1,88 @@
+#include "mainform_host.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include "mainform.h"
+#include "model/partab_layout.h"
+#include "platform/settings_backend.h"
+#include "speichern_abfrage.h"
+#include "util/files.h"
+#include "util/text.h"
+
+namespace app {
+
+std::vector<std::string> MainFormStoreHost::CommentBoxLines() {
+  return core::SplitLines(form_.kommentarRichEdit_->toPlainText().toStdString());
+}
+
+void MainFormStoreHost::SetCommentBoxLines(const std::vector<std::string>& lines) {
+  QStringList text;
+  for (const auto& line : lines) text << QString::fromStdString(line);
+  form_.kommentarRichEdit_->setPlainText(text.join('\n'));
+}
+
+void MainFormStoreHost::SetAktMemLabel(const std::string& text) {
+  form_.aktMemLabel_->setText(QString::fromStdString(text));
+}
+
+void MainFormStoreHost::SetLetztMemLabel(const std::string& text) {
+  form_.letztMemLabel_->setText(QString::fromStdString(text));
+}
+
+void MainFormStoreHost::SetModelltypLabel(const std::string& text) {
+  form_.modelltypLabel_->setText(QString::fromStdString(text));
+}
+
+void MainFormStoreHost::RebuildTree(const std::string& directory) { form_.RebuildTree(directory); }
+
+void MainFormStoreHost::RefreshIcons() { form_.RefreshIcons(); }
+
+void MainFormStoreHost::RepaintStatus() { form_.RepaintStatus(); }
+
+void MainFormStoreHost::SetNameToSelect(const std::string& name) { form_.nameToSelect_ = name; }
+
+std::optional<std::string> MainFormStoreHost::ReadTextSetting(const std::string& name) {
+  std::string value = form_.regist_->ReadTextSetting(name, core::kHkeyCurrentUser);
+  if (value.empty()) return std::nullopt;
+  return value;
+}
+
+void MainFormStoreHost::WriteTextSetting(const std::string& name, const std::string& value) {
+  form_.regist_->WriteTextSetting(name, core::kHkeyCurrentUser, value);
+}
+
+int MainFormStoreHost::AskSaveQuery(const core::SaveQuery& query) {
+  return form_.SaveQueryForm()->Ask(query);
+}
+
+std::optional<std::string> MainFormStoreHost::PickModelMemoryFile(
+    const std::string& currentDirectory) {
+  // `VerzeichnisOpenDialog`: the user picks any file in the wanted directory.
+  QFileDialog dialog(&form_);
+  dialog.setObjectName("VerzeichnisOpenDialog");
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters({"FC-28-Modellspeicher (*.fc)", "alle Dateien (*.*)"});
+  const std::string dir =
+      currentDirectory.empty() ? core::Utf8FromPath(std::filesystem::current_path())
+                               : currentDirectory;
+  dialog.setDirectory(platform::FromPath(core::PathFromUtf8(dir)));
+  dialog.selectFile("*.fc");
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return core::Utf8FromPath(platform::ToPath(dialog.selectedFiles().first()));
+}
+
+std::string MainFormStoreHost::ModelTypeName(const core::ModellSpeicherTyp& record) {
+  if (form_.modelTypeNamer_) return form_.modelTypeNamer_(record);
+  return core::ModelTypeNameOfValue(
+      core::ModelTypeMaskFromBytes(record.image[118], record.image[119]));
+}
+
+void MainFormStoreHost::ActiveModelMemoryChanged() {
+  if (form_.activeChanged_) form_.activeChanged_();
+}
+
+void MainFormStoreHost::WriteFailed(const std::string& path) { form_.ReportWriteFailure(path); }
+
+}  // namespace app

@@ -1,0 +1,209 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "app/display.h"
+#include "app/icons.h"
+#include "main_status_bar.h"
+#include "model_tree_view.h"
+#include "mainform.h"
+#include "store/model_memory.h"
+
+#ifndef VELTRANO_VERSION
+#define VELTRANO_VERSION "1.0"
+#endif
+
+namespace app {
+
+void TMainForm::RunSteps(Step step) {
+  auto [first, last] = steps_.equal_range(step);
+  for (auto it = first; it != last; ++it) it->second();
+}
+
+void TMainForm::LoadIcons() {
+  iconSearchDirs_ = core::IconSearchDirs(env_.workingDir, env_.exeDir);
+  haveIcons_ = false;
+  const auto dir = core::FindIconDirectory(iconSearchDirs_);
+  if (!dir) return;
+  const auto files = core::ReadIconFiles(*dir);
+  if (!files) return;
+  std::array<QPixmap, 13> images;
+  for (std::size_t i = 0; i < files->size(); ++i) {
+    const auto& bytes = (*files)[i];
+    if (!images[i].loadFromData(bytes.data(), static_cast<uint>(bytes.size()), "BMP")) return;
+  }
+  imageListOk_ = images;
+  haveIcons_ = true;
+}
+
+void TMainForm::FormCreate() {
+  if (created_) return;
+  created_ = true;
+  // 1. Display tick counter and icons.
+  tickCounter_ = 0;
+  LoadIcons();
+  // 2. Settings.
+  regist_->SettingsInit(core::kVeltranoIdentity);
+  // 3. Modules; 4. the model memories of the directory.
+  RunSteps(Step::StartModules);
+  store_->StoreInit();
+  RunSteps(Step::StartPrinting);
+  store_->LoadDirectory(store_->GetModelMemoryDir());
+  // 5.-8. Settings with their defaults, window placement, the name to select.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+  startup_ = core::ReadStartupSettings(*regist_, area.width(), area.height());
+  PlaceWindow(startup_.placement);
+  nameToSelect_ = startup_.modelMem;
+  switch (startup_.transmitter) {
+    case core::TransmitterVersion::V30: Action("FktV30")->setChecked(true); break;
+    case core::TransmitterVersion::V31: Action("FktV31")->setChecked(true); break;
+    case core::TransmitterVersion::V32: Action("FktV32")->setChecked(true); break;
+  }
+  // 9. Transfer display.
+  RunSteps(Step::TransferDisplay);
+  // 10. The comment page shown, the comment box empty; the editor's counters.
+  parameterPanel_->hide();
+  unterschiedePanel_->hide();
+  modellPanel_->show();
+  kommentarRichEdit_->clear();
+  RunSteps(Step::EditorInit);
+  // 11. Baud rate and port to the link.
+  RunSteps(Step::TransferSettings);
+  // 12. Comparison grid header with "---" for both memories.
+  const char* headers[] = {"Flugzustand", "Menü", "Funktion", "---", "", "---", ""};
+  for (int c = 0; c < 7; ++c) diffStringGrid_->setItem(0, c, new QTableWidgetItem(headers[c]));
+  diffStringGrid_->setCurrentCell(-1, -1);
+  RunSteps(Step::ComparisonInit);
+  // 13. Options: check marks and tabs.
+  ApplyOptions(startup_.options);
+  RunSteps(Step::OptionsApplied);
+  // 14. Captions.
+  Action("FktVersion")->setText(QString("Version ") + VELTRANO_VERSION);
+  setWindowTitle("Veltrano");
+  // 15. Low level comparison offered, unticked.
+  lowLevelCheckBox_->setVisible(true);
+  lowLevelCheckBox_->setEnabled(true);
+  lowLevelCheckBox_->setChecked(false);
+
+  statusBar_->SetPanelText(3, QString::fromUtf8(core::kCreditText));
+  RepaintStatus();
+  dispTimer_->start();
+}
+
+void TMainForm::PlaceWindow(const core::WindowPlacement& p) {
+  move(p.left, p.top);
+  resize(p.width, p.height);
+  vertikSplitter_->setSizes({p.treeWidth, std::max(1, p.width - p.treeWidth)});
+  splitterHoriz_->setSizes({p.treeHeight, std::max(1, p.height - p.treeHeight)});
+}
+
+void TMainForm::ApplyOptions(const core::ViewOptions& options) {
+  Action("FktErlaeuterungen")->setChecked(options.explanations);
+  Action("FktAlleFlugzustaende")->setChecked(options.allFlightConditions);
+  Action("FktDefaultwerte")->setChecked(options.defaultValues);
+  // Tab 3 does not exist on this tab row; the first tab stands in for it.
+  SetParameterTabIndex(options.parameterTab < 3 ? options.parameterTab : 0);
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!shownOnce_) {
+    shownOnce_ = true;
+    FormShow();
+  }
+}
+
+void TMainForm::FormShow() {
+  RunSteps(Step::Shown);
+  RebuildTree(store_->GetModelMemoryDir());
+  RefreshIcons();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  if (terminating_) {
+    event->accept();
+    return;
+  }
+  // The window closes only through termination; the close command asks first.
+  event->ignore();
+  QTimer::singleShot(0, this, &TMainForm::RequestClose);
+}
+
+void TMainForm::RequestClose() {
+  if (terminating_) return;
+  ClearWriteFailure();
+  const int failuresBefore = writeFailures_;
+  const bool mayEnd = store_->QueryAndSaveAll(true);
+  RepaintStatus();
+  if (!mayEnd) return;
+  if (writeFailures_ != failuresBefore) {
+    // Ending now would lose what could not be written.
+    QMessageBox::warning(this, "Veltrano",
+                         "Mindestens ein Modellspeicher konnte nicht gespeichert werden.\n"
+                         "Das Programm bleibt geöffnet.");
+    return;
+  }
+  terminating_ = true;
+  terminated_ = true;
+  if (terminate_) {
+    terminate_();
+  } else {
+    close();
+    QCoreApplication::quit();
+  }
+}
+
+core::ShutdownSettings TMainForm::CollectShutdownSettings() {
+  core::ShutdownSettings s;
+  s.transferRate = startup_.transferRate;
+  s.comPort = startup_.comPort;
+  s.portAuto = startup_.portAuto;
+  s.options = startup_.options;
+  s.options.explanations = Action("FktErlaeuterungen")->isChecked();
+  s.options.allFlightConditions = Action("FktAlleFlugzustaende")->isChecked();
+  s.options.defaultValues = Action("FktDefaultwerte")->isChecked();
+  s.options.parameterTab = ParameterTabIndex();
+  s.transmitter = CheckedTransmitter();
+  const Qt::WindowStates state = windowState();
+  if (!(state & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
+    const QList<int> treeSizes = vertikSplitter_->sizes();
+    const QList<int> upperSizes = splitterHoriz_->sizes();
+    const QRect frame = frameGeometry();
+    s.placement = core::WindowPlacement{frame.left(),
+                                        frame.top(),
+                                        width(),
+                                        height(),
+                                        treeSizes.value(0),
+                                        upperSizes.value(0)};
+  }
+  s.modelMem = core::TrimmedName(store_->GetActive());
+  for (auto& fill : shutdownFillers_) fill(s);
+  return s;
+}
+
+void TMainForm::FormDestroy() {
+  if (!created_ || destroyed_) return;
+  destroyed_ = true;
+  dispTimer_->stop();
+  // 1.-5. Settings.
+  core::WriteShutdownSettings(*regist_, CollectShutdownSettings());
+  // 6. Release: printing, the records, the icons, then the modules.
+  RunSteps(Step::ReleasePrinting);
+  tree_->clear();
+  treeDesc_ = {};
+  store_->FreeAllModelMemories();
+  imageListOk_ = {};
+  haveIcons_ = false;
+  RunSteps(Step::ReleaseModules);
+}
+
+}  // namespace app

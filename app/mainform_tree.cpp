@@ -1,0 +1,126 @@
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "mainform.h"
+#include "model_tree_view.h"
+#include "store/model_memory.h"
+#include "util/text.h"
+
+namespace app {
+
+namespace {
+constexpr int kStateIndexRole = Qt::UserRole + 1;
+constexpr int kIsNameNodeRole = Qt::UserRole + 2;
+}  // namespace
+
+int TMainForm::StateIndex(const QTreeWidgetItem* item) {
+  return item != nullptr ? item->data(0, kStateIndexRole).toInt() : 0;
+}
+
+void TMainForm::RebuildTree(const std::string& directory) {
+  treeDesc_ = core::BuildTree(*store_, directory, nameToSelect_);
+  const QSignalBlocker block(tree_);
+  tree_->clear();
+  QList<QTreeWidgetItem*> top;
+  top.reserve(static_cast<int>(treeDesc_.names.size()));
+  for (const core::NameNode& name : treeDesc_.names) {
+    auto* nameItem = new QTreeWidgetItem({QString::fromStdString(name.text)});
+    nameItem->setData(0, kIsNameNodeRole, true);
+    for (const core::ModelNode& child : name.children)
+      new QTreeWidgetItem(nameItem, {QString::fromStdString(child.text)});
+    top.append(nameItem);
+  }
+  tree_->addTopLevelItems(top);
+  // The tree draws each node with the icon of its record's current state.
+  RefreshIcons();
+  UpdateNamePanel();
+}
+
+void TMainForm::RefreshIcons() {
+  const QTreeWidgetItem* current = tree_->currentItem();
+  const std::string selected =
+      current != nullptr && current->isSelected() ? current->text(0).toStdString() : std::string();
+  std::vector<int> currentIndexes;
+  for (int i = 0; i < tree_->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* n = tree_->topLevelItem(i);
+    currentIndexes.push_back(StateIndex(n));
+    for (int c = 0; c < n->childCount(); ++c) currentIndexes.push_back(StateIndex(n->child(c)));
+  }
+  const std::vector<int> icons =
+      core::ComputeTreeIcons(*store_, treeDesc_, selected, currentIndexes);
+  std::size_t k = 0;
+  auto apply = [&](QTreeWidgetItem* item) {
+    if (k >= icons.size()) return;
+    const int index = icons[k++];
+    if (StateIndex(item) == index && item->data(0, kStateIndexRole).isValid()) return;
+    item->setData(0, kStateIndexRole, index);
+    if (haveIcons_) {
+      item->setIcon(0, index > 0 && index < static_cast<int>(imageListOk_.size())
+                           ? QIcon(imageListOk_[static_cast<std::size_t>(index)])
+                           : QIcon());
+    }
+  };
+  for (int i = 0; i < tree_->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* n = tree_->topLevelItem(i);
+    apply(n);
+    for (int c = 0; c < n->childCount(); ++c) apply(n->child(c));
+  }
+}
+
+void TMainForm::TreeMousePressed() {
+  if (closeEditor_) closeEditor_();
+  QTreeWidgetItem* item = tree_->currentItem();
+  if (item != nullptr && item->isSelected()) {
+    if (item->data(0, kIsNameNodeRole).toBool()) item = item->child(0);
+    core::ModellSpeicherTyp* record =
+        item != nullptr ? core::FindByNodeText(*store_, item->text(0).toStdString(), &treeDesc_)
+                        : nullptr;
+    store_->SetActiveModelMemory(record);
+  }
+  UpdateNamePanel();
+}
+
+void TMainForm::TreeSelectionMoved() {
+  // The keyboard moves the selection without changing the active model memory; only the name
+  // node's open folder follows it.
+  RefreshIcons();
+}
+
+void TMainForm::UpdateNamePanel() {
+  const core::ModellSpeicherTyp* active = store_->GetActive();
+  if (active != nullptr) {
+    modellNameEdit_->setText(QString::fromStdString(core::TrimmedName(active)));
+    modellDatumLabel_->setText(QString::fromStdString(active->dateText));
+  } else {
+    modellNameEdit_->clear();
+    modellDatumLabel_->clear();
+  }
+  nameUebernehmenButton_->setEnabled(false);
+}
+
+void TMainForm::CommentEdited() {
+  core::ModellSpeicherTyp* active = store_->GetActive();
+  if (active == nullptr) return;
+  store_->MarkChanged(*active, true, false);
+  bool hasContent = false;
+  for (const QString& line : kommentarRichEdit_->toPlainText().split('\n')) {
+    if (!core::TrimBlanks(line.toStdString()).empty()) {
+      hasContent = true;
+      break;
+    }
+  }
+  if (hasContent != active->hasComment) {
+    active->hasComment = hasContent;
+    RefreshIcons();
+  }
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == kommentarRichEdit_ && event->type() == QEvent::KeyRelease) CommentEdited();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace app
