@@ -155,6 +155,19 @@ std::string ItemDisplay(const ListItem& item, int condition, const ModellSpeiche
   return UpperAscii(ExpandListText(item.text, condition, mem));
 }
 
+std::int64_t CurvePointDisplay(std::int64_t v) { return (503 - (v * 568 / 100)) / 10; }
+
+// Formula 22's display truncates toward zero, so below 0 % its steps sit one value off the
+// inverse; take the nearest value that shows the entered number again.
+std::int32_t CurvePointValue(double d) {
+  const std::int32_t v = RoundToInt((49.8 - d) * 1000 / 568);
+  if (d != std::trunc(d) || std::fabs(d) > 1e6 || CurvePointDisplay(v) == static_cast<std::int64_t>(d)) return v;
+  for (std::int32_t delta = 1; delta <= 3; ++delta)
+    for (std::int32_t candidate : {v + delta, v - delta})
+      if (CurvePointDisplay(candidate) == static_cast<std::int64_t>(d)) return candidate;
+  return v;
+}
+
 std::string Pad4(const std::string& s) { return s.size() >= 4 ? s : std::string(4 - s.size(), ' ') + s; }
 
 }  // namespace
@@ -191,7 +204,7 @@ std::string FormulaToText(int id, std::int32_t value, int condition, const Model
     case 1: return FormatNumber(-v, 0);
     case 4: return FormatNumber(v * 0.25, 0);
     case 20: return FormatNumber(v * 825 / 1000, 0);
-    case 22: return std::to_string((503 - (std::int64_t{value} * 568 / 100)) / 10);
+    case 22: return std::to_string(CurvePointDisplay(value));
     case 31: return FormatNumber(v * 108 / 512, 0);
     case 33: return FormatNumber((500 - v) / 10, 1);
     case 40: return TimeText(value);
@@ -214,7 +227,7 @@ std::optional<std::int32_t> TextToFormulaChecked(int id, std::string_view text, 
     case 1: return RoundToInt(-static_cast<double>(WholeNumberOfText(text)));
     case 4: return RoundToInt(DecimalNumberOfText(text) * 4);
     case 20: return RoundToInt(DecimalNumberOfText(text) * 1000 / 825);
-    case 22: return RoundToInt((49.8 - DecimalNumberOfText(text)) * 1000 / 568);
+    case 22: return CurvePointValue(DecimalNumberOfText(text));
     case 31: return RoundToInt(DecimalNumberOfText(text) * 512 / 108);
     case 33: return RoundToInt((DecimalNumberOfText(text) - 50) * -10);
     case 40: return TimeOfText(text);

@@ -1,0 +1,320 @@
+#include "model/access.h"
+
+#include <gtest/gtest.h>
+
+#include "model/names.h"
+#include "model/partab_keys.h"
+#include "model_fixture.h"
+
+namespace core {
+namespace {
+
+using test::MakeMemory;
+using test::RowNamed;
+using test::RowOfMenu;
+using test::Set;
+using test::Text;
+
+constexpr int kDiff = 56, kFlpr = 65, kElvn = 59, kButm = 73, kSbtr = 51, kFunc = 21, kHold = 256;
+
+TEST(ModelTypeMask, FromTheTwoTypeBytes) {
+  ModellSpeicherTyp m;
+  const struct {
+    int b118, b119, mask;
+  } rows[] = {{0, 9, 1},   {1, 2, 2},   {1, 1, 4},   {1, 0, 8},   {1, 3, 1023}, {2, 7, 16},
+              {3, 0, 32},  {3, 1, 64},  {3, 2, 128}, {3, 3, 256}, {3, 4, 512},  {3, 5, 1023},
+              {7, 0, 1023}, {255, 255, 1023}};
+  for (const auto& r : rows) {
+    m.image[118] = static_cast<std::uint8_t>(r.b118);
+    m.image[119] = static_cast<std::uint8_t>(r.b119);
+    EXPECT_EQ(ModelTypeMask(&m), r.mask) << r.b118 << "/" << r.b119;
+  }
+  EXPECT_EQ(ModelTypeMask(nullptr), 1023);
+  EXPECT_EQ(VersionBit(30), 1);
+  EXPECT_EQ(VersionBit(31), 2);
+  EXPECT_EQ(VersionBit(32), 4);
+  EXPECT_EQ(VersionBit(0), 4);
+}
+
+TEST(RowQueries, TypesVersionsAndFormulas) {
+  const int helitype = RowNamed(119, "HELITYP");
+  EXPECT_EQ(ParameterTypeMask(helitype, 32), 992);
+  const int atv = RowNamed(144, "$CHNAME1$-$CHNR1$ RATE RIGHT/UP");
+  EXPECT_EQ(ParameterTypeMask(atv, 30), 1023);  // system menu widened
+  const int sbtrRate = RowNamed(378, "RATE $CHNAME1$");
+  EXPECT_EQ(ParameterTypeMask(sbtrRate, 32), 0x3FE);  // its menu's
+  const int nameFlight1 = RowNamed(813, "NAME FLIGHT1");
+  EXPECT_EQ(ParameterTypeMask(nameFlight1, 31), 0);  // V3.2 only
+  EXPECT_TRUE(ParameterInVersion(nameFlight1, 32));
+  EXPECT_FALSE(ParameterInVersion(nameFlight1, 30));
+  EXPECT_FALSE(ParameterInVersion(0, 32));
+  EXPECT_EQ(ParameterTypeMask(667, 32), 0);
+  EXPECT_EQ(ParameterByteCount(RowNamed(0, "NAME")), 12);
+  EXPECT_EQ(ParameterByteCount(nameFlight1), 7);
+  EXPECT_EQ(ParameterByteCount(0), 0);
+  EXPECT_EQ(ParameterBitMask(RowNamed(40, "MULTI 1")), 254);
+  EXPECT_TRUE(IsBitParameter(RowNamed(19, "DIRECTION $CHNAME1$-$CHNR1$")));
+  EXPECT_FALSE(IsBitParameter(atv));
+  EXPECT_TRUE(HasValueList(0));
+  EXPECT_TRUE(HasValueList(helitype));
+  EXPECT_FALSE(HasValueList(atv));
+  EXPECT_FALSE(HasValueList(RowNamed(0, "NAME")));
+  EXPECT_TRUE(HasNumericFormula(atv));
+  EXPECT_FALSE(HasNumericFormula(RowNamed(0, "NAME")));
+  EXPECT_TRUE(IsConditionAddress(120));
+  EXPECT_TRUE(IsConditionAddress(469));
+  EXPECT_FALSE(IsConditionAddress(463));
+  EXPECT_FALSE(IsConditionAddress(119));
+  EXPECT_FALSE(IsConditionAddress(470));
+}
+
+TEST(FindParameter, TheDescribedLookups) {
+  const auto standard = MakeMemory(1);
+  EXPECT_EQ(FindParameter(19, 2, &standard, 32), RowNamed(19, "DIRECTION $CHNAME3$-$CHNR3$"));
+  EXPECT_EQ(FindParameter(19, -1, &standard, 32), RowNamed(19, "DIRECTION $CHNAME1$-$CHNR1$"));
+  EXPECT_EQ(FindParameter(19, 8, &standard, 32), 0);
+  const int atv = RowNamed(144, "$CHNAME1$-$CHNR1$ RATE RIGHT/UP");
+  EXPECT_EQ(FindParameter(1194, -1, &standard, 32), atv);
+  EXPECT_EQ(ConditionOfAddress(1194, &standard, 32), 3);
+  EXPECT_EQ(ConditionOfAddress(1194 | kDefaultMarker, &standard, 32), 16);
+  EXPECT_EQ(FindParameter(1194 | kDefaultMarker, -1, &standard, 32), atv);
+  // Condition names are rows of their own, in V3.2 only.
+  EXPECT_EQ(FindParameter(813, -1, &standard, 32), RowNamed(813, "NAME FLIGHT1"));
+  EXPECT_EQ(ConditionOfAddress(813, &standard, 32), 0);
+  EXPECT_EQ(FindParameter(813, -1, &standard, 30), 0);
+  EXPECT_EQ(GetParameterText(813, -1, &standard, 30), "00");
+  // HOLD lies inside block 4 but is global.
+  const auto heli = MakeMemory(32);
+  EXPECT_EQ(FindParameter(1797, 6, &heli, 32), RowOfMenu(kHold, "TRIM"));
+  EXPECT_EQ(ConditionOfAddress(1797, &heli, 32), 0);
+  EXPECT_EQ(FindParameter(1797, -1, &standard, 32), 0);
+  EXPECT_EQ(GetParameterText(1797, 6, &standard, 32), "64(100)");
+  // 1447: nothing at 1447..397 for Standard; "TIMER 2 TIME" at 46 is no condition row.
+  EXPECT_EQ(FindParameter(1447, -1, &standard, 32), 0);
+  EXPECT_EQ(ConditionOfAddress(1447, &standard, 32), -1);
+  // Shared bytes: the first fitting row in table order.
+  const auto acro = MakeMemory(16);
+  EXPECT_EQ(FindParameter(388, -1, &acro, 32), RowOfMenu(kDiff, "$CHNAME1$ LEFT"));
+  ModellSpeicherTyp unknown = standard;
+  unknown.image[118] = 7;
+  EXPECT_EQ(FindParameter(388, -1, &unknown, 32), RowOfMenu(kDiff, "$CHNAME1$ LEFT"));
+  EXPECT_EQ(FindParameter(119, -1, &unknown, 32), RowNamed(119, "SERVOTYP"));
+}
+
+TEST(FindParameter, StaysInsideTheImageAndItsFiveBlocks) {
+  const auto standard = MakeMemory(1);
+  for (int address : {-1, -350, 2048, 2048 + 350, 9000, 0xFFFF, kDefaultMarker | 2048}) {
+    EXPECT_EQ(FindParameter(address, -1, &standard, 32), 0) << address;
+    EXPECT_EQ(ConditionOfAddress(address & ~kDefaultMarker, &standard, 32), -1) << address;
+    EXPECT_EQ(GetParameterText(address, -1, &standard, 32), "") << address;
+  }
+  // 1870..2047 are no sixth block: 1990 would reach PMX1's rates at 240 only after five steps.
+  for (int address = 1870; address < 2048; ++address)
+    EXPECT_EQ(FindParameter(address, -1, &standard, 32), 0) << address;
+  EXPECT_EQ(GetParameterText(1990, -1, &standard, 32), "FF(us8:255)(s8:-1)");
+}
+
+TEST(FindParameter, IndexEqualsThePlainWalk) {
+  std::vector<ModellSpeicherTyp> memories;
+  for (int mask : test::kTypeMasks) memories.push_back(MakeMemory(mask));
+  memories.push_back(memories[0]);
+  memories.back().image[118] = 9;  // unrecognised: all types
+  for (int version : test::kVersions)
+    for (const auto& m : memories)
+      for (int address = 0; address < kImageSize; ++address)
+        for (int bit = -1; bit <= 8; ++bit) {
+          const int indexed = FindParameter(address, bit, &m, version);
+          const int walked = FindParameterByWalk(address, bit, &m, version);
+          if (indexed != walked) {
+            ADD_FAILURE() << "address " << address << " bit " << bit << " mask "
+                          << ModelTypeMask(&m) << " version " << version << ": " << indexed
+                          << " != " << walked;
+            return;
+          }
+        }
+}
+
+TEST(GetParameterText, RawBytesOutsideEveryRow) {
+  auto m = MakeMemory(1);
+  const struct {
+    std::uint8_t byte;
+    const char* text;
+  } rows[] = {{0, "00"}, {5, "05(%)"}, {65, "41(65)"}, {0x21, "21(33)(A)"}, {10, "0A(10)(*)"},
+              {200, "C8(us8:200)(s8:-56)"}, {128, "80(us8:128)(s8:-128)"}, {105, "69(105)(Ä)"}};
+  for (const auto& r : rows) {
+    m.image[72] = r.byte;
+    EXPECT_EQ(GetParameterText(72, -1, &m, 32), r.text);
+  }
+  EXPECT_EQ(GetParameterText(72, -1, nullptr, 32), "");
+}
+
+TEST(GetParameterText, ValuesUnitsAndDefaults) {
+  auto m = MakeMemory(1);
+  const int atv = RowNamed(144, "$CHNAME1$-$CHNR1$ RATE RIGHT/UP");
+  EXPECT_EQ(GetParameterText(144, 0, &m, 32), "100 %");
+  EXPECT_EQ(GetParameterText(44, 0, &m, 32), "01:00 min:s");
+  EXPECT_EQ(GetParameterText(45, -1, &m, 32), "01:00 min:s");  // inside the 2-byte row
+  EXPECT_EQ(GetParameterText(0, 0, &m, 32), "DEF STANDARD");   // no "_" in the name code
+  EXPECT_EQ(GetParameterText(76, 0, &m, 32), "AIL");
+  EXPECT_EQ(Set(m, atv, "-37", false, 2), kChanged);
+  EXPECT_EQ(GetParameterText(144 + 700, 0, &m, 32), "-37 %");
+  EXPECT_EQ(GetParameterText(144 + 700 + kDefaultMarker, 0, &m, 32), "100 %");
+  EXPECT_EQ(FormatParameterValue(atv, 2, false, &m, true), "-37");
+  EXPECT_EQ(FormatParameterValue(atv, 2, true, &m, false), "100 %");
+  EXPECT_EQ(FormatParameterValue(atv, 9, false, &m, false), "");  // beyond the image
+  EXPECT_EQ(FormatParameterValue(0, 0, false, &m, false), "");
+  EXPECT_EQ(FormatParameterValue(atv, 0, false, nullptr, false), "");
+  // The default column of a Glider 2 servos memory shows the Glider image: 4 servos.
+  const auto glider2 = MakeMemory(2);
+  EXPECT_EQ(GetParameterText(119, 0, &glider2, 32), "2 SERVOS");
+  EXPECT_EQ(GetParameterText(119 | kDefaultMarker, 0, &glider2, 32), "4 SERVOS");
+  EXPECT_EQ(ParameterMinimum(144, 0, &m, 32), -110);
+  EXPECT_EQ(ParameterMaximum(144, 0, &m, 32), 110);
+  EXPECT_EQ(ParameterUnit(44, 0, &m, 32), "min:s");
+  EXPECT_EQ(ParameterFormula(44, 0, &m, 32), 40);
+  EXPECT_EQ(ParameterFormula(72, 0, &m, 32), 0);
+  EXPECT_EQ(ParameterUnit(72, 0, &m, 32), "");
+}
+
+TEST(SetParameterText, WritesOnlyTheRowsBits) {
+  auto m = MakeMemory(1);
+  const int limit = RowNamed(160, "$CHNAME1$-$CHNR1$ LIMIT RIGHT/UP");
+  ASSERT_NE(limit, 0);
+  EXPECT_EQ(Set(m, limit, "12,5 %", false), kChanged);
+  EXPECT_EQ(m.image[160], 12);
+  EXPECT_EQ(Set(m, limit, " 12 ", false), kUnchanged);
+  // "DIRECTION ch3" is bit 2 of byte 19.
+  m.image[19] = 0xFB;
+  EXPECT_EQ(SetParameterText(19, 2, &m, false, "REVERSE", 32), kChanged);
+  EXPECT_EQ(m.image[19], 0xFF);
+  EXPECT_EQ(SetParameterText(19, 2, &m, false, "NORMAL", 32), kChanged);
+  EXPECT_EQ(m.image[19], 0xFB);
+  // Names write all their bytes, padded with blanks.
+  EXPECT_EQ(SetParameterText(0, 0, &m, false, "  asw 28 ", 32), kChanged);
+  EXPECT_EQ(GetParameterText(0, 0, &m, 32), "ASW 28");
+  EXPECT_EQ(m.image[11], 0);
+  // Nothing there, no memory, the default image: nothing written.
+  const auto before = m.image;
+  EXPECT_EQ(SetParameterText(72, -1, &m, true, "5", 32), kUnchanged);
+  EXPECT_EQ(SetParameterText(144 | kDefaultMarker, 0, &m, true, "5", 32), kUnchanged);
+  EXPECT_EQ(SetParameterText(144, 0, nullptr, true, "5", 32), kUnchanged);
+  EXPECT_EQ(SetParameterText(9999, 0, &m, true, "5", 32), kUnchanged);
+  // A list with a fallback item names no value for an unknown text.
+  EXPECT_EQ(SetParameterText(42, 0, &m, true, "SWITCH +Z", 32), kUnchanged);
+  EXPECT_EQ(m.image, before);
+}
+
+TEST(DependencyRules, SignPartnerKeepsTheSign) {
+  auto m = MakeMemory(4);  // BUTm exists for 4 and 5 servos
+  const int down = RowOfMenu(kButm, "DOWN"), up = RowOfMenu(kButm, "UP");
+  ASSERT_EQ(Set(m, up, "30", false, 1), kChanged);
+  EXPECT_EQ(Set(m, down, "-20", true, 1), kChangedMore);
+  EXPECT_EQ(Text(m, up, 1), "-30 %");
+  EXPECT_EQ(Text(m, down, 1), "-20 %");
+  EXPECT_EQ(Text(m, up, 0), "50 %");  // other conditions untouched
+  EXPECT_EQ(Set(m, down, "5", true, 1), kChangedMore);
+  EXPECT_EQ(Text(m, up, 1), "30 %");
+  EXPECT_EQ(Set(m, down, "6", true, 1), kChanged);  // same sign: partner stays
+  EXPECT_EQ(Set(m, down, "-6", false, 1), kChanged);
+  EXPECT_EQ(Text(m, up, 1), "30 %");
+}
+
+TEST(DependencyRules, ActKeepsOneOfThreeMixes) {
+  auto m = MakeMemory(16);
+  const int diff = RowOfMenu(kDiff, "ON/OFF"), flpr = RowOfMenu(kFlpr, "FLAPERON ON/OFF");
+  const int elvn = RowOfMenu(kElvn, "ON/OFF");
+  ASSERT_EQ(Text(m, diff, 2), "ACT");
+  EXPECT_EQ(Set(m, flpr, "ACT", true, 2), kChanged);  // DIFF is not FLPR's menu
+  EXPECT_EQ(Text(m, diff, 2), "INH");
+  EXPECT_EQ(Text(m, flpr, 2), "ACT");
+  EXPECT_EQ(Text(m, diff, 0), "ACT");
+  EXPECT_EQ(Set(m, elvn, "ACT", true, 2), kChanged);
+  EXPECT_EQ(Text(m, flpr, 2), "INH");
+  EXPECT_EQ(Text(m, elvn, 2), "ACT");
+  EXPECT_EQ(Set(m, diff, "ACT", false, 2), kChanged);  // without dependents two stay ACT
+  EXPECT_EQ(Text(m, elvn, 2), "ACT");
+}
+
+TEST(DependencyRules, GlobalModeCopiesToEveryCondition) {
+  const int rate3 = RowOfMenu(kSbtr, "RATE $CHNAME3$");
+  const int mode = RowOfMenu(kSbtr, "MODE");
+  {
+    auto m = MakeMemory(16);  // SBTr MODE is GLOBAL in the default
+    EXPECT_EQ(Set(m, rate3, "10", true, 2, 30), kChanged);  // V3.0: no GLOBAL rule
+    for (int c : {0, 1, 3, 4}) EXPECT_EQ(Text(m, rate3, c, 30), "0 %");
+    EXPECT_EQ(Text(m, rate3, 2, 30), "10 %");
+  }
+  {
+    auto m = MakeMemory(16);
+    ASSERT_EQ(Text(m, mode), "GLOBAL");
+    EXPECT_EQ(Set(m, rate3, "10", true, 2, 32), kChangedMore);
+    for (int c = 0; c <= 4; ++c) EXPECT_EQ(Text(m, rate3, c), "10 %");
+    EXPECT_EQ(Set(m, rate3, "10", true, 3, 32), kUnchanged);
+    // SEPARATE: one condition only; back to GLOBAL: condition 0 goes everywhere.
+    EXPECT_EQ(Set(m, mode, "SEPARATE", true), kChanged);
+    EXPECT_EQ(Set(m, rate3, "-7", true, 4), kChanged);
+    EXPECT_EQ(Text(m, rate3, 4), "-7 %");
+    EXPECT_EQ(Set(m, mode, "GLOBAL", true), kChangedMore);
+    EXPECT_EQ(Text(m, rate3, 4), "10 %");
+  }
+  {
+    auto m = MakeMemory(1);  // the three SOURCE rows by version share one GLOBAL mode
+    const int source1 = RowOfMenu(kFunc, "$CHNAME1$ SOURCE CH1");
+    EXPECT_EQ(Set(m, source1, "SWITCH +A", true, 1, 32), kChangedMore);
+    for (int c = 0; c <= 4; ++c) EXPECT_EQ(m.image[120 + 350 * c], 16);
+    EXPECT_EQ(Set(m, source1, "FUNC -2", true, 0, 31), kChangedMore);
+    for (int c = 0; c <= 4; ++c) EXPECT_EQ(m.image[120 + 350 * c], 129);
+  }
+}
+
+TEST(DependencyRules, ModelTypeChangeFillsWhatTheTypeGains) {
+  auto m = MakeMemory(1);
+  const int atv = RowNamed(144, "$CHNAME1$-$CHNR1$ RATE RIGHT/UP");
+  ASSERT_EQ(Set(m, atv, "-37", false, 3), kChanged);
+  m.image[1797] = 0x11;  // HOLD bytes hold Standard garbage before the change
+  m.image[390 + 350 * 2] = 0x77;
+  const int modelType = RowNamed(118, "MODELLTYP");
+  EXPECT_EQ(Set(m, modelType, "HELI", true), kChangedMore);
+  EXPECT_EQ(ModelTypeMask(&m), 32);
+  const auto& heli = DefaultImageFor(32);
+  EXPECT_EQ(Text(m, atv, 3), "-37 %");  // shared parameters keep their values
+  EXPECT_EQ(m.image[390 + 350 * 2], heli[390]);  // GYRO "POSI" of every condition
+  EXPECT_EQ(m.image[1797] & 0xC0, heli[1797] & 0xC0);  // HOLD "TRIM"/"MODE" once
+  EXPECT_EQ(m.image[1797] & 0x3F, 0x11);  // bits of no heli row stay
+  EXPECT_EQ(m.image[1798], heli[1798]);
+  EXPECT_EQ(ChannelName(5, &m), "GYR");
+  EXPECT_EQ(ChannelName(8, &m), "AU2");
+  // Without dependents only the type byte changes.
+  auto plain = MakeMemory(1);
+  auto expected = plain.image;
+  expected[118] = 2;
+  EXPECT_EQ(Set(plain, modelType, "ACRO", false), kChangedMore);
+  EXPECT_EQ(plain.image, expected);
+}
+
+TEST(GetTextByKey, FirstRowWithKeyAndChannel) {
+  auto m = MakeMemory(1);
+  EXPECT_EQ(GetTextByKey(key::kLanguage, -1, 0, &m, 32), "ENGLISCH");
+  EXPECT_EQ(GetTextByKey(key::kLanguage, -1, 3, &m, 32), "ENGLISCH");  // a global row stays put
+  const int atv = RowNamed(150, "$CHNAME4$-$CHNR4$ RATE RIGHT/UP");
+  ASSERT_EQ(Set(m, atv, "-55", false, 2), kChanged);
+  EXPECT_EQ(GetTextByKey(key::kAtvRateRightUp, 4, 2, &m, 32), "-55 %");
+  EXPECT_EQ(GetTextByKey(key::kAtvRateRightUp, 4, 1, &m, 32), "100 %");
+  EXPECT_EQ(GetTextByKey(999, -1, 0, &m, 32), "");
+  EXPECT_EQ(GetTextByKey(key::kLanguage, -1, 0, nullptr, 32), "");
+}
+
+TEST(ConditionInUse, SwitchBelow53) {
+  auto m = MakeMemory(1);
+  EXPECT_FALSE(ConditionInUse(1, &m));  // default "INH" (128)
+  m.image[115] = 8;
+  EXPECT_TRUE(ConditionInUse(2, &m));
+  m.image[115] = 53;
+  EXPECT_FALSE(ConditionInUse(2, &m));
+  EXPECT_TRUE(ConditionInUse(0, &m));
+  EXPECT_TRUE(ConditionInUse(5, &m));
+  EXPECT_TRUE(ConditionInUse(1, nullptr));
+}
+
+}  // namespace
+}  // namespace core

@@ -1,0 +1,134 @@
+#include "model/defaults.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "model/names.h"
+#include "model/partab_keys.h"
+#include "model_fixture.h"
+#include "store/model_memory.h"
+#include "store/store.h"
+
+namespace core {
+namespace {
+
+using test::MakeMemory;
+
+std::string Names(const ModellSpeicherTyp& m) {
+  std::string out;
+  for (int n = 1; n <= 8; ++n) out += (n > 1 ? " " : "") + ChannelName(n, &m);
+  return out;
+}
+
+TEST(DefaultImages, ChosenByModelType) {
+  EXPECT_EQ(DefaultImageFor(1)[118], 0);
+  EXPECT_EQ(DefaultImageFor(1023)[118], 0);
+  EXPECT_EQ(DefaultImageFor(0)[118], 0);
+  EXPECT_EQ(DefaultImageFor(16)[118], 2);
+  for (int mask : {2, 4, 8}) EXPECT_EQ(DefaultImageFor(mask)[118], 1);
+  for (int mask : {32, 64, 128, 256, 512}) EXPECT_EQ(DefaultImageFor(mask)[118], 3);
+  EXPECT_EQ(ModelTypeMaskOfText("GLIDER 5 SERVOS"), 8);
+  EXPECT_EQ(ModelTypeMaskOfText("HELI HN3"), 512);
+  EXPECT_EQ(ModelTypeMaskOfText("heli hn3"), 1);  // compared exactly
+  EXPECT_EQ(ModelTypeMaskOfText("Segler"), 1);
+}
+
+TEST(NewMemory, Glider2ServosInGerman) {
+  const auto m = MakeMemory(2, NewMemoryLanguage::Deutsch);
+  EXPECT_EQ(ModelTypeMask(&m), 2);
+  EXPECT_EQ(Names(m), "QUE HOE BRE SEI ZUS ZUS QU2 ZUS");
+  EXPECT_EQ(GetTextByKey(key::kLanguage, -1, 0, &m, 32), "DEUTSCH");
+  EXPECT_EQ(GetTextByKey(key::kServoType, -1, 0, &m, 32), "2 SERVOS");
+  EXPECT_EQ(TrimmedName(&m), "DEF GLIDER 2");
+  // Everything else is the Glider image.
+  const auto& glider = DefaultImageFor(2);
+  for (int i = 12; i < kImageSize; ++i) {
+    if (i == 119 || (i >= 76 && i < 108) || (i >= 108 && i <= 110)) continue;
+    ASSERT_EQ(m.image[static_cast<std::size_t>(i)], glider[static_cast<std::size_t>(i)]) << i;
+  }
+}
+
+TEST(NewMemory, HeliHn3InFrench) {
+  const auto m = MakeMemory(512, NewMemoryLanguage::Franzoesisch);
+  EXPECT_EQ(ModelTypeMask(&m), 512);
+  EXPECT_EQ(GetTextByKey(key::kHeliType, -1, 0, &m, 32), "HN3");
+  EXPECT_EQ(Names(m), "AIL PRO GAZ DIR GYR PAS AU1 AU2");
+  EXPECT_EQ(GetTextByKey(key::kLanguage, -1, 0, &m, 32), "FRANZÖSISCH");
+  EXPECT_EQ(TrimmedName(&m), "DEF HELI HN3");
+}
+
+TEST(NewMemory, StandardInEnglishIsTheImageWithAName) {
+  const auto m = MakeMemory(1);
+  auto expected = DefaultImageFor(1);
+  EXPECT_EQ(TrimmedName(&m), "DEF STANDARD");  // the name code has no "_"
+  for (int i = 0; i < 12; ++i) expected[static_cast<std::size_t>(i)] = m.image[static_cast<std::size_t>(i)];
+  EXPECT_EQ(m.image, expected);
+  EXPECT_EQ(Names(m), "AIL ELE THR RUD AUX AUX AUX AUX");
+  EXPECT_EQ(std::string(m.header.begin(), m.header.end()), "FC2830");
+  EXPECT_EQ(m.dataLength, 1870);
+  EXPECT_EQ(m.lengthBytes[0], 7);
+  EXPECT_EQ(m.lengthBytes[1], 78);
+  EXPECT_TRUE(m.inUse);
+  EXPECT_FALSE(m.deleted || m.hasComment || m.imageSaved || m.commentSaved);
+  for (int i = 1870; i < kImageSize; ++i) EXPECT_EQ(m.image[static_cast<std::size_t>(i)], 0xFF);
+}
+
+TEST(NewMemory, EveryTypeInEveryVersion) {
+  for (int version : test::kVersions)
+    for (int mask : test::kTypeMasks) {
+      const auto m = MakeMemory(mask, NewMemoryLanguage::Englisch, version);
+      EXPECT_EQ(ModelTypeMask(&m), mask) << version;
+      EXPECT_EQ(GetTextByKey(key::kLanguage, -1, 0, &m, version), "ENGLISCH");
+    }
+}
+
+TEST(NewMemory, CreatedInTheStoreAndMadeActive) {
+  const auto dir = std::filesystem::temp_directory_path() / "veltrano_model_new_test";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  NullStoreHost host;
+  ModelMemoryStore store(host);
+  store.SetModelMemoryDir(dir.string() + "/");
+  ModellSpeicherTyp* m = CreateDefaultMemory(store, "ACRO", NewMemoryLanguage::Deutsch, 32);
+  ASSERT_NE(m, nullptr);
+  EXPECT_EQ(store.GetActive(), m);
+  EXPECT_EQ(ModelTypeMask(m), 16);
+  EXPECT_EQ(m->fileName, dir.string() + "/DEFACRO.FC");
+  EXPECT_EQ(m->dateText.size(), 16u);
+  EXPECT_EQ(ModelTypeName(m), "ACRO");
+  std::filesystem::remove_all(dir);
+}
+
+TEST(ModelTypeName, ForTheMainWindow) {
+  EXPECT_EQ(ModelTypeName(nullptr), "STANDARD");
+  const auto glider = MakeMemory(2);
+  EXPECT_EQ(ModelTypeName(&glider), "GLIDER 2");
+  const auto heli = MakeMemory(256);
+  EXPECT_EQ(ModelTypeName(&heli), "HELI HR3");
+}
+
+TEST(DefaultSource, SixteenBytesALine) {
+  const auto m = MakeMemory(1);
+  const std::string text = DefaultSourceText(m);
+  std::vector<std::string> lines;
+  for (std::size_t from = 0, at; (at = text.find("\r\n", from)) != std::string::npos; from = at + 2)
+    lines.push_back(text.substr(from, at - from));
+  ASSERT_EQ(lines.size(), 128u);
+  EXPECT_EQ(lines[0].substr(0, 9 + 16), "{ $000 } $04,$05,$06,$00,");
+  EXPECT_EQ(lines[1].substr(0, 9), "{ $010 } ");
+  EXPECT_EQ(lines[127].substr(0, 9), "{ $7F0 } ");
+  EXPECT_EQ(lines[127].substr(9), std::string("$FF,") + "$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,");
+  for (const auto& line : lines) EXPECT_EQ(line.size(), 9u + 16 * 4);
+
+  const auto path = std::filesystem::temp_directory_path() / "veltrano_defaultdaten_test.pas";
+  ASSERT_TRUE(WriteDefaultSource(m, path.string()));
+  std::ifstream in(path, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), text);
+  std::filesystem::remove(path);
+}
+
+}  // namespace
+}  // namespace core

@@ -1,0 +1,144 @@
+#include "model/names.h"
+
+#include <gtest/gtest.h>
+
+#include "model/partab_keys.h"
+#include "model_fixture.h"
+
+namespace core {
+namespace {
+
+using test::MakeMemory;
+
+constexpr int kAtv = 14, kFunc = 21;
+
+TEST(FunctionCharacters, EncodeAndDecode) {
+  EXPECT_EQ(EncodeFunctionChar(U'A'), 33);
+  EXPECT_EQ(EncodeFunctionChar(U' '), 0);
+  EXPECT_EQ(EncodeFunctionChar(U'ä'), 105);
+  EXPECT_EQ(EncodeFunctionChar(U'Ö'), 106);
+  EXPECT_EQ(EncodeFunctionChar(U'ü'), 107);
+  EXPECT_EQ(EncodeFunctionChar(U'\x10'), 240);  // below the blank wraps around
+  EXPECT_EQ(DecodeFunctionChar(33), U'A');
+  EXPECT_EQ(DecodeFunctionChar(63), U'_');
+  EXPECT_EQ(DecodeFunctionChar(107), U'Ü');
+  EXPECT_EQ(DecodeFunctionChar(0), std::nullopt);
+  EXPECT_EQ(DecodeFunctionChar(64), std::nullopt);
+  EXPECT_EQ(DecodeFunctionChar(200), std::nullopt);
+}
+
+TEST(ChannelNames, DecodeTheFunctionNameBytes) {
+  auto m = MakeMemory(1);
+  EXPECT_EQ(ChannelName(1, &m), "AIL");
+  EXPECT_EQ(ChannelName(9, &m), "CH9");
+  EXPECT_EQ(ChannelName(0, &m), "AIL");   // out of range counts as 1
+  EXPECT_EQ(ChannelName(10, &m), "AIL");
+  EXPECT_EQ(ChannelName(1, nullptr), "");
+  m.image[76] = 33, m.image[77] = 0, m.image[78] = 34;  // "A", blank, "B"
+  EXPECT_EQ(ChannelName(1, &m), "AB");
+  const int name1 = test::RowOfMenu(kFunc, "NAME 1");
+  EXPECT_EQ(test::Set(m, name1, "höh", false), kChanged);
+  EXPECT_EQ(m.image[76], 40);
+  EXPECT_EQ(m.image[77], 106);
+  EXPECT_EQ(m.image[78], 40);
+  EXPECT_EQ(ChannelName(1, &m), "HÖH");
+
+  const auto glider = MakeMemory(4);  // function 5 is stored as "SF1"
+  EXPECT_EQ(ChannelName(5, &glider), "SFL");
+  EXPECT_EQ(glider.image[92], 'S' - 32);
+  EXPECT_EQ(glider.image[94], '1' - 32);
+}
+
+TEST(ChannelNames, NumbersFollowTheSourceBytes) {
+  auto m = MakeMemory(1);
+  EXPECT_EQ(ChannelNumberText(1, 0, &m), "1");
+  EXPECT_EQ(ChannelNumberText(9, 0, &m), "9");
+  m.image[121] = 200;
+  EXPECT_EQ(ChannelNumberText(2, 0, &m), "S65");
+  m.image[121] = 135;
+  EXPECT_EQ(ChannelNumberText(2, 0, &m), "8");
+  m.image[121 + 350 * 4] = 8;
+  EXPECT_EQ(ChannelNumberText(2, 4, &m), "S1");
+  EXPECT_EQ(ChannelNumberText(2, 16, &m), "8");  // the default column reads condition 0
+  EXPECT_EQ(ChannelNumberText(2, -3, &m), "8");
+  m.image[121] = 255;                             // 127 + 1 as a byte
+  EXPECT_EQ(ChannelNumberText(2, 0, &m), "S120");
+  EXPECT_EQ(ChannelNumberText(1, 0, nullptr), "");
+}
+
+TEST(ConditionNames, StoredNamesOrTheTypesOwn) {
+  auto glider = MakeMemory(4);
+  EXPECT_EQ(ConditionName(0, &glider), "NORMAL");
+  EXPECT_EQ(ConditionName(1, &glider), "START");
+  EXPECT_EQ(ConditionName(4, &glider), "LANDING");
+  EXPECT_EQ(ConditionName(7, &glider), "NORMAL");
+  EXPECT_EQ(ConditionName(16, &glider), "DEFAULT");
+  EXPECT_EQ(ConditionName(16, nullptr), "DEFAULT");
+  EXPECT_EQ(ConditionName(1, nullptr), "");
+  const auto acro = MakeMemory(16);
+  EXPECT_EQ(ConditionName(3, &acro), "FLIGHT3");
+  const auto heli = MakeMemory(512);
+  EXPECT_EQ(ConditionName(4, &heli), "TH-HOLD");
+  const int name2 = test::RowNamed(1163, "NAME FLIGHT2");
+  EXPECT_EQ(test::Set(glider, name2, "thermik", true), kChangedMore);
+  EXPECT_EQ(ConditionName(2, &glider), "THERMIK");
+  EXPECT_EQ(test::Set(glider, name2, "A B", true), kChangedMore);
+  EXPECT_EQ(ConditionName(2, &glider), "AB");
+}
+
+TEST(ExpandedParameterName, JoinsConditionMenuAndName) {
+  const auto m = MakeMemory(1);
+  EXPECT_EQ(ExpandedParameterName(144, 0, false, &m, 32), "NORMAL\\ATV\\AIL-1 RATE RIGHT/UP");
+  EXPECT_EQ(ExpandedParameterName(144, 0, true, &m, 32), "NORMAL\\ATV\\- RATE RIGHT/UP");
+  EXPECT_EQ(ExpandedParameterName(118, 0, false, &m, 32), "GLOBAL\\MODEL TYPE\\MODELLTYP");
+  // The condition comes from the address passed in, the test from the row's own address.
+  EXPECT_EQ(ExpandedParameterName(144 + 3 * 350, 0, false, &m, 32),
+            "FLIGHT3\\ATV\\AIL-1 RATE RIGHT/UP");
+  EXPECT_EQ(ExpandedParameterName(144 | kDefaultMarker, 0, false, &m, 32),
+            "DEFAULT\\ATV\\AIL-1 RATE RIGHT/UP");
+  EXPECT_EQ(ExpandedParameterName(127, -1, false, &m, 32),
+            "NORMAL\\FUNCTION CHANGE\\AUX SOURCE CH8");
+  EXPECT_EQ(ExpandedParameterName(72, -1, false, &m, 32), "$048");
+  EXPECT_EQ(ExpandedParameterName(2047, -1, false, &m, 32), "$7FF");
+  EXPECT_EQ(ExpandedParameterName(114, 0, false, &m, 32), "GLOBAL\\MIX SWITCH\\FLIGHT1");
+  EXPECT_EQ(ExpandedParameterName(18, 0, false, &m, 32), "GLOBAL\\SERVO REVERSE\\DIRECTION CH9-9");
+  const auto heli = MakeMemory(32);
+  EXPECT_EQ(ExpandedParameterName(117, 0, false, &heli, 32), "GLOBAL\\MIX SWITCH\\TH-HOLD");
+  EXPECT_EQ(ExpandedParameterName(1797, 6, false, &heli, 32), "GLOBAL\\HOLD\\TRIM");
+}
+
+TEST(ChannelOfParameter, LargestChannelNamed) {
+  const auto m = MakeMemory(1);
+  EXPECT_EQ(ChannelOfParameter(19, 2, &m, 32), 3);
+  EXPECT_EQ(ChannelOfParameter(18, 0, &m, 32), 9);
+  EXPECT_EQ(ChannelOfParameter(144 + 350, 0, &m, 32), 1);
+  EXPECT_EQ(ChannelOfParameter(118, 0, &m, 32), -1);
+  EXPECT_EQ(ChannelOfParameter(72, 0, &m, 32), -1);
+  const auto glider = MakeMemory(8);
+  EXPECT_EQ(ChannelOfParameter(398, 0, &glider, 32), 8);  // "$CHNAME8$->$CHNAME2$ DOWN"
+}
+
+TEST(FunctionNames, FollowLanguageAndModelType) {
+  auto heli = MakeMemory(32);
+  const int language = test::RowNamed(108, "SPRACHE");
+  EXPECT_EQ(test::Set(heli, language, "DEUTSCH", true), kChangedMore);
+  const char* german[] = {"QUE", "HOE", "MOT", "SEI", "KRE", "PIT", "ZU1", "ZU2"};
+  for (int n = 1; n <= 8; ++n) EXPECT_EQ(ChannelName(n, &heli), german[n - 1]);
+  // Without dependents the names stay.
+  EXPECT_EQ(test::Set(heli, language, "ENGLISCH", false), kChanged);
+  EXPECT_EQ(ChannelName(1, &heli), "QUE");
+  EXPECT_TRUE(ApplyFunctionNames(&heli, 32));
+  EXPECT_EQ(ChannelName(5, &heli), "GYR");
+  EXPECT_FALSE(ApplyFunctionNames(&heli, 32));
+  EXPECT_FALSE(ApplyFunctionNames(nullptr, 32));
+
+  auto glider = MakeMemory(4);
+  const int servo = test::RowNamed(119, "SERVOTYP");
+  EXPECT_EQ(test::Set(glider, servo, "5 SERVOS", true), kChangedMore);
+  EXPECT_EQ(ChannelName(8, &glider), "BFL");
+  EXPECT_EQ(ChannelName(5, &glider), "SFL");
+  EXPECT_EQ(glider.image[94], 'L' - 32);  // rewritten as "SFL" now
+}
+
+}  // namespace
+}  // namespace core

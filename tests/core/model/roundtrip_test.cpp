@@ -1,0 +1,141 @@
+// The two properties every write must keep, over every visible row of every model type and version.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "model/numtext.h"
+#include "model/storage.h"
+#include "model/valuelist.h"
+#include "model_fixture.h"
+#include "util/text.h"
+
+namespace core {
+namespace {
+
+using Image = std::array<std::uint8_t, kImageSize>;
+
+std::string WithoutUnit(const std::string& text, std::string_view unit) {
+  if (!unit.empty() && text.size() >= unit.size() &&
+      text.compare(text.size() - unit.size(), unit.size(), unit) == 0)
+    return TrimBlanks(std::string_view(text).substr(0, text.size() - unit.size()));
+  return text;
+}
+
+// Keys whose writes have dependents of their own.
+bool HasRule(int key) { return (key >= 1 && key <= 69) || key == 78 || key == 79 || key == 80; }
+
+// Candidate decoded values of a row: what its bits can hold (2-byte rows over a wide window).
+std::vector<std::int32_t> CandidateValues(const MemApplMapTyp& def) {
+  std::vector<std::int32_t> values;
+  const int bytes = StorageBytes(def.storage);
+  if (bytes == 1) {
+    for (int raw = 0; raw < 256; ++raw) values.push_back(DecodeStorage(def.storage, static_cast<std::uint32_t>(raw)));
+  } else if (bytes == 2) {
+    for (std::int32_t v = -4000; v <= 4000; ++v) values.push_back(v);
+    values.insert(values.end(), {256, 257});
+  } else if (const ListeTyp* list = FindValueList(def.formula)) {
+    for (const auto& item : list->items) values.push_back(item.value);
+  }
+  return values;
+}
+
+// Roughly the number a numeric formula shows, to skip far-off candidates cheaply.
+double ApproxShown(int formula, std::int32_t v) {
+  switch (formula) {
+    case 4: return v * 0.25;
+    case 20: return v * 0.825;
+    case 22: return 50.3 - v * 0.568;
+    case 31: return v * 108.0 / 512;
+    case 33: return 50 - v * 0.1;
+    default: return v;
+  }
+}
+
+// The row's value is within its limits as the editor sees them.
+bool WithinLimits(const MemApplMapTyp& def, std::int32_t value, const std::string& text) {
+  if (const ListeTyp* list = FindValueList(def.formula)) {
+    for (const auto& item : list->items)
+      if (item.value == value) return IsOfferedValue(value, def.minimum, def.maximum);
+    return false;
+  }
+  if (def.formula == 40) return value >= def.minimum && value <= def.maximum;
+  const double shown = DecimalNumberOfText(text);
+  return shown >= def.minimum && shown <= def.maximum;
+}
+
+// True when a byte outside [start, start + count) or a bit outside the mask differs.
+bool ForeignBitsChanged(const Image& a, const Image& b, int start, int count, int mask) {
+  const auto s = static_cast<std::size_t>(start), n = static_cast<std::size_t>(count);
+  if (std::memcmp(a.data(), b.data(), s) != 0) return true;
+  if (std::memcmp(a.data() + s + n, b.data() + s + n, a.size() - s - n) != 0) return true;
+  for (std::size_t i = s; i < s + n; ++i)
+    if (((a[i] ^ b[i]) & ~mask) != 0) return true;
+  return false;
+}
+
+TEST(RoundTrip, EveryOfferedValueReadsBackTheSame) {
+  long checked = 0;
+  for (int version : test::kVersions) {
+    for (int mask : test::kTypeMasks) {
+      ModellSpeicherTyp m = test::MakeMemory(mask, NewMemoryLanguage::Englisch, version);
+      for (int k = 1; k <= kParamCount; ++k) {
+        if ((ParameterTypeMask(k, version) & mask) == 0) continue;
+        const MemApplMapTyp& def = ParamDef(k);
+        const int bit = ParameterFirstBit(def);
+        // Shared bytes: only the row that a lookup finds is the one that is shown and written.
+        if (FindParameter(def.address, bit, &m, version) != k) continue;
+        const int count = StorageBytes(def.storage);
+        if (IsCharacterStorage(def.storage)) continue;  // names: see NamesRoundTrip
+        std::uint8_t* p = m.image.data() + def.address;
+        for (std::int32_t v : CandidateValues(def)) {
+          if (!FindValueList(def.formula)) {
+            const double shown = ApproxShown(def.formula, v);
+            if (shown < def.minimum - 2 || shown > def.maximum + 2) continue;
+          }
+          const std::uint32_t encoded = EncodeStorage(def.storage, v);
+          if (DecodeStorage(def.storage, encoded) != v) continue;
+          WriteRaw(p, count, MergeRaw(def.storage, ReadRaw(p, count), encoded));
+          const std::string text = GetParameterText(def.address, bit, &m, version);
+          const std::string bare = WithoutUnit(text, def.unit);
+          if (!WithinLimits(def, v, bare)) continue;
+          const auto before = m.image;
+          // With dependents where the row has none: its write must still stay inside its own bits.
+          SetParameterText(def.address, bit, &m, !HasRule(def.key), text, version);
+          const std::string again = GetParameterText(def.address, bit, &m, version);
+          ++checked;
+          if (again != text || ForeignBitsChanged(before, m.image, def.address, count, StorageMask(def.storage))) {
+            ADD_FAILURE() << "version " << version << " type " << mask << " row " << k << " ("
+                          << def.name << ") value " << v << ": \"" << text << "\" -> \"" << again << "\"";
+            return;
+          }
+        }
+      }
+    }
+  }
+  EXPECT_GT(checked, 100000);
+}
+
+TEST(RoundTrip, NamesReadBackTheSame) {
+  for (int version : test::kVersions) {
+    for (int mask : test::kTypeMasks) {
+      ModellSpeicherTyp m = test::MakeMemory(mask, NewMemoryLanguage::Franzoesisch, version);
+      for (int k = 1; k <= kParamCount; ++k) {
+        const MemApplMapTyp& def = ParamDef(k);
+        if ((ParameterTypeMask(k, version) & mask) == 0 || !IsCharacterStorage(def.storage)) continue;
+        for (const char* name : {"", "A", "ÄÖÜ-9", "LONGER THAN TWELVE"}) {
+          SetParameterText(def.address, 0, &m, false, name, version);
+          const std::string text = GetParameterText(def.address, 0, &m, version);
+          const auto before = m.image;
+          EXPECT_EQ(SetParameterText(def.address, 0, &m, false, text, version), kUnchanged) << def.name;
+          EXPECT_EQ(m.image, before);
+          EXPECT_EQ(GetParameterText(def.address, 0, &m, version), text);
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace core
