@@ -1,0 +1,316 @@
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "main_status_bar.h"
+#include "model_tree_view.h"
+#include "store/model_memory.h"
+#include "util/files.h"
+#include "window_fixture.h"
+
+namespace apptest {
+namespace {
+
+const std::string kModelMem = "Software\\Morlind\\Veltrano\\1.0\\ModelMem";
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 128, 0);
+
+std::string FileOf(const core::ModellSpeicherTyp* r) {
+  return r != nullptr ? core::FileNameOf(r->fileName) : std::string("-");
+}
+
+QString Trimmed(const QString& s) { return s.trimmed(); }
+
+TEST_F(WindowTest, TreeGroupsByNameNewestFirstAndSelectsTheRememberedName) {
+  WriteMemory("ASW28.FC", "ASW28", {2026, 5, 1, 10, 0});
+  WriteMemory("ASW28_1.FC", "ASW28", {2026, 8, 14, 17, 30});
+  WriteMemory("ASW28_2.FC", "ASW28", {2026, 11, 20, 9, 5});
+  WriteMemory("ASK21.FC", "ASK21", {2026, 3, 7, 14, 12});
+  WriteMemory("AB.FC", "AB", {2026, 1, 1, 8, 0});
+  WriteMemory("A-B.FC", "A-B", {2026, 2, 1, 8, 0});
+  WriteMemory("AB_1.FC", "AB", {2026, 3, 1, 8, 0});
+  settings.texts[kModelMem] = "ASW28";
+  app::TMainForm& f = Open();
+
+  QStringList names;
+  for (const QString& n : NameNodes()) names << Trimmed(n);
+  EXPECT_EQ(names, (QStringList{"AB", "A-B", "ASK21", "ASW28"}));
+  EXPECT_EQ(NameNodes().first().size(), 12);  // the whole name text
+
+  QTreeWidgetItem* asw = NameNode("ASW28       ");
+  ASSERT_NE(asw, nullptr);
+  ASSERT_EQ(asw->childCount(), 3);
+  EXPECT_EQ(asw->child(0)->text(0), "20.11.26    9:05    ASW28_2.FC");
+  EXPECT_TRUE(asw->child(1)->text(0).startsWith("14.08.26"));
+  EXPECT_TRUE(asw->child(2)->text(0).endsWith("    ASW28.FC"));
+  QTreeWidgetItem* ab = NameNode("AB          ");
+  ASSERT_NE(ab, nullptr);
+  ASSERT_EQ(ab->childCount(), 2);
+  EXPECT_TRUE(ab->child(0)->text(0).endsWith("AB_1.FC"));
+
+  // "ModelMem" ASW28: the newest is active, the second newest the previous one.
+  EXPECT_EQ(FileOf(f.Store().GetActive()), "ASW28_2.FC");
+  EXPECT_EQ(FileOf(f.Store().GetPrevious()), "ASW28_1.FC");
+  EXPECT_EQ(f.findChild<QLineEdit*>("ModellNameEdit")->text(), "ASW28");
+  EXPECT_EQ(f.findChild<QLabel*>("ModellDatumLabel")->text(), "20.11.26    9:05");
+  EXPECT_TRUE(f.findChild<QLabel*>("AktMemLabel")->text().endsWith("ASW28_2.FC"));
+  EXPECT_TRUE(f.findChild<QLabel*>("LetztMemLabel")->text().endsWith("ASW28_1.FC ->"));
+  EXPECT_EQ(f.findChild<QLabel*>("ModelltypLabel")->text(), "Modelltyp: STANDARD");
+  EXPECT_FALSE(f.findChild<QPushButton*>("NameUebernehmenButton")->isEnabled());
+
+  EXPECT_EQ(app::TMainForm::StateIndex(asw), 2);
+  EXPECT_EQ(app::TMainForm::StateIndex(ab), 7);
+  EXPECT_EQ(app::TMainForm::StateIndex(asw->child(0)), 2);
+  EXPECT_EQ(app::TMainForm::StateIndex(asw->child(1)), 12);
+  EXPECT_EQ(f.StatusBar()->PanelText(2), "ASW28        20.11.26    9:05");
+}
+
+TEST_F(WindowTest, OnlyTheMouseChangesTheActiveModelMemory) {
+  WriteMemory("ASK21.FC", "ASK21", {2026, 3, 7, 14, 12});
+  WriteMemory("ASK21_1.FC", "ASK21", {2026, 4, 7, 14, 12});
+  WriteMemory("UHU.FC", "UHU", {2025, 12, 24, 8, 30});
+  app::TMainForm& f = Open();
+  EXPECT_EQ(f.Store().GetActive(), nullptr);
+
+  // A click on a name node makes its newest model memory active; the node shows the check mark.
+  QTreeWidgetItem* ask = NameNode("ASK21       ");
+  ASSERT_NE(ask, nullptr);
+  Click(ask);
+  EXPECT_EQ(FileOf(f.Store().GetActive()), "ASK21_1.FC");
+  EXPECT_EQ(app::TMainForm::StateIndex(ask), 2);
+  EXPECT_EQ(app::TMainForm::StateIndex(NameNode("UHU         ")), 7);
+
+  // A click on a model memory node.
+  Click(ask->child(1));
+  EXPECT_EQ(FileOf(f.Store().GetActive()), "ASK21.FC");
+  EXPECT_EQ(FileOf(f.Store().GetPrevious()), "ASK21_1.FC");
+  EXPECT_EQ(app::TMainForm::StateIndex(ask->child(1)), 2);
+  EXPECT_EQ(app::TMainForm::StateIndex(ask->child(0)), 12);
+
+  // The keyboard moves the selection only; a selected name node shows the open folder.
+  f.MainTreeView()->setFocus();
+  QTest::keyClick(f.MainTreeView(), Qt::Key_Down);
+  QTest::keyClick(f.MainTreeView(), Qt::Key_Down);
+  EXPECT_EQ(f.MainTreeView()->currentItem(), NameNode("UHU         "));
+  EXPECT_EQ(FileOf(f.Store().GetActive()), "ASK21.FC");
+  EXPECT_EQ(app::TMainForm::StateIndex(NameNode("UHU         ")), 8);
+}
+
+TEST_F(WindowTest, CommandsNeedAnActiveModelMemory) {
+  WriteMemory("UHU.FC", "UHU", {2025, 12, 24, 8, 30});
+  app::TMainForm& f = Open();
+  ASSERT_EQ(f.Store().GetActive(), nullptr);
+  EXPECT_FALSE(f.Action("FktLoeschen")->isEnabled());
+  EXPECT_FALSE(f.Action("FktLoeschenRueckgaengig")->isEnabled());
+  EXPECT_FALSE(f.Action("FktSenden")->isEnabled());
+  EXPECT_FALSE(f.TxButton()->isEnabled());
+  EXPECT_EQ(f.StatusBar()->PanelText(2), "kein Modell gewählt");
+  EXPECT_EQ(f.StatusBar()->Panel0()->Fill(), kGreen);
+  // Commands without an active model memory do nothing.
+  f.Action("FktKopieren")->trigger();
+  f.Action("FktSpeichern")->trigger();
+  EXPECT_EQ(f.Store().GetActive(), nullptr);
+  EXPECT_EQ(NameNodes().size(), 1);
+  EXPECT_FALSE(std::filesystem::exists(models / "UHU_1.FC"));
+
+  // With one, delete is offered; sending still waits for the link.
+  Click(NameNode("UHU         "));
+  Wait(250);
+  EXPECT_TRUE(f.Action("FktLoeschen")->isEnabled());
+  EXPECT_FALSE(f.Action("FktLoeschenRueckgaengig")->isEnabled());
+  EXPECT_FALSE(f.TxButton()->isEnabled());
+  f.SetTransferCommandsAvailable(true);
+  Wait(250);
+  EXPECT_TRUE(f.TxButton()->isEnabled());
+  EXPECT_TRUE(f.Action("FktSenden")->isEnabled());
+  EXPECT_TRUE(f.RxButton()->isEnabled());
+}
+
+TEST_F(WindowTest, TypingACommentTurnsTheFirstPanelRedUntilSaved) {
+  WriteMemory("ASW28.FC", "ASW28", {2026, 5, 1, 10, 0});
+  settings.texts[kModelMem] = "ASW28";
+  app::TMainForm& f = Open();
+  ASSERT_NE(f.Store().GetActive(), nullptr);
+  QTreeWidgetItem* node = NameNode("ASW28       ")->child(0);
+  EXPECT_EQ(app::TMainForm::StateIndex(node), 2);
+  EXPECT_EQ(f.StatusBar()->Panel0()->Fill(), kGreen);
+
+  f.SetParameterTabIndex(1);
+  QPlainTextEdit* box = f.KommentarRichEdit();
+  EXPECT_TRUE(box->isVisible());
+  box->setFocus();
+  QTest::keyClicks(box, "x");
+  Wait(250);  // one display tick
+  EXPECT_EQ(f.StatusBar()->Panel0()->Fill(), kRed);
+  EXPECT_EQ(app::TMainForm::StateIndex(node), 9);
+
+  // Taking the text away again drops the paper clip; the panel stays red.
+  QTest::keyClick(box, Qt::Key_Backspace);
+  Wait(250);
+  EXPECT_EQ(app::TMainForm::StateIndex(node), 2);
+  EXPECT_EQ(f.StatusBar()->Panel0()->Fill(), kRed);
+
+  QTest::keyClicks(box, "Erstflug");
+  f.Action("FktSpeichern")->trigger();
+  Wait(250);
+  EXPECT_EQ(f.StatusBar()->Panel0()->Fill(), kGreen);
+  const auto comment = core::ReadFileBytes(core::Utf8FromPath(models / "ASW28.TXT"));
+  ASSERT_TRUE(comment.has_value());
+  EXPECT_EQ(std::string(comment->begin(), comment->end()), "Erstflug\r\n");
+}
+
+TEST_F(WindowTest, DeleteAndUndeleteFollowTheIcons) {
+  WriteMemory("ASW28.FC", "ASW28", {2026, 5, 1, 10, 0}, "mit Kommentar");
+  settings.texts[kModelMem] = "ASW28";
+  app::TMainForm& f = Open();
+  QTreeWidgetItem* node = NameNode("ASW28       ")->child(0);
+  EXPECT_EQ(app::TMainForm::StateIndex(node), 9);
+  EXPECT_EQ(f.KommentarRichEdit()->toPlainText(), "mit Kommentar");
+
+  f.Action("FktLoeschen")->trigger();
+  EXPECT_EQ(app::TMainForm::StateIndex(node), 11);
+  Wait(250);
+  EXPECT_FALSE(f.Action("FktLoeschen")->isEnabled());
+  EXPECT_TRUE(f.Action("FktLoeschenRueckgaengig")->isEnabled());
+
+  f.Action("FktLoeschenRueckgaengig")->trigger();
+  EXPECT_EQ(app::TMainForm::StateIndex(node), 9);
+  Wait(250);
+  EXPECT_TRUE(f.Action("FktLoeschen")->isEnabled());
+  EXPECT_FALSE(f.Action("FktLoeschenRueckgaengig")->isEnabled());
+
+  // Deleted and not active: the rubbish bin with the paper clip.
+  WriteMemory("UHU.FC", "UHU", {2025, 12, 24, 8, 30});
+  f.Action("FktLoeschen")->trigger();
+  f.Store().SetActiveModelMemory(nullptr);
+  f.RefreshIcons();
+  EXPECT_EQ(app::TMainForm::StateIndex(node), 6);
+}
+
+TEST_F(WindowTest, RenameKeepsTheOldFilesUntilTheNewOnesAreWritten) {
+  WriteMemory("ASK21.FC", "ASK21", {2026, 3, 7, 14, 12}, "Winde");
+  settings.texts[kModelMem] = "ASK21";
+  app::TMainForm& f = Open();
+  auto* edit = f.findChild<QLineEdit*>("ModellNameEdit");
+  auto* button = f.findChild<QPushButton*>("NameUebernehmenButton");
+  EXPECT_EQ(edit->maxLength(), 12);
+
+  // The same name, in small letters and with blanks, changes nothing.
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClicks(edit, " ask21 ");
+  EXPECT_TRUE(button->isEnabled());
+  QTest::mouseClick(button, Qt::LeftButton);
+  EXPECT_FALSE(button->isEnabled());
+  EXPECT_EQ(FileOf(f.Store().GetActive()), "ASK21.FC");
+  EXPECT_EQ(f.StatusBar()->Panel0()->Fill(), kGreen);
+
+  edit->selectAll();
+  QTest::keyClicks(edit, "ASK 21 b");
+  QTest::mouseClick(button, Qt::LeftButton);
+  Wait(250);
+  ASSERT_NE(f.Store().GetActive(), nullptr);
+  EXPECT_EQ(FileOf(f.Store().GetActive()), "ASK21B.FC");
+  QStringList names;
+  for (const QString& n : NameNodes()) names << Trimmed(n);
+  EXPECT_EQ(names, QStringList{"ASK 21 B"});
+  EXPECT_EQ(edit->text(), "ASK 21 B");
+  EXPECT_EQ(f.StatusBar()->Panel0()->Fill(), kRed);
+  // Not written yet: the old files are still there.
+  EXPECT_TRUE(std::filesystem::exists(models / "ASK21.FC"));
+  EXPECT_TRUE(std::filesystem::exists(models / "ASK21.TXT"));
+  EXPECT_FALSE(std::filesystem::exists(models / "ASK21B.FC"));
+
+  f.Action("FktSpeichern")->trigger();
+  EXPECT_TRUE(std::filesystem::exists(models / "ASK21B.FC"));
+  EXPECT_TRUE(std::filesystem::exists(models / "ASK21B.TXT"));
+  EXPECT_FALSE(std::filesystem::exists(models / "ASK21.FC"));
+  EXPECT_FALSE(std::filesystem::exists(models / "ASK21.TXT"));
+}
+
+TEST_F(WindowTest, AFailedWriteIsReportedAndKeepsTheMemoryUnsaved) {
+  WriteMemory("ASW28.FC", "ASW28", {2026, 5, 1, 10, 0});
+  settings.texts[kModelMem] = "ASW28";
+  app::TMainForm& f = Open();
+  // Something else took the file's place: a directory of that name cannot be written over.
+  std::filesystem::remove(models / "ASW28.FC");
+  std::filesystem::create_directory(models / "ASW28.FC");
+  f.SetParameterTabIndex(1);
+  f.KommentarRichEdit()->setFocus();
+  QTest::keyClicks(f.KommentarRichEdit(), "neu");
+  f.Action("FktSpeichern")->trigger();
+  Wait(250);
+  EXPECT_TRUE(f.StatusBar()->FailureText().contains("ASW28.FC")) << f.StatusBar()->FailureText().toStdString();
+  EXPECT_EQ(f.StatusBar()->Panel0()->Fill(), kRed);
+  ASSERT_NE(f.Store().GetActive(), nullptr);
+  EXPECT_TRUE(f.Store().GetActive()->hasUnsavedChanges());
+
+  // The message stays until the next save, which succeeds once the place is free again.
+  Wait(450);
+  EXPECT_FALSE(f.StatusBar()->FailureText().isEmpty());
+  std::filesystem::remove(models / "ASW28.FC");
+  f.Action("FktSpeichern")->trigger();
+  Wait(250);
+  EXPECT_TRUE(f.StatusBar()->FailureText().isEmpty());
+  EXPECT_EQ(f.StatusBar()->Panel0()->Fill(), kGreen);
+  EXPECT_TRUE(std::filesystem::exists(models / "ASW28.FC"));
+}
+
+TEST_F(WindowTest, MenusCarryTheirCaptionsHintsAndStates) {
+  app::TMainForm& f = Open();
+  EXPECT_EQ(f.windowTitle(), "Veltrano");
+  EXPECT_EQ(f.Action("FktExit")->text(), "E&xit");
+  EXPECT_EQ(f.Action("FktExit")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
+  EXPECT_EQ(f.Action("FktExit")->statusTip(), "Programm beenden");
+  EXPECT_EQ(f.Action("FktLoeschenRueckgaengig")->text(), "Löschen &Rückgängig");
+  EXPECT_EQ(f.Action("FktVerzeichnis")->statusTip(),
+            "Wahl des Verzeichnisses in dem die Modellspeicher gesichert werden");
+  EXPECT_EQ(f.Action("FktAlleFlugzustaende")->text(), "Alle &Flugzustände zeigen");
+  EXPECT_TRUE(f.Action("FktVersion")->text().startsWith("Version "));
+  EXPECT_FALSE(f.Action("FktDefaultDaten")->isVisible());
+  EXPECT_FALSE(f.Action("FktFormelnPruefen")->isVisible());
+  for (const char* name : {"FktNeu", "FktCopyData", "FktResetData", "FktDrucken",
+                           "FktSchnittstelle", "FktSenden", "FktEmpfangen"})
+    EXPECT_FALSE(f.Action(name)->isEnabled()) << name;
+  EXPECT_FALSE(f.RxButton()->isEnabled());
+  // Defaults of a first run: explanations and all flight conditions, V3.2, the first tab.
+  EXPECT_TRUE(f.Action("FktErlaeuterungen")->isChecked());
+  EXPECT_TRUE(f.Action("FktAlleFlugzustaende")->isChecked());
+  EXPECT_FALSE(f.Action("FktDefaultwerte")->isChecked());
+  EXPECT_TRUE(f.Action("FktV32")->isChecked());
+  EXPECT_EQ(f.TransmitterVersionText(), "FC-28 V3.2");
+  EXPECT_EQ(f.ParameterTabIndex(), 0);
+  EXPECT_TRUE(f.ParameterPanel()->isVisible());
+  EXPECT_FALSE(f.KommentarRichEdit()->isVisible());
+  EXPECT_EQ(f.StatusBar()->Panel0()->width(), 19);
+  EXPECT_EQ(f.StatusBar()->Panel1()->width(), 200);
+}
+
+TEST_F(WindowTest, SettingsAreReadAtStartAndWrittenAtShutdown) {
+  WriteMemory("ASW28.FC", "ASW28", {2026, 5, 1, 10, 0});
+  settings.texts[kModelMem] = "ASW28";
+  settings.ints["Software\\Morlind\\Veltrano\\1.0\\Optionen"] = 4 + 8;
+  settings.ints["Software\\Morlind\\Veltrano\\1.0\\Transmitter"] = 33;
+  app::TMainForm& f = Open();
+  EXPECT_FALSE(f.Action("FktErlaeuterungen")->isChecked());
+  EXPECT_TRUE(f.Action("FktDefaultwerte")->isChecked());
+  EXPECT_EQ(f.ParameterTabIndex(), 1);
+  EXPECT_TRUE(f.KommentarRichEdit()->isVisible());
+  EXPECT_TRUE(f.Action("FktV32")->isChecked());
+
+  f.Action("FktV31")->trigger();
+  f.Action("FktErlaeuterungen")->trigger();
+  f.FormDestroy();
+  const std::string key = "Software\\Morlind\\Veltrano\\1.0\\";
+  EXPECT_EQ(settings.ints[key + "Transmitter"], 31);
+  EXPECT_EQ(settings.ints[key + "Optionen"], 1 + 4 + 8);
+  EXPECT_EQ(settings.texts[key + "ModelMem"], "ASW28");
+  EXPECT_EQ(settings.ints[key + "TransferRate"], 4800);
+  EXPECT_EQ(settings.ints[key + "ComPort"], 1);
+  EXPECT_EQ(settings.ints.count(key + "WinPosWidth"), 1u);
+}
+
+}  // namespace
+}  // namespace apptest

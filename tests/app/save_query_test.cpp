@@ -1,0 +1,145 @@
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "main_status_bar.h"
+#include "speichern_abfrage.h"
+#include "store/model_memory.h"
+#include "util/files.h"
+#include "window_fixture.h"
+
+namespace apptest {
+namespace {
+
+const std::string kModelMem = "Software\\Morlind\\Veltrano\\1.0\\ModelMem";
+
+class SaveQueryTest : public WindowTest {
+ protected:
+  /// ASK21 active with two unsaved copies, ASK21_1.FC and ASK21_2.FC (not yet written).
+  app::TMainForm& OpenWithTwoCopies() {
+    WriteMemory("ASK21.FC", "ASK21", {2026, 3, 7, 14, 12});
+    settings.texts[kModelMem] = "ASK21";
+    app::TMainForm& f = Open();
+    f.Action("FktKopieren")->trigger();
+    f.Action("FktKopieren")->trigger();
+    EXPECT_EQ(core::FileNameOf(f.Store().GetActive()->fileName), "ASK21_2.FC");
+    return f;
+  }
+  bool Written(const std::string& baseName) const {
+    return std::filesystem::exists(models / (baseName + ".FC"));
+  }
+  app::TSpeichernAbfrageForm* Dialog() { return form->SaveQueryForm(); }
+  QPushButton* DialogButton(const char* name) { return Dialog()->findChild<QPushButton*>(name); }
+};
+
+TEST_F(SaveQueryTest, ContinuingAtTheFirstQuestionAndSavingAtTheSecondCloses) {
+  app::TMainForm& f = OpenWithTwoCopies();
+  bool checked = false;
+  duringQuestion = [&] {
+    if (checked) return;
+    checked = true;
+    EXPECT_EQ(Dialog()->windowTitle(), "Modelldaten sichern");
+    EXPECT_TRUE(DialogButton("AbbrechenButton")->isVisible());
+    EXPECT_TRUE(DialogButton("AllesSpeichernButton")->isEnabled());
+    EXPECT_TRUE(DialogButton("KeinenSpeichernButton")->isEnabled());
+    EXPECT_EQ(Dialog()->height(), 190);
+    EXPECT_EQ(Dialog()->findChild<QLabel*>("SpeichernAbfrageLabel3")->text(),
+              "wurde noch nicht gespeichert!");
+    EXPECT_TRUE(Dialog()->findChild<QLabel*>("SpeichernAbfrageLabel2")->text().startsWith(
+        "erstellt am "));
+  };
+  QueueAnswers({"AbbrechenButton", "SpeichernButton"});
+  f.findChild<QPushButton*>("ExitButton")->click();
+  ASSERT_EQ(asked.size(), 2u);
+  EXPECT_TRUE(checked);
+  EXPECT_FALSE(Written(asked[0]));
+  EXPECT_TRUE(Written(asked[1]));
+  EXPECT_TRUE(terminated);
+}
+
+TEST_F(SaveQueryTest, ContinuingAtTheLastQuestionKeepsTheProgramRunning) {
+  app::TMainForm& f = OpenWithTwoCopies();
+  QueueAnswers({"SpeichernButton", "AbbrechenButton"});
+  f.Action("FktExit")->trigger();
+  ASSERT_EQ(asked.size(), 2u);
+  EXPECT_TRUE(Written(asked[0]));
+  EXPECT_FALSE(Written(asked[1]));
+  EXPECT_FALSE(terminated);
+  EXPECT_TRUE(f.isVisible());
+  // The active model memory is active again.
+  EXPECT_EQ(core::FileNameOf(f.Store().GetActive()->fileName), "ASK21_2.FC");
+
+  // The window's own close command asks again; with one unsaved memory "Alle" and "Keinen"
+  // are not offered.
+  bool checked = false;
+  duringQuestion = [&] {
+    checked = true;
+    EXPECT_FALSE(DialogButton("AllesSpeichernButton")->isEnabled());
+    EXPECT_FALSE(DialogButton("KeinenSpeichernButton")->isEnabled());
+  };
+  QueueAnswers({"SpeichernButton"});
+  f.close();
+  EXPECT_TRUE(f.isVisible());  // the close command itself never closes the window
+  Wait(300);
+  EXPECT_TRUE(checked);
+  EXPECT_TRUE(Written(asked[1]));
+  EXPECT_TRUE(terminated);
+}
+
+TEST_F(SaveQueryTest, QuestionIsModalWhileTheTimersRun) {
+  app::TMainForm& f = OpenWithTwoCopies();
+  bool checked = false;
+  duringQuestion = [&] {
+    if (checked) return;
+    checked = true;
+    app::TSpeichernAbfrageForm* d = Dialog();
+    EXPECT_EQ(QApplication::activeModalWidget(), d);
+    EXPECT_NE(d->windowModality(), Qt::NonModal);
+    EXPECT_FALSE(DialogButton("AbbrechenButton")->isVisible());
+    EXPECT_EQ(d->height(), 160);
+    EXPECT_TRUE(DialogButton("SpeichernButton")->isDefault());
+    EXPECT_EQ(d->pos(), f.frameGeometry().topLeft() + QPoint(40, 40));
+    // The display timer keeps ticking.
+    const int ticks = f.DisplayTickCounter();
+    Wait(450);
+    EXPECT_GE(f.DisplayTickCounter(), ticks + 2);
+    // Neither Escape nor the close command ends the question, and a second save of all
+    // started meanwhile does nothing.
+    QTest::keyClick(d, Qt::Key_Escape);
+    d->close();
+    f.Action("FktAlleSpeichern")->trigger();
+    Wait(50);
+    EXPECT_TRUE(d->IsAsking());
+    EXPECT_TRUE(d->isVisible());
+  };
+  QueueAnswers({"AllesSpeichernButton"});
+  f.Action("FktAlleSpeichern")->trigger();
+  EXPECT_TRUE(checked);
+  // "Alle speichern" answers for the rest: one question, both written.
+  EXPECT_EQ(asked.size(), 1u);
+  EXPECT_TRUE(Written("ASK21_1"));
+  EXPECT_TRUE(Written("ASK21_2"));
+  EXPECT_FALSE(terminated);
+  EXPECT_EQ(Dialog()->Answer(), core::kAnswerSaveAll);
+}
+
+TEST_F(SaveQueryTest, AFailedWriteWhileClosingKeepsTheProgramOpen) {
+  WriteMemory("ASW28.FC", "ASW28", {2026, 5, 1, 10, 0});
+  settings.texts[kModelMem] = "ASW28";
+  app::TMainForm& f = Open();
+  std::filesystem::remove(models / "ASW28.FC");
+  std::filesystem::create_directory(models / "ASW28.FC");
+  QueueAnswers({"SpeichernButton"});
+  // The warning that follows is answered by closing it.
+  QTimer::singleShot(400, &f, [] {
+    if (QWidget* box = QApplication::activeModalWidget()) box->close();
+  });
+  f.RequestClose();
+  EXPECT_EQ(asked.size(), 1u);
+  EXPECT_FALSE(terminated);
+  EXPECT_FALSE(f.StatusBar()->FailureText().isEmpty());
+}
+
+}  // namespace
+}  // namespace apptest

@@ -1,0 +1,153 @@
+#include "window_fixture.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+
+#include "model_tree_view.h"
+#include "speichern_abfrage.h"
+#include "store/model_memory.h"
+#include "util/files.h"
+#include "util/text.h"
+
+namespace apptest {
+
+std::optional<std::int32_t> MemorySettings::readInt(core::RootKey, const std::string& key,
+                                                    const std::string& name) {
+  auto it = ints.find(key + "\\" + name);
+  if (it == ints.end()) return std::nullopt;
+  return it->second;
+}
+
+std::optional<std::string> MemorySettings::readText(core::RootKey, const std::string& key,
+                                                    const std::string& name) {
+  auto it = texts.find(key + "\\" + name);
+  if (it == texts.end()) return std::nullopt;
+  return it->second;
+}
+
+bool MemorySettings::writeInt(core::RootKey, const std::string& key, const std::string& name,
+                              std::int32_t value) {
+  ints[key + "\\" + name] = value;
+  return true;
+}
+
+bool MemorySettings::writeText(core::RootKey, const std::string& key, const std::string& name,
+                               const std::string& value) {
+  texts[key + "\\" + name] = value;
+  return true;
+}
+
+QApplication& App() {
+  static int argc = 1;
+  static char name[] = "app_tests";
+  static char* argv[] = {name, nullptr};
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QApplication app(argc, argv);
+  return app;
+}
+
+WindowTest::WindowTest() {
+  App();
+  std::random_device rd;
+  root = std::filesystem::temp_directory_path() /
+         ("veltrano_app_" + std::to_string(rd()) + std::to_string(rd()));
+  models = root / "models";
+  work = root / "work";
+  std::filesystem::create_directories(models);
+  std::filesystem::create_directories(work);
+  settings.texts["Software\\Morlind\\Veltrano\\1.0\\ModelMemDir"] =
+      core::WithTrailingSeparator(core::Utf8FromPath(models));
+}
+
+WindowTest::~WindowTest() {
+  form.reset();
+  std::error_code ec;
+  std::filesystem::remove_all(root, ec);
+}
+
+std::string WindowTest::WriteMemory(const std::string& file, const std::string& name,
+                                    const core::DateTime& date, const std::string& comment) {
+  core::ModellSpeicherTyp r;
+  r.image.fill(0);
+  for (int i = 1870; i < core::kImageSize; ++i) r.image[static_cast<std::size_t>(i)] = 0xFF;
+  core::SetNameFromText(r, name);
+  for (int i = 0; i < core::kHeaderSize; ++i)
+    r.header[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(core::kFileHeader[i]);
+  r.setDataLength(1870);
+  r.dateText = core::FormatDateText(date);
+  r.inUse = true;
+  if (!comment.empty()) {
+    r.comment = core::SplitLines(comment);
+    r.hasComment = true;
+  }
+  const std::string path = core::Utf8FromPath(models / file);
+  EXPECT_TRUE(core::WriteModelMemory(r, path).ok()) << path;
+  return path;
+}
+
+
+app::TMainForm& WindowTest::Open() {
+  app::MainFormEnv env;
+  env.registry = &settings;
+  env.workingDir = work;
+  form = std::make_unique<app::TMainForm>(env);
+  form->SetTerminateHandler([this] { terminated = true; });
+  form->FormCreate();
+  form->show();
+  EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+  Wait(250);
+  return *form;
+}
+
+QStringList WindowTest::NameNodes() const {
+  QStringList names;
+  QTreeWidget* tree = form->MainTreeView();
+  for (int i = 0; i < tree->topLevelItemCount(); ++i) names << tree->topLevelItem(i)->text(0);
+  return names;
+}
+
+QTreeWidgetItem* WindowTest::NameNode(const QString& text) const {
+  QTreeWidget* tree = form->MainTreeView();
+  for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+    if (tree->topLevelItem(i)->text(0) == text) return tree->topLevelItem(i);
+  }
+  return nullptr;
+}
+
+void WindowTest::Click(QTreeWidgetItem* item) {
+  QTreeWidget* tree = form->MainTreeView();
+  if (item->parent() != nullptr && !item->parent()->isExpanded()) item->parent()->setExpanded(true);
+  tree->scrollToItem(item);
+  const QRect r = tree->visualItemRect(item);
+  QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, r.center());
+}
+
+void WindowTest::QueueAnswers(std::vector<std::string> buttonNames) {
+  pendingAnswers = std::move(buttonNames);
+  auto* timer = new QTimer(form.get());
+  timer->setInterval(20);
+  QObject::connect(timer, &QTimer::timeout, form.get(), [this, timer] {
+    app::TSpeichernAbfrageForm* dialog = form->SaveQueryForm();
+    if (pendingAnswers.empty()) {
+      timer->deleteLater();
+      timer->stop();
+      return;
+    }
+    if (!dialog->IsAsking()) return;
+    if (duringQuestion) duringQuestion();
+    const std::string name = pendingAnswers.front();
+    pendingAnswers.erase(pendingAnswers.begin());
+    asked.push_back(
+        dialog->findChild<QLabel*>("SpeichernAbfrageLabel1")->text().toStdString());
+    auto* button = dialog->findChild<QPushButton*>(QString::fromStdString(name));
+    ASSERT_NE(button, nullptr) << name;
+    QTest::mouseClick(button, Qt::LeftButton);
+  });
+  timer->start();
+}
+
+}  // namespace apptest

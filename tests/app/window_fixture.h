@@ -1,0 +1,79 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QTreeWidget>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "mainform.h"
+#include "settings/l_regist.h"
+#include "store/record.h"
+#include "util/datetime.h"
+
+namespace apptest {
+
+/// The registry of a test: a map in memory.
+class MemorySettings : public core::SettingsBackend {
+ public:
+  std::optional<std::int32_t> readInt(core::RootKey, const std::string& key,
+                                      const std::string& name) override;
+  std::optional<std::string> readText(core::RootKey, const std::string& key,
+                                      const std::string& name) override;
+  bool writeInt(core::RootKey, const std::string& key, const std::string& name,
+                std::int32_t value) override;
+  bool writeText(core::RootKey, const std::string& key, const std::string& name,
+                 const std::string& value) override;
+
+  std::map<std::string, std::int32_t> ints;
+  std::map<std::string, std::string> texts;
+};
+
+/// The one QApplication of the test program (offscreen).
+QApplication& App();
+
+/// A main window over a temporary model memory directory, with settings in memory and icons
+/// written into a temporary working directory.
+class WindowTest : public ::testing::Test {
+ protected:
+  WindowTest();
+  ~WindowTest() override;
+
+  /// Writes a model memory file NAME into the model directory (mtime = date) and, when
+  /// comment is not empty, its comment file.
+  std::string WriteMemory(const std::string& file, const std::string& name,
+                          const core::DateTime& date, const std::string& comment = "");
+  /// Makes the window, runs its start-up, shows it and lets the first tick pass.
+  app::TMainForm& Open();
+  /// Lets the event loop run for ms milliseconds.
+  static void Wait(int ms) { QTest::qWait(ms); }
+
+  /// Top-level item texts, in tree order.
+  QStringList NameNodes() const;
+  QTreeWidgetItem* NameNode(const QString& text) const;
+  /// Presses and releases the mouse on an item, as a user does (expanding its parent first).
+  void Click(QTreeWidgetItem* item);
+  /// Answers the coming save queries with the named buttons, in order, as they show.
+  void QueueAnswers(std::vector<std::string> buttonNames);
+  /// The base names the save query asked about, in order.
+  std::vector<std::string> asked;
+  std::vector<std::string> pendingAnswers;
+  /// Runs while a question is open (before it is answered).
+  std::function<void()> duringQuestion;
+
+  std::filesystem::path root;
+  std::filesystem::path models;
+  std::filesystem::path work;
+  MemorySettings settings;
+  std::unique_ptr<app::TMainForm> form;
+  bool terminated = false;
+};
+
+}  // namespace apptest
