@@ -1,6 +1,8 @@
 #include "model/names.h"
 
+#include <array>
 #include <cstdio>
+#include <string_view>
 
 #include "editor/menutab.h"
 #include "model/access.h"
@@ -53,14 +55,30 @@ const NameSet& NamesForType(int mask) {
 }
 
 // Replaces the first occurrence of token by value; false when it does not occur.
-bool ReplaceToken(std::string& text, const std::string& token, const std::string& value) {
+bool ReplaceToken(std::string& text, std::string_view token, std::string_view value) {
   const std::size_t at = text.find(token);
   if (at == std::string::npos) return false;
   text.replace(at, token.size(), value);
   return true;
 }
 
-std::string Token(const char* tag, int n) { return std::string(tag) + std::to_string(n) + "$"; }
+constexpr std::string_view kChannelNameTokens[] = {"$CHNAME0$", "$CHNAME1$", "$CHNAME2$", "$CHNAME3$",
+                                                   "$CHNAME4$", "$CHNAME5$", "$CHNAME6$", "$CHNAME7$",
+                                                   "$CHNAME8$", "$CHNAME9$"};
+constexpr std::string_view kChannelNumberTokens[] = {"$CHNR0$", "$CHNR1$", "$CHNR2$", "$CHNR3$", "$CHNR4$",
+                                                     "$CHNR5$", "$CHNR6$", "$CHNR7$", "$CHNR8$", "$CHNR9$"};
+constexpr std::string_view kFlightTokens[] = {"$FLIGHT0$", "$FLIGHT1$", "$FLIGHT2$", "$FLIGHT3$",
+                                              "$FLIGHT4$"};
+
+// Menu names in capitals, by menu table position, made once.
+const std::string& UpperMenuName(const MdlMenuTyp& menu) {
+  static const auto names = [] {
+    std::array<std::string, kMenuCount> upper;
+    for (int i = 0; i < kMenuCount; ++i) upper[static_cast<std::size_t>(i)] = UpperAscii(kMenuTable[i].EnglishName);
+    return upper;
+  }();
+  return names[static_cast<std::size_t>(&menu - kMenuTable)];
+}
 
 }  // namespace
 
@@ -141,19 +159,21 @@ std::string ExpandedParameterName(int address, int bit, bool dropChannels,
     name = "GLOBAL";
   }
   const MdlMenuTyp* menu = FindMenu(def.menu);
-  name += "\\" + UpperAscii(menu ? menu->EnglishName : "") + "\\" + def.name;
+  name += '\\';
+  if (menu) name += UpperMenuName(*menu);
+  name += '\\';
+  name += def.name;
   if (name.find('$') == std::string::npos) return name;
   for (int n = 0; n <= 9; ++n) {
-    const std::string chname = Token("$CHNAME", n), chnr = Token("$CHNR", n);
+    const auto chname = kChannelNameTokens[n], chnr = kChannelNumberTokens[n];
     if (name.find(chname) != std::string::npos)
       ReplaceToken(name, chname, dropChannels ? std::string() : ChannelName(n, mem));
     if (name.find(chnr) != std::string::npos)
       ReplaceToken(name, chnr, dropChannels ? std::string() : ChannelNumberText(n, condition, mem));
   }
-  for (int n = 0; n <= 4; ++n) {
-    const std::string flight = Token("$FLIGHT", n);
-    if (name.find(flight) != std::string::npos) ReplaceToken(name, flight, ConditionName(n, mem));
-  }
+  for (int n = 0; n <= 4; ++n)
+    if (name.find(kFlightTokens[n]) != std::string::npos)
+      ReplaceToken(name, kFlightTokens[n], ConditionName(n, mem));
   return name;
 }
 
@@ -162,8 +182,8 @@ int ChannelOfParameter(int address, int bit, const ModellSpeicherTyp* mem, int v
   if (k == 0) return -1;
   const std::string_view name = ParamDef(k).name;
   for (int n = 9; n >= 1; --n)
-    if (name.find(Token("$CHNAME", n)) != std::string_view::npos ||
-        name.find(Token("$CHNR", n)) != std::string_view::npos)
+    if (name.find(kChannelNameTokens[n]) != std::string_view::npos ||
+        name.find(kChannelNumberTokens[n]) != std::string_view::npos)
       return n;
   return -1;
 }
