@@ -46,8 +46,9 @@ QApplication& App() {
   static char name[] = "app_tests";
   static char* argv[] = {name, nullptr};
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(argc, argv);
-  return app;
+  // Never destroyed: Qt tears down its platform plugin badly after other statics are gone.
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
 }
 
 WindowTest::WindowTest() {
