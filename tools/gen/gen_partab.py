@@ -92,16 +92,19 @@ R(40, "MULTI 1", 17, 29, 4, 127)
 R(41, "MULTI 2", 17, 29, 4, 127)
 
 menu("CHSW")
+# OFFSET SW: a signed byte under formula 22 shows only -21..123 %; a lower entry would wrap into
+# a different percentage, so the editor stops at -21 rather than at -100.
+OFS_MIN = -21
 for s, sw in enumerate("EFGH"):
     R(48 + 2 * s, f"FUNCTION SW {sw}", 0, 21, 0, 128, order=10 * s + 2)
-    R(49 + 2 * s, f"OFFSET SW {sw}", 1, 22, -100, 100, P, order=10 * s + 3)
+    R(49 + 2 * s, f"OFFSET SW {sw}", 1, 22, OFS_MIN, 100, P, order=10 * s + 3)
 for i, sw in enumerate("IJKL"):
     R(66, f"MODE SW {sw}", bit(i), 23, 0, 1, order=10 * (4 + i) + 1, ver=V32)
 for i, sw in enumerate("EFGH"):
     R(67, f"MODE SW {sw}", bit(4 + i), 23, 0, 1, order=10 * i + 1, ver=V32)
 for i, sw in enumerate("IJKL"):
     R(292 + 2 * i, f"FUNCTION SW {sw}", 0, 21, 0, 128, order=10 * (4 + i) + 2)
-    R(293 + 2 * i, f"OFFSET SW {sw}", 1, 22, -100, 100, P, order=10 * (4 + i) + 3)
+    R(293 + 2 * i, f"OFFSET SW {sw}", 1, 22, OFS_MIN, 100, P, order=10 * (4 + i) + 3)
 
 menu("FUNC")
 for n in range(1, 9):
@@ -551,7 +554,8 @@ R(419, "LO", 5, 0, 0, 110, P, key=176)
 menu("REVO")
 for i in range(9):
     R(438 + i, f"POINT {i+1}", 4, 22, 0, 100, P, key=139 + i, order=2 + i)
-R(447, "MODE", bit(7), 11, 0, 256, key=152, order=13)
+# A single bit holds EXP1 and EXP2 only: offering "VTR" (256) would store EXP1.
+R(447, "MODE", bit(7), 11, 0, 1, key=152, order=13)
 R(448, "RATE UP", 34, 0, 0, 100, P, key=148, order=12)
 R(448, "ROTOR", 33, 47, 0, 65535, order=1)
 R(449, "RATE DOWN", 34, 0, 0, 100, P, key=149, order=11)

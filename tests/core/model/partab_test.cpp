@@ -484,3 +484,97 @@ TEST(ParamTable, EveryRowFitsItsStorageType) {
 
 }  // namespace
 }  // namespace core
+
+// What the editor may offer for a row must be a value the row's bytes can hold.
+#include "model/valuelist.h"
+
+namespace core {
+namespace {
+
+int RowNamed(int menu, const char* name, int from = 1) {
+  for (int k = from; k <= kParamCount; ++k)
+    if (ParamDef(k).menu == menu && std::string(ParamDef(k).name) == name) return k;
+  return 0;
+}
+
+TEST(ParamTable, ReadingsOfTheRowListHold) {
+  constexpr int kTrim = 29, kPmx1 = 40, kRevo = 261, kChsw = 35;
+  // Three SOURCE sets each carry the GLOBAL keys, so the FUNC rule works in every version.
+  EXPECT_EQ(CountRowsWithKey(key::kSourceCh1 + 7), 3);
+  // "TRIM MEMORY F1".."F3" share order 10; F4 has 13.
+  for (const char* n : {"TRIM MEMORY F1", "TRIM MEMORY F2", "TRIM MEMORY F3"})
+    EXPECT_EQ(ParamDef(RowNamed(kTrim, n)).order, 10) << n;
+  EXPECT_EQ(ParamDef(RowNamed(kTrim, "TRIM MEMORY F4")).order, 13);
+  // The order list names no "TIMER 2 P/C".
+  EXPECT_EQ(ParamDef(RowNamed(kTimr, "TIMER 2 P/C")).order, -1);
+  // After the six mixers come their six SWITCH rows, then the nine curve points of PMX1.
+  for (int i = 0; i < 6; ++i) {
+    const MemApplMapTyp& d = ParamDef(393 + i);
+    EXPECT_STREQ(d.name, "SWITCH");
+    EXPECT_EQ(d.menu, kPmx1 + i);
+    EXPECT_EQ(d.address, 286 + i);
+    EXPECT_EQ(d.order, 9);
+  }
+  for (int i = 0; i < 9; ++i) {
+    const MemApplMapTyp& d = ParamDef(399 + i);
+    EXPECT_EQ(d.menu, kPmx1);
+    EXPECT_EQ(d.address, 324 + i);
+    EXPECT_EQ(d.key, key::kPmx1Point1 + i);
+    EXPECT_EQ(d.versions, 4);
+    EXPECT_EQ(d.order, -1);
+  }
+  // AFR counts its orders per channel as ATV does: ten per channel.
+  EXPECT_EQ(ParamDef(RowNamed(kAfr, "$CHNAME8$-$CHNR8$ TYPE")).order, 73);
+  EXPECT_EQ(ParamDef(RowNamed(kAfr, "$CHNAME8$-$CHNR8$ RATE2 RIGHT/UP")).order, 75);
+  // Mended limits: the editor stops where the bytes stop.
+  const MemApplMapTyp& revoMode = ParamDef(RowNamed(kRevo, "MODE"));
+  EXPECT_EQ(revoMode.address, 447);
+  EXPECT_EQ(revoMode.storage, 13);
+  EXPECT_EQ(revoMode.formula, 11);
+  EXPECT_EQ(revoMode.minimum, 0);
+  EXPECT_EQ(revoMode.maximum, 1);
+  for (const char* sw : {"E", "F", "G", "H", "I", "J", "K", "L"}) {
+    const MemApplMapTyp& d = ParamDef(RowNamed(kChsw, (std::string("OFFSET SW ") + sw).c_str()));
+    EXPECT_EQ(d.storage, 1) << sw;
+    EXPECT_EQ(d.formula, 22) << sw;
+    EXPECT_EQ(d.minimum, -21) << sw;
+    EXPECT_EQ(d.maximum, 100) << sw;
+  }
+}
+
+bool Storable(int storage, std::int32_t value) {
+  return DecodeStorage(storage, EncodeStorage(storage, value)) == value;
+}
+
+TEST(ParamTable, EveryValueTheEditorOffersFitsTheRowsBytes) {
+  for (int k = 1; k <= kParamCount; ++k) {
+    const MemApplMapTyp& d = ParamDef(k);
+    if (d.formula == 16) continue;  // names
+    SCOPED_TRACE(std::to_string(k) + " " + d.name);
+    if (const ListeTyp* list = FindValueList(d.formula)) {
+      int offered = 0;
+      for (const ListItem& item : list->items) {
+        if (item.value == kFallbackValue || !IsOfferedValue(item.value, d.minimum, d.maximum))
+          continue;
+        ++offered;
+        EXPECT_TRUE(Storable(d.storage, item.value)) << item.text;
+      }
+      EXPECT_GT(offered, 0);
+    } else if (d.formula == 40) {
+      EXPECT_TRUE(Storable(d.storage, d.minimum));
+      EXPECT_TRUE(Storable(d.storage, d.maximum));
+    } else {
+      // Every whole percentage the buttons can reach within the limits.
+      for (int shown = d.minimum; shown <= d.maximum; ++shown) {
+        const std::int32_t v = TextToFormula(d.formula, std::to_string(shown), 0, nullptr);
+        if (!Storable(d.storage, v)) {
+          ADD_FAILURE() << shown << " gives " << v;
+          break;
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace core
