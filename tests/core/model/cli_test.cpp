@@ -1,0 +1,159 @@
+// veltrano-cli new, dump and set as scripts use them: output, exit codes, files left intact.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "model/dump.h"
+#include "model_fixture.h"
+#include "store/model_memory.h"
+
+namespace core {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string Quote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class Cli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("veltrano_cli_test_" + std::to_string(::getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  CliRun Call(const std::string& args) {
+    const fs::path err = dir_ / "stderr.txt";
+    const std::string command = std::string(VELTRANO_CLI) + " " + args + " 2>" + Quote(err.string());
+    CliRun r;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return r;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) r.out.append(buffer, n);
+    const int status = ::pclose(pipe);
+    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.err = ReadAll(err);
+    return r;
+  }
+  std::string Path(const char* name) const { return (dir_ / name).string(); }
+
+  fs::path dir_;
+};
+
+TEST_F(Cli, NewMakesWhatTheDialogMakes) {
+  const std::string file = Path("g2.fc");
+  const CliRun r = Call("new 'glider 2 servos' --language deutsch " + Quote(file));
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const std::string bytes = ReadAll(file);
+  ASSERT_EQ(bytes.size(), 8u + 1870u);
+  EXPECT_EQ(bytes.substr(0, 8), std::string("FC2830\x07\x4E", 8));
+  const auto expected = test::MakeMemory(2, NewMemoryLanguage::Deutsch);
+  EXPECT_EQ(bytes.substr(8), std::string(expected.image.begin(), expected.image.begin() + 1870));
+
+  EXPECT_EQ(Call("new 'HELI HN3' --language Französisch " + Quote(Path("h.fc"))).exitCode, 0);
+  ModellSpeicherTyp heli;
+  ASSERT_TRUE(LoadModelMemory(heli, Path("h.fc")));
+  EXPECT_EQ(heli.image, test::MakeMemory(512, NewMemoryLanguage::Franzoesisch).image);
+}
+
+TEST_F(Cli, NewRefusesBadArgumentsAndExistingFiles) {
+  CliRun r = Call("new segler " + Quote(Path("x.fc")));
+  EXPECT_NE(r.exitCode, 0);
+  EXPECT_NE(r.err.find("unknown model type"), std::string::npos);
+  EXPECT_FALSE(fs::exists(Path("x.fc")));
+  r = Call("new acro --language latein " + Quote(Path("x.fc")));
+  EXPECT_NE(r.exitCode, 0);
+  EXPECT_FALSE(fs::exists(Path("x.fc")));
+  std::ofstream(Path("keep.fc")) << "mine";
+  r = Call("new acro " + Quote(Path("keep.fc")));
+  EXPECT_NE(r.exitCode, 0);
+  EXPECT_EQ(ReadAll(Path("keep.fc")), "mine");
+  EXPECT_NE(Call("new acro").exitCode, 0);
+  EXPECT_NE(Call("new acro --bogus " + Quote(Path("y.fc"))).exitCode, 0);
+}
+
+TEST_F(Cli, DumpPrintsEveryValueInItsOrder) {
+  ASSERT_EQ(Call("new acro " + Quote(Path("a.fc"))).exitCode, 0);
+  ModellSpeicherTyp m;
+  ASSERT_TRUE(LoadModelMemory(m, Path("a.fc")));
+  CliRun r = Call("dump " + Quote(Path("a.fc")));
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, DumpText(m, 32, false));
+  EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "GLOBAL\\MODEL NAME\\NAME: DEF ACRO");
+  EXPECT_NE(r.out.find("\nFLIGHT4\\ATV\\AIL-1 RATE RIGHT/UP: 100 %\n"), std::string::npos);
+  r = Call("dump " + Quote(Path("a.fc")) + " --plain --version 30");
+  ASSERT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.out, DumpText(m, 30, true));
+  EXPECT_NE(r.out.find("\nNORMAL\\ATV\\AIL-1 RATE RIGHT/UP: 100\n"), std::string::npos);
+  EXPECT_EQ(r.out.find("NAME FLIGHT1"), std::string::npos);  // V3.2 only
+
+  EXPECT_NE(Call("dump " + Quote(Path("a.fc")) + " --version 33").exitCode, 0);
+  EXPECT_NE(Call("dump " + Quote(Path("missing.fc"))).exitCode, 0);
+  std::ofstream(Path("bad.fc")) << "FC2831\x00\x01x";
+  r = Call("dump " + Quote(Path("bad.fc")));
+  EXPECT_NE(r.exitCode, 0);
+  EXPECT_TRUE(r.out.empty());
+  EXPECT_FALSE(r.err.empty());
+}
+
+TEST_F(Cli, SetWritesLikeTheGridAndKeepsTheFile) {
+  ASSERT_EQ(Call("new 'glider 4 servos' " + Quote(Path("g.fc"))).exitCode, 0);
+  const auto stamp = fs::last_write_time(Path("g.fc"));
+  CliRun r = Call("set " + Quote(Path("g.fc")) + " 'SPEED\\BUTTERFLY MIX\\DOWN' -20");
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, "2\n");  // "UP" follows the sign
+  ModellSpeicherTyp m;
+  ASSERT_TRUE(LoadModelMemory(m, Path("g.fc")));
+  EXPECT_EQ(GetParameterText(408 + 700, 0, &m, 32), "-20 %");
+  EXPECT_EQ(GetParameterText(409 + 700, 0, &m, 32), "-50 %");
+  EXPECT_EQ(m.dataLength, 1870);
+  EXPECT_EQ(fs::last_write_time(Path("g.fc")), stamp);  // the date lives in the file time
+
+  r = Call("set " + Quote(Path("g.fc")) + " 'SPEED\\BUTTERFLY MIX\\DOWN' -20");
+  EXPECT_EQ(r.out, "0\n");
+  const std::string before = ReadAll(Path("g.fc"));
+  r = Call("set " + Quote(Path("g.fc")) + " 'SPEED\\BUTTERFLY\\NOTHING' 5");
+  EXPECT_NE(r.exitCode, 0);
+  EXPECT_NE(r.err.find("no value named"), std::string::npos);
+  EXPECT_EQ(ReadAll(Path("g.fc")), before);
+  EXPECT_NE(Call("set " + Quote(Path("g.fc")) + " x").exitCode, 0);
+}
+
+TEST_F(Cli, SetRefusesChangesBeyondTheDataLength) {
+  // A memory whose file holds only the first 100 image bytes.
+  auto m = test::MakeMemory(1);
+  std::string bytes = std::string("FC2830\x00\x64", 8) + std::string(m.image.begin(), m.image.begin() + 100);
+  std::ofstream(Path("short.fc"), std::ios::binary) << bytes;
+  CliRun r = Call("set " + Quote(Path("short.fc")) + " 'NORMAL\\ATV\\AIL-1 RATE RIGHT/UP' 50");
+  EXPECT_NE(r.exitCode, 0);
+  EXPECT_EQ(ReadAll(Path("short.fc")), bytes);
+  r = Call("set " + Quote(Path("short.fc")) + " 'GLOBAL\\TIMER\\TIMER 1 TIME' 2:30");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, "1\n");
+  EXPECT_EQ(ReadAll(Path("short.fc")).size(), 108u);
+}
+
+}  // namespace
+}  // namespace core
