@@ -89,6 +89,10 @@ TEST(FindParameter, TheDescribedLookups) {
   EXPECT_EQ(ConditionOfAddress(1797, &heli, 32), 0);
   EXPECT_EQ(FindParameter(1797, -1, &standard, 32), 0);
   EXPECT_EQ(GetParameterText(1797, 6, &standard, 32), "64(100)");
+  // For a glider 1797 is block 4's twin of 397, where the glider's ELEV rows live.
+  const auto glider = MakeMemory(4);
+  EXPECT_EQ(FindParameter(1797, 6, &glider, 32), RowNamed(397, "$CHNAME2$->$CHNAME5$ UP"));
+  EXPECT_EQ(ConditionOfAddress(1797, &glider, 32), 4);
   // 1447: nothing at 1447..397 for Standard; "TIMER 2 TIME" at 46 is no condition row.
   EXPECT_EQ(FindParameter(1447, -1, &standard, 32), 0);
   EXPECT_EQ(ConditionOfAddress(1447, &standard, 32), -1);
