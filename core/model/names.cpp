@@ -70,6 +70,26 @@ constexpr std::string_view kChannelNumberTokens[] = {"$CHNR0$", "$CHNR1$", "$CHN
 constexpr std::string_view kFlightTokens[] = {"$FLIGHT0$", "$FLIGHT1$", "$FLIGHT2$", "$FLIGHT3$",
                                               "$FLIGHT4$"};
 
+// Which placeholders occur in a text, one bit per number; one pass instead of a search per token.
+struct TokenMask {
+  unsigned channelName = 0, channelNumber = 0, flight = 0;
+};
+
+TokenMask ScanTokens(std::string_view s) {
+  TokenMask m;
+  auto digitThenDollar = [&](std::size_t at) {
+    return at + 1 < s.size() && s[at] >= '0' && s[at] <= '9' && s[at + 1] == '$' ? s[at] - '0' : -1;
+  };
+  for (std::size_t at = s.find('$'); at != std::string_view::npos; at = s.find('$', at + 1)) {
+    const std::string_view rest = s.substr(at + 1);
+    int d;
+    if (rest.substr(0, 6) == "CHNAME" && (d = digitThenDollar(at + 7)) >= 0) m.channelName |= 1u << d;
+    else if (rest.substr(0, 4) == "CHNR" && (d = digitThenDollar(at + 5)) >= 0) m.channelNumber |= 1u << d;
+    else if (rest.substr(0, 6) == "FLIGHT" && (d = digitThenDollar(at + 7)) >= 0) m.flight |= 1u << d;
+  }
+  return m;
+}
+
 // Menu names in capitals, by menu table position, made once.
 const std::string& UpperMenuName(const MdlMenuTyp& menu) {
   static const auto names = [] {
@@ -163,17 +183,25 @@ std::string ExpandedParameterName(int address, int bit, bool dropChannels,
   if (menu) name += UpperMenuName(*menu);
   name += '\\';
   name += def.name;
-  if (name.find('$') == std::string::npos) return name;
+  TokenMask present = ScanTokens(name);
+  // Replacing changes the text, so its placeholders are looked at again after each change.
   for (int n = 0; n <= 9; ++n) {
-    const auto chname = kChannelNameTokens[n], chnr = kChannelNumberTokens[n];
-    if (name.find(chname) != std::string::npos)
-      ReplaceToken(name, chname, dropChannels ? std::string() : ChannelName(n, mem));
-    if (name.find(chnr) != std::string::npos)
-      ReplaceToken(name, chnr, dropChannels ? std::string() : ChannelNumberText(n, condition, mem));
+    if (present.channelName & (1u << n)) {
+      ReplaceToken(name, kChannelNameTokens[n], dropChannels ? std::string() : ChannelName(n, mem));
+      present = ScanTokens(name);
+    }
+    if (present.channelNumber & (1u << n)) {
+      ReplaceToken(name, kChannelNumberTokens[n],
+                   dropChannels ? std::string() : ChannelNumberText(n, condition, mem));
+      present = ScanTokens(name);
+    }
   }
-  for (int n = 0; n <= 4; ++n)
-    if (name.find(kFlightTokens[n]) != std::string::npos)
+  for (int n = 0; n <= 4; ++n) {
+    if (present.flight & (1u << n)) {
       ReplaceToken(name, kFlightTokens[n], ConditionName(n, mem));
+      present = ScanTokens(name);
+    }
+  }
   return name;
 }
 

@@ -1,5 +1,6 @@
 #include "model/numtext.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -37,6 +38,12 @@ std::string FormatNumber(double number, int decimals) {
   decimals = ClampDigits(decimals);
   const double rounded = RoundHalfAway(number, decimals);
   if (!std::isfinite(rounded) || std::fabs(rounded) >= 1e13) return overflow;
+  if (decimals == 0) {  // the common case, without the cost of printf
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(rounded)).ptr;
+    std::string text(digits, end);
+    return text.size() > 12 ? overflow : text;
+  }
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.*f", decimals, rounded);
   std::string text = buffer;
