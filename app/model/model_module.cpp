@@ -1,0 +1,62 @@
+#include "app/model/model_module.h"
+
+#include <QAction>
+
+#include "app/model/default_form.h"
+#include "mainform.h"
+#include "model/defaults.h"
+#include "model/valuelist.h"
+#include "util/files.h"
+
+namespace app {
+
+int ConfiguredVersion(const TMainForm& form) {
+  switch (form.CheckedTransmitter()) {
+    case core::TransmitterVersion::V30: return 30;
+    case core::TransmitterVersion::V31: return 31;
+    default: return 32;
+  }
+}
+
+ModelModule::ModelModule(TMainForm& form) : QObject(&form), form_(form) {
+  setObjectName("ModelModule");
+}
+
+ModelModule* ModelModule::Install(TMainForm& form) {
+  auto* m = new ModelModule(form);
+  form.AddStep(Step::StartModules, [] { core::BuildValueLists(); });
+  QAction* neu = form.Action("FktNeu");
+  neu->setEnabled(true);
+  connect(neu, &QAction::triggered, m, [m] {
+    if (!m->defaultForm_) m->CreateDefaultForm();
+    m->defaultForm_->ShowDialog();
+  });
+  connect(form.Action("FktDefaultDaten"), &QAction::triggered, m, [m] { m->WriteDefaultData(); });
+  connect(form.Action("FktFormelnPruefen"), &QAction::triggered, m,
+          [m] { m->WriteFormulaCheckFile(); });
+  return m;
+}
+
+void ModelModule::CreateDefaultForm() {
+  if (!defaultForm_) defaultForm_ = new TDefaultForm(form_);
+}
+
+// The developer files go to the model memory directory (the original wrote to a fixed
+// developer drive); an empty directory means the working directory.
+std::string ModelModule::DeveloperFilePath(const char* name) const {
+  return form_.Store().GetModelMemoryDir() + name;
+}
+
+std::string ModelModule::WriteDefaultData() {
+  const core::ModellSpeicherTyp* active = form_.Store().GetActive();
+  if (!active) return {};
+  const std::string path = DeveloperFilePath("DefaultDaten.pas");
+  return core::WriteDefaultSource(*active, path) ? path : std::string();
+}
+
+std::string ModelModule::WriteFormulaCheckFile() {
+  const std::string path = DeveloperFilePath("Formel.txt");
+  return core::WriteFormulaCheck(form_.Store().GetActive(), path) ? path : std::string();
+}
+
+}  // namespace app
