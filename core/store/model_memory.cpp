@@ -1,6 +1,7 @@
 #include "store/model_memory.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -53,7 +54,16 @@ std::uint8_t CharToCode(char32_t c) {
 std::string NameText(const ModellSpeicherTyp* record) {
   std::string text;
   if (record == nullptr) return text;
-  for (int i = 0; i < kNameLength; ++i) AppendUtf8(text, CodeToChar(record->image[i], false));
+  // Called for every record on every sort and tree rebuild: convert through a table.
+  static const std::array<std::string, 256> kUtf8 = [] {
+    std::array<std::string, 256> table;
+    for (int code = 0; code < 256; ++code) {
+      AppendUtf8(table[code], CodeToChar(static_cast<std::uint8_t>(code), false));
+    }
+    return table;
+  }();
+  text.reserve(2 * kNameLength);
+  for (int i = 0; i < kNameLength; ++i) text += kUtf8[record->image[i]];
   return text;
 }
 
@@ -97,9 +107,17 @@ std::string CommentFilePath(std::string_view modelFilePath) {
 }
 
 bool LoadModelMemory(ModellSpeicherTyp& record, std::string_view path) {
+  return LoadModelMemoryListed(record, path, AbsoluteDirectoryOf(path), true);
+}
+
+bool LoadModelMemoryListed(ModellSpeicherTyp& record, std::string_view path,
+                           std::string_view absoluteDirectory, bool commentListed) {
   {
-    std::unique_ptr<std::FILE, FileCloser> f(std::fopen(PathFromUtf8(path).c_str(), "rb"));
+    std::unique_ptr<std::FILE, FileCloser> f(OpenFile(path, "rb"));
     if (!f) return false;
+    // One read fills this buffer with the whole file; no heap buffer, no size query.
+    char buffer[kHeaderSize + 2 + kImageSize];
+    std::setvbuf(f.get(), buffer, _IOFBF, sizeof buffer);
     std::uint8_t head[kHeaderSize + 2];
     if (std::fread(head, 1, sizeof head, f.get()) != sizeof head) return false;
     std::copy(head, head + kHeaderSize, record.header.begin());
@@ -125,7 +143,8 @@ bool LoadModelMemory(ModellSpeicherTyp& record, std::string_view path) {
 
   record.comment.clear();
   record.hasComment = false;
-  const std::string commentPath = CommentFilePath(path);
+  if (!commentListed) return true;
+  const std::string commentPath = std::string(absoluteDirectory) + BaseNameOf(path) + ".TXT";
   if (const auto bytes = ReadFileBytes(commentPath); bytes && !bytes->empty()) {
     const std::string_view raw(reinterpret_cast<const char*>(bytes->data()), bytes->size());
     record.comment = SplitLines(Cp1252ToUtf8(raw));

@@ -45,6 +45,12 @@ std::string CommentFilePath(std::string_view modelFilePath);
 /// free) when the file cannot be read, is short, declares more than 2048 bytes or lacks "FC2830".
 bool LoadModelMemory(ModellSpeicherTyp& record, std::string_view path);
 
+/// LoadModelMemory for a caller that has listed the directory: absoluteDirectory (ending with
+/// the separator) is where the comment file lives, commentListed whether the listing held it.
+/// Spares two file-system look-ups per file when a whole directory is loaded.
+bool LoadModelMemoryListed(ModellSpeicherTyp& record, std::string_view path,
+                           std::string_view absoluteDirectory, bool commentListed);
+
 /// What WriteModelMemory managed to write; a part that was already saved counts as written.
 struct WriteOutcome {
   bool image = true;

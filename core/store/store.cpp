@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <unordered_set>
 
 #include "util/files.h"
 #include "util/text.h"
@@ -69,6 +70,19 @@ std::string SortKey(std::string_view nameText) {
   return key;
 }
 
+std::string SortKeyOfName(const ModellSpeicherTyp& record) {
+  std::string key;
+  for (int i = 0; i < kNameLength; ++i) {
+    const std::uint8_t code = record.image[i];
+    if ((code >= 1 && code <= 26) || (code >= 53 && code <= 62)) {
+      key.push_back(static_cast<char>(CodeToChar(code, true)));
+    } else if (code >= 71 && code <= 73) {
+      key += code == 71 ? "Ae" : (code == 72 ? "Oe" : "Ue");
+    }
+  }
+  return key;
+}
+
 ModelMemoryStore::ModelMemoryStore(StoreHost& host) : host_(host) {}
 
 ModelMemoryStore::~ModelMemoryStore() = default;
@@ -81,9 +95,17 @@ void ModelMemoryStore::StoreInit() {
 
 void ModelMemoryStore::FreeAllModelMemories() {
   owned_.clear();
+  sorted_.clear();
   pendingRemovals_.clear();
   head_ = sortedHead_ = active_ = previous_ = nullptr;
   ++generation_;
+}
+
+std::vector<ModellSpeicherTyp*> ModelMemoryStore::MainList() const {
+  std::vector<ModellSpeicherTyp*> list;
+  list.reserve(owned_.size());
+  for (auto it = owned_.rbegin(); it != owned_.rend(); ++it) list.push_back(it->get());
+  return list;
 }
 
 ModellSpeicherTyp* ModelMemoryStore::AllocModelMemory() {
@@ -102,10 +124,12 @@ ModellSpeicherTyp* ModelMemoryStore::AllocAfter(ModellSpeicherTyp*& cursor) {
     found = cursor;
   }
   if (found == nullptr) {
+    // A new record starts with its initial values.
     owned_.push_back(std::make_unique<ModellSpeicherTyp>());
     found = owned_.back().get();
     found->next = head_;
     head_ = found;
+    return found;
   }
   ResetModelMemory(*found);
   return found;
@@ -118,11 +142,16 @@ void ModelMemoryStore::SetModelMemoryDir(std::string directory) {
 bool ModelMemoryStore::LoadDirectory(const std::string& directory) {
   namespace fs = std::filesystem;
   std::vector<std::string> names;
+  std::unordered_set<std::string> commentFiles;  // so absent comment files need no look-up
   std::error_code ec;
   fs::directory_iterator it(directory.empty() ? fs::path(".") : PathFromUtf8(directory), ec);
-  for (; !ec && it != fs::directory_iterator() && names.size() < kMaxModelMemoryFiles;
-       it.increment(ec)) {
+  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
     std::string name = Utf8FromPath(it->path().filename());
+    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".TXT") == 0) {
+      commentFiles.insert(name);
+      continue;
+    }
+    if (names.size() >= kMaxModelMemoryFiles) continue;
     if (name.size() < 3 || name.front() == '.') continue;  // "." files are hidden ones
     if (!EqualFileNames(std::string_view(name).substr(name.size() - 3), ".fc")) continue;
     std::error_code typeEc;
@@ -130,11 +159,14 @@ bool ModelMemoryStore::LoadDirectory(const std::string& directory) {
     names.push_back(std::move(name));
   }
   bool all = true;
+  owned_.reserve(owned_.size() + names.size());
   ModellSpeicherTyp* cursor = head_;
   const std::string prefix = WithTrailingSeparator(directory);
+  const std::string absolute = AbsoluteDirectoryOf(prefix + "x");
   for (const std::string& name : names) {
     ModellSpeicherTyp* record = AllocAfter(cursor);
-    if (!LoadModelMemory(*record, prefix + name)) all = false;
+    const bool commentListed = commentFiles.count(BaseNameOf(name) + ".TXT") != 0;
+    if (!LoadModelMemoryListed(*record, prefix + name, absolute, commentListed)) all = false;
   }
   return all;
 }
@@ -156,7 +188,7 @@ void ModelMemoryStore::AssignFileName(ModellSpeicherTyp& record, const std::stri
 }
 
 bool ModelMemoryStore::FileNameInUse(std::string_view path) const {
-  for (const ModellSpeicherTyp* r = head_; r != nullptr; r = r->next) {
+  for (const auto& r : owned_) {
     if (r->inUse && EqualFileNames(r->fileName, path)) return true;
   }
   return false;
@@ -170,11 +202,13 @@ void ModelMemoryStore::SortModelMemories() {
     std::size_t index;  // position in the main list
   };
   std::vector<Item> items;
-  for (ModellSpeicherTyp* r = head_; r != nullptr; r = r->next) {
+  items.reserve(owned_.size());
+  for (auto it = owned_.rbegin(); it != owned_.rend(); ++it) {
+    ModellSpeicherTyp* r = it->get();
     if (!r->inUse) continue;
     r->nextSorted = nullptr;
     if (r->dateText.empty()) SetDateNow(*r);
-    items.push_back({r, SortKey(NameText(r)), DateTextOrder(r->dateText), items.size()});
+    items.push_back({r, SortKeyOfName(*r), DateTextOrder(r->dateText), items.size()});
   }
   // Equivalent to inserting the records one by one in main-list order, each after the records
   // that come before it or tie with it - except that a record tying with the first element goes
@@ -184,7 +218,8 @@ void ModelMemoryStore::SortModelMemories() {
     if (a.key != b.key) return a.key < b.key;
     return a.date > b.date;
   });
-  std::vector<ModellSpeicherTyp*> order;
+  std::vector<ModellSpeicherTyp*>& order = sorted_;
+  order.clear();
   order.reserve(items.size());
   std::size_t smallerMin = SIZE_MAX;  // lowest main-list index of all strictly smaller records
   for (std::size_t begin = 0; begin < items.size();) {

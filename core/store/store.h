@@ -22,6 +22,9 @@ const char* ModelTypeNameOfValue(int value);
 /// ("Ä" -> "Ae", "ß" -> "ss"), everything else dropped; compared byte by byte.
 std::string SortKey(std::string_view nameText);
 
+/// SortKey(NameText(&record)), straight from the name codes.
+std::string SortKeyOfName(const ModellSpeicherTyp& record);
+
 /// All model memories of the model memory directory, the active and the previous one.
 /// Owns every record; pointers stay valid until FreeAllModelMemories or destruction.
 class ModelMemoryStore {
@@ -86,6 +89,11 @@ class ModelMemoryStore {
   /// Head of the main list (chained by next) and of the sorted list (chained by nextSorted).
   ModellSpeicherTyp* MainListHead() const { return head_; }
   ModellSpeicherTyp* SortedListHead() const { return sortedHead_; }
+  /// The main list as an array (records are only ever put at the head, so this is the order
+  /// of creation reversed); walks without chasing links through cold records.
+  std::vector<ModellSpeicherTyp*> MainList() const;
+  /// The sorted list of the last SortModelMemories as an array.
+  const std::vector<ModellSpeicherTyp*>& SortedList() const { return sorted_; }
   /// Counts up whenever records are freed, so indexes of record pointers can tell they are stale.
   std::uint64_t Generation() const { return generation_; }
   StoreHost& Host() const { return host_; }
@@ -104,7 +112,8 @@ class ModelMemoryStore {
   void UpdateLabels();
 
   StoreHost& host_;
-  std::vector<std::unique_ptr<ModellSpeicherTyp>> owned_;
+  std::vector<std::unique_ptr<ModellSpeicherTyp>> owned_;  // in order of creation
+  std::vector<ModellSpeicherTyp*> sorted_;
   ModellSpeicherTyp* head_ = nullptr;
   ModellSpeicherTyp* sortedHead_ = nullptr;
   ModellSpeicherTyp* active_ = nullptr;

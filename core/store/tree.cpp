@@ -1,5 +1,9 @@
 #include "store/tree.h"
 
+#include <filesystem>
+#include <system_error>
+#include <unordered_set>
+
 #include "store/model_memory.h"
 #include "util/files.h"
 #include "util/text.h"
@@ -10,6 +14,58 @@ std::string NodeText(const ModellSpeicherTyp& record) {
   return record.dateText + "    " + FileNameOf(record.fileName);
 }
 
+namespace {
+
+// NodeText(record) == text without building the node text.
+bool HasNodeText(const ModellSpeicherTyp& record, std::string_view text) {
+  const std::string_view date = record.dateText;
+  const std::string_view name = FileNameView(record.fileName);
+  return text.size() == date.size() + 4 + name.size() && text.substr(0, date.size()) == date &&
+         text.substr(date.size(), 4) == "    " && text.substr(date.size() + 4) == name;
+}
+
+// Whether files exist, answered from one listing of the directory taken now, which costs less
+// than a look-up per model memory; paths outside the directory are asked one by one.
+class ExistenceCheck {
+ public:
+  explicit ExistenceCheck(const std::string& directory) : directory_(directory) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::directory_iterator it(directory.empty() ? fs::path(".") : PathFromUtf8(directory), ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+      std::error_code typeEc;
+      // Follows links, as a look-up of the path would.
+      if (it->is_regular_file(typeEc)) regularFiles_.insert(Utf8FromPath(it->path().filename()));
+    }
+    listed_ = !ec;
+  }
+
+  bool Exists(const std::string& path) const {
+    if (listed_ && path.size() > directory_.size() &&
+        path.compare(0, directory_.size(), directory_) == 0) {
+      const std::string_view name = std::string_view(path).substr(directory_.size());
+      if (FileNameView(name) == name) return regularFiles_.count(std::string(name)) != 0;
+    }
+    return FileExists(path);
+  }
+
+ private:
+  std::string directory_;
+  bool listed_ = false;
+  std::unordered_set<std::string> regularFiles_;
+};
+
+bool ComesFirstInMainList(const ModelMemoryStore& store, const ModellSpeicherTyp* a,
+                          const ModellSpeicherTyp* b) {
+  for (const ModellSpeicherTyp* r = store.MainListHead(); r != nullptr; r = r->next) {
+    if (r == a) return true;
+    if (r == b) return false;
+  }
+  return false;
+}
+
+}  // namespace
+
 TreeDescription BuildTree(ModelMemoryStore& store, const std::string& directory,
                           std::string& nameToSelect) {
   store.SortModelMemories();
@@ -17,8 +73,8 @@ TreeDescription BuildTree(ModelMemoryStore& store, const std::string& directory,
   if (!nameToSelect.empty()) {
     ModellSpeicherTyp* first = nullptr;
     ModellSpeicherTyp* second = nullptr;
-    for (ModellSpeicherTyp* r = store.SortedListHead(); r != nullptr && second == nullptr;
-         r = r->nextSorted) {
+    for (ModellSpeicherTyp* r : store.SortedList()) {
+      if (second != nullptr) break;
       if (TrimmedName(r) == nameToSelect || BaseNameOf(r->fileName) == nameToSelect) {
         (first == nullptr ? first : second) = r;
       }
@@ -30,21 +86,23 @@ TreeDescription BuildTree(ModelMemoryStore& store, const std::string& directory,
 
   TreeDescription tree;
   tree.generation = store.Generation();
+  const ExistenceCheck files(directory);
   std::unordered_map<std::string, std::size_t> nameIndex;
-  for (ModellSpeicherTyp* r = store.SortedListHead(); r != nullptr; r = r->nextSorted) {
+  tree.byNodeText.reserve(store.SortedList().size());
+  for (ModellSpeicherTyp* r : store.SortedList()) {
     std::string name = NameText(r);
     auto [it, isNew] = nameIndex.try_emplace(name, tree.names.size());
     if (isNew) tree.names.push_back({std::move(name), {}});
-    if (r->fileName.empty() || !FileExists(r->fileName)) {
+    if (r->fileName.empty() || !files.Exists(r->fileName)) {
       if (r->fileName.empty()) store.AssignFileName(*r, directory);
       r->imageSaved = false;
       r->commentSaved = false;
     }
-    tree.names[it->second].children.push_back({NodeText(*r), r});
-  }
-  // The main list decides which record a node text finds when several share it.
-  for (ModellSpeicherTyp* r = store.MainListHead(); r != nullptr; r = r->next) {
-    if (r->inUse) tree.byNodeText.try_emplace(NodeText(*r), r);
+    std::string text = NodeText(*r);
+    auto [at, fresh] = tree.byNodeText.try_emplace(text, r);
+    // Node texts are practically unique; where two records share one, the main list decides.
+    if (!fresh && ComesFirstInMainList(store, r, at->second)) at->second = r;
+    tree.names[it->second].children.push_back({std::move(text), r});
   }
   return tree;
 }
@@ -54,12 +112,12 @@ ModellSpeicherTyp* FindByNodeText(const ModelMemoryStore& store, std::string_vie
   if (tree != nullptr && tree->generation == store.Generation()) {
     const auto it = tree->byNodeText.find(std::string(text));
     // Records can change between rebuilds; trust the index only while it still holds.
-    if (it != tree->byNodeText.end() && it->second->inUse && NodeText(*it->second) == text) {
+    if (it != tree->byNodeText.end() && it->second->inUse && HasNodeText(*it->second, text)) {
       return it->second;
     }
   }
-  for (ModellSpeicherTyp* r = store.MainListHead(); r != nullptr; r = r->next) {
-    if (r->inUse && NodeText(*r) == text) return r;
+  for (ModellSpeicherTyp* r : store.MainList()) {
+    if (r->inUse && HasNodeText(*r, text)) return r;
   }
   return nullptr;
 }

@@ -1,7 +1,6 @@
 #include "util/datetime.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <utility>
 
 namespace core {
@@ -38,10 +37,18 @@ std::string_view Slice(std::string_view text, std::size_t from, std::size_t to) 
 }  // namespace
 
 std::string FormatDateText(const DateTime& t) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%02d.%02d.%02d   %2d:%02d", t.day % 100, t.month % 100,
-                ((t.year % 100) + 100) % 100, t.hour % 100, t.minute % 100);
-  return buf;
+  std::string text = "00.00.00   00:00";
+  const auto put = [&text](std::size_t at, int value, bool blankTens) {
+    value = ((value % 100) + 100) % 100;
+    text[at] = (blankTens && value < 10) ? ' ' : static_cast<char>('0' + value / 10);
+    text[at + 1] = static_cast<char>('0' + value % 10);
+  };
+  put(0, t.day, false);
+  put(3, t.month, false);
+  put(6, t.year, false);
+  put(11, t.hour, true);
+  put(14, t.minute, false);
+  return text;
 }
 
 DateTime ParseDateText(std::string_view text) {

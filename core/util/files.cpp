@@ -4,7 +4,9 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <system_error>
+#include <type_traits>
 
 namespace core {
 
@@ -34,6 +36,20 @@ fs::path PathFromUtf8(std::string_view text) {
   return fs::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
 }
 
+std::FILE* OpenFile(std::string_view path, const char* mode) {
+  if constexpr (std::is_same_v<fs::path::value_type, char>) {
+    // The path text is the native one here; no need to parse it into components.
+    return std::fopen(std::string(path).c_str(), mode);
+  } else {
+#ifdef _WIN32
+    const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
+    return _wfopen(PathFromUtf8(path).c_str(), wideMode.c_str());
+#else
+    return nullptr;
+#endif
+  }
+}
+
 std::string Utf8FromPath(const fs::path& path) {
   const std::u8string s = path.u8string();
   return std::string(reinterpret_cast<const char*>(s.data()), s.size());
@@ -45,10 +61,12 @@ std::string WithTrailingSeparator(std::string_view directory) {
   return out;
 }
 
-std::string FileNameOf(std::string_view path) {
+std::string_view FileNameView(std::string_view path) {
   const std::size_t sep = LastSeparator(path);
-  return std::string(sep == std::string_view::npos ? path : path.substr(sep + 1));
+  return sep == std::string_view::npos ? path : path.substr(sep + 1);
 }
+
+std::string FileNameOf(std::string_view path) { return std::string(FileNameView(path)); }
 
 std::string BaseNameOf(std::string_view path) {
   std::string name = FileNameOf(path);
@@ -73,7 +91,7 @@ bool FileExists(std::string_view path) {
 }
 
 std::optional<std::vector<std::uint8_t>> ReadFileBytes(std::string_view path) {
-  FilePtr f(std::fopen(PathFromUtf8(path).c_str(), "rb"));
+  FilePtr f(OpenFile(path, "rb"));
   if (!f) return std::nullopt;
   std::vector<std::uint8_t> bytes;
   std::uint8_t buf[8192];
@@ -96,7 +114,7 @@ bool ReplaceFileAtomically(std::string_view path, const void* data, std::size_t 
   for (int attempt = 0; attempt < 100 && !f; ++attempt) {
     temp = target;
     temp += ".tmp" + std::to_string(counter++);
-    f.reset(std::fopen(temp.c_str(), "wbx"));
+    f.reset(OpenFile(Utf8FromPath(temp), "wbx"));
   }
   std::error_code ec;
   if (!f) return false;

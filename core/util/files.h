@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -17,6 +18,9 @@ inline constexpr char kPathSeparator = static_cast<char>(std::filesystem::path::
 /// A std::filesystem path of a UTF-8 path text.
 std::filesystem::path PathFromUtf8(std::string_view text);
 
+/// std::fopen for a UTF-8 path text; null when it cannot be opened.
+std::FILE* OpenFile(std::string_view path, const char* mode);
+
 /// The UTF-8 text of a std::filesystem path.
 std::string Utf8FromPath(const std::filesystem::path& path);
 
@@ -25,6 +29,7 @@ std::string WithTrailingSeparator(std::string_view directory);
 
 /// The last component of a path text (after the last separator).
 std::string FileNameOf(std::string_view path);
+std::string_view FileNameView(std::string_view path);
 
 /// The file name up to its first "." ("ASW28_2.FC" -> "ASW28_2").
 std::string BaseNameOf(std::string_view path);

@@ -164,6 +164,12 @@ TEST_F(StoreTest, SortKeysSpellOutUmlauts) {
   EXPECT_EQ(SortKey("glück ß.<>/"), "glueckss");
   EXPECT_LT(SortKey("GLUECK"), SortKey("GLÜCK"));
   EXPECT_LT(SortKey("E"), SortKey("e"));
+  ModellSpeicherTyp r;
+  for (int code = 0; code < 256; ++code) {
+    r.image.fill(static_cast<std::uint8_t>(code));
+    r.image[5] = 1;
+    EXPECT_EQ(SortKeyOfName(r), SortKey(NameText(&r))) << code;
+  }
 }
 
 TEST_F(StoreTest, OrdersByKeyThenNewestFirst) {
