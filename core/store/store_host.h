@@ -57,8 +57,8 @@ class StoreHost {
 
   /// Shows the save query and waits for the answer (1..5, see SaveAnswer).
   virtual int AskSaveQuery(const SaveQuery& query) = 0;
-  /// Lets the user pick any file in the wanted directory, starting in currentDirectory;
-  /// the chosen file's path, or none when cancelled.
+  /// Lets the user pick any file in the wanted directory, starting in currentDirectory (empty:
+  /// the working directory) with the file name "*.fc"; the chosen file's path, or none.
   virtual std::optional<std::string> PickModelMemoryFile(const std::string& currentDirectory) = 0;
 
   /// The model type name of a record ("STANDARD", "GLIDER 2", ...; see ModelTypeNameOfValue).

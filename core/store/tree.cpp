@@ -87,22 +87,33 @@ TreeDescription BuildTree(ModelMemoryStore& store, const std::string& directory,
   TreeDescription tree;
   tree.generation = store.Generation();
   const ExistenceCheck files(directory);
+  // Group first: records are named group by group, in the order the name nodes appear.
   std::unordered_map<std::string, std::size_t> nameIndex;
-  tree.byNodeText.reserve(store.SortedList().size());
+  std::vector<std::vector<ModellSpeicherTyp*>> groups;
   for (ModellSpeicherTyp* r : store.SortedList()) {
     std::string name = NameText(r);
     auto [it, isNew] = nameIndex.try_emplace(name, tree.names.size());
-    if (isNew) tree.names.push_back({std::move(name), {}});
-    if (r->fileName.empty() || !files.Exists(r->fileName)) {
-      if (r->fileName.empty()) store.AssignFileName(*r, directory);
-      r->imageSaved = false;
-      r->commentSaved = false;
+    if (isNew) {
+      tree.names.push_back({std::move(name), {}});
+      groups.emplace_back();
     }
-    std::string text = NodeText(*r);
-    auto [at, fresh] = tree.byNodeText.try_emplace(text, r);
-    // Node texts are practically unique; where two records share one, the main list decides.
-    if (!fresh && ComesFirstInMainList(store, r, at->second)) at->second = r;
-    tree.names[it->second].children.push_back({std::move(text), r});
+    groups[it->second].push_back(r);
+  }
+  tree.byNodeText.reserve(store.SortedList().size());
+  for (std::size_t g = 0; g < groups.size(); ++g) {
+    tree.names[g].children.reserve(groups[g].size());
+    for (ModellSpeicherTyp* r : groups[g]) {
+      if (r->fileName.empty() || !files.Exists(r->fileName)) {
+        if (r->fileName.empty()) store.AssignFileName(*r, directory);
+        r->imageSaved = false;
+        r->commentSaved = false;
+      }
+      std::string text = NodeText(*r);
+      auto [at, fresh] = tree.byNodeText.try_emplace(text, r);
+      // Node texts are practically unique; where two records share one, the main list decides.
+      if (!fresh && ComesFirstInMainList(store, r, at->second)) at->second = r;
+      tree.names[g].children.push_back({std::move(text), r});
+    }
   }
   return tree;
 }

@@ -114,6 +114,25 @@ TEST_F(TreeTest, RebuildNamesNewMemoriesAndMarksThemUnsaved) {
   EXPECT_EQ(tree.names[0].children[0].text, "05.12.26    9:05    LS4_1.FC");
 }
 
+TEST_F(TreeTest, NamesNewMemoriesGroupByGroup) {
+  const auto make = [&](const std::string& name, const std::string& date) {
+    ModellSpeicherTyp* r = store_.AllocModelMemory();
+    SetNameFromText(*r, name);
+    r->inUse = true;
+    r->dateText = date;
+    return r;
+  };
+  ModellSpeicherTyp* ab10 = make("AB", "01.02.03   10:00");
+  ModellSpeicherTyp* aMinusB9 = make("A-B", "01.02.03    9:00");
+  ModellSpeicherTyp* ab8 = make("AB", "01.02.03    8:00");
+  const TreeDescription tree = BuildTree(store_, dir_.dir(), select_);
+  ASSERT_EQ(tree.names.size(), 2u);
+  // All of the first name node's memories are named before the second's.
+  EXPECT_EQ(FileNameOf(ab10->fileName), "AB.FC");
+  EXPECT_EQ(FileNameOf(ab8->fileName), "AB_1.FC");
+  EXPECT_EQ(FileNameOf(aMinusB9->fileName), "AB_2.FC");
+}
+
 TEST_F(TreeTest, FindsRecordsByNodeText) {
   File("A.FC", "A", "01.02.03   10:00");
   File("B.FC", "B", "01.02.03   10:00");
