@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QFileDialog>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -96,6 +98,58 @@ TEST_F(WindowTest, OnlyTheMouseChangesTheActiveModelMemory) {
   EXPECT_EQ(f.MainTreeView()->currentItem(), NameNode("UHU         "));
   EXPECT_EQ(FileOf(f.Store().GetActive()), "ASK21.FC");
   EXPECT_EQ(app::TMainForm::StateIndex(NameNode("UHU         ")), 8);
+
+  // Collapsing (or expanding) a node selects it.
+  ASSERT_TRUE(ask->isExpanded());
+  f.MainTreeView()->collapseItem(ask);
+  EXPECT_EQ(f.MainTreeView()->currentItem(), ask);
+}
+
+TEST_F(WindowTest, ChangingTheDirectoryLoadsItAndSelectsThePickedMemory) {
+  WriteMemory("ASK21.FC", "ASK21", {2026, 3, 7, 14, 12});
+  settings.texts[kModelMem] = "ASK21";
+  std::filesystem::path other = root / "other";
+  std::filesystem::create_directories(other);
+  std::swap(models, other);
+  WriteMemory("UHU.FC", "UHU", {2025, 12, 24, 8, 30});
+  WriteMemory("UHU_1.FC", "UHU", {2026, 1, 24, 8, 30});
+  WriteMemory("DG800.FC", "DG800", {2026, 1, 2, 3, 4});
+  std::swap(models, other);
+  app::TMainForm& f = Open();
+  ASSERT_EQ(FileOf(f.Store().GetActive()), "ASK21.FC");
+
+  // Cancelled: the same model memory is active again, and now its own previous one.
+  QStringList filters;
+  QTimer::singleShot(100, &f, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->objectName(), "VerzeichnisOpenDialog");
+    filters = dialog->nameFilters();
+    dialog->reject();
+  });
+  f.Action("FktVerzeichnis")->trigger();
+  EXPECT_EQ(filters, (QStringList{"FC-28-Modellspeicher (*.fc)", "alle Dateien (*.*)"}));
+  EXPECT_EQ(FileOf(f.Store().GetActive()), "ASK21.FC");
+  EXPECT_EQ(f.Store().GetPrevious(), f.Store().GetActive());
+
+  // Confirmed: the picked file's directory is loaded and the picked memory becomes active.
+  QTimer::singleShot(100, &f, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    dialog->setDirectory(QString::fromStdString(core::Utf8FromPath(other)));
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(name, nullptr);
+    name->setText("UHU.FC");
+    static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+  });
+  f.Action("FktVerzeichnis")->trigger();
+  QStringList names;
+  for (const QString& n : NameNodes()) names << Trimmed(n);
+  EXPECT_EQ(names, (QStringList{"DG800", "UHU"}));
+  EXPECT_EQ(FileOf(f.Store().GetActive()), "UHU_1.FC");
+  EXPECT_EQ(FileOf(f.Store().GetPrevious()), "UHU.FC");
+  EXPECT_EQ(settings.texts["Software\\Morlind\\Veltrano\\1.0\\ModelMemDir"],
+            core::WithTrailingSeparator(core::Utf8FromPath(other)));
 }
 
 TEST_F(WindowTest, CommandsNeedAnActiveModelMemory) {
