@@ -146,7 +146,7 @@ bool ModelMemoryStore::LoadDirectory(const std::string& directory) {
   std::error_code ec;
   fs::directory_iterator it(directory.empty() ? fs::path(".") : PathFromUtf8(directory), ec);
   for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-    std::string name = Utf8FromPath(it->path().filename());
+    std::string name = FileNameText(it->path());
     if (name.size() > 4 && name.compare(name.size() - 4, 4, ".TXT") == 0) {
       commentFiles.insert(name);
       continue;

@@ -35,7 +35,7 @@ class ExistenceCheck {
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
       std::error_code typeEc;
       // Follows links, as a look-up of the path would.
-      if (it->is_regular_file(typeEc)) regularFiles_.insert(Utf8FromPath(it->path().filename()));
+      if (it->is_regular_file(typeEc)) regularFiles_.insert(FileNameText(it->path()));
     }
     listed_ = !ec;
   }

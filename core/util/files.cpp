@@ -50,6 +50,14 @@ std::FILE* OpenFile(std::string_view path, const char* mode) {
   }
 }
 
+std::string FileNameText(const fs::path& path) {
+  if constexpr (std::is_same_v<fs::path::value_type, char>) {
+    return std::string(FileNameView(path.native()));
+  } else {
+    return Utf8FromPath(path.filename());
+  }
+}
+
 std::string Utf8FromPath(const fs::path& path) {
   const std::u8string s = path.u8string();
   return std::string(reinterpret_cast<const char*>(s.data()), s.size());

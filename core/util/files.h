@@ -21,6 +21,9 @@ std::filesystem::path PathFromUtf8(std::string_view text);
 /// std::fopen for a UTF-8 path text; null when it cannot be opened.
 std::FILE* OpenFile(std::string_view path, const char* mode);
 
+/// The UTF-8 file name (last component) of a path, without building a new path object.
+std::string FileNameText(const std::filesystem::path& path);
+
 /// The UTF-8 text of a std::filesystem path.
 std::string Utf8FromPath(const std::filesystem::path& path);
 

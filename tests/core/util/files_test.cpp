@@ -28,6 +28,8 @@ class FilesTest : public ::testing::Test {
 
 TEST_F(FilesTest, SplitsPathTexts) {
   EXPECT_EQ(FileNameOf("/a/b/ASW28_2.FC"), "ASW28_2.FC");
+  EXPECT_EQ(FileNameText(fs::path("/a/b/Glück.FC")), "Glück.FC");
+  EXPECT_EQ(FileNameText(fs::path("plain")), "plain");
   EXPECT_EQ(BaseNameOf("/a/b.c/ASW28_2.FC"), "ASW28_2");
   EXPECT_EQ(BaseNameOf("x.y.fc"), "x");
   EXPECT_EQ(BaseNameOf("noext"), "noext");
