@@ -301,12 +301,17 @@ void ModelMemoryStore::RemovePendingFiles(ModellSpeicherTyp& record) {
   if (it == pendingRemovals_.end()) return;
   const PendingRemoval old = it->second;
   pendingRemovals_.erase(it);
-  // Never remove what the record itself or another model memory now lives in.
+  // Never remove what the record itself or another model memory now lives in, nor what
+  // another renamed model memory still keeps until it is written.
   const auto inUseElsewhere = [&](const std::string& path, bool commentFile) {
-    for (const ModellSpeicherTyp* r = head_; r != nullptr; r = r->next) {
+    for (const auto& owned : owned_) {
+      const ModellSpeicherTyp* r = owned.get();
       if (!r->inUse || r->fileName.empty()) continue;
       const std::string own = commentFile ? CommentFilePath(r->fileName) : r->fileName;
       if (EqualFileNames(own, path)) return true;
+    }
+    for (const auto& [other, files] : pendingRemovals_) {
+      if (EqualFileNames(commentFile ? files.commentFile : files.modelFile, path)) return true;
     }
     return false;
   };
@@ -352,14 +357,7 @@ bool ModelMemoryStore::SaveAllWithQuery(const std::string& directory) {
       RemoveFile(r->fileName);
       RemoveFile(CommentFilePath(r->fileName));
       // A deleted model memory that was renamed takes its files from before the rename too.
-      if (const auto it = pendingRemovals_.find(r); it != pendingRemovals_.end()) {
-        const PendingRemoval old = it->second;
-        pendingRemovals_.erase(it);
-        if (!FileNameInUse(old.modelFile)) {
-          RemoveFile(old.modelFile);
-          RemoveFile(old.commentFile);
-        }
-      }
+      RemovePendingFiles(*r);
     }
   }
   return true;
@@ -395,7 +393,7 @@ void ModelMemoryStore::RenameActive(std::string_view text) {
   if (UpperAscii(TrimBlanks(text)) == UpperAscii(TrimmedName(a))) return;
   // The old files stay until the memory is written under its new name; after several renames
   // the very first files are the ones to go.
-  if (!a->fileName.empty() && pendingRemovals_.find(a) == pendingRemovals_.end()) {
+  if (FileExists(a->fileName) && pendingRemovals_.find(a) == pendingRemovals_.end()) {
     pendingRemovals_[a] = {a->fileName, CommentFilePath(a->fileName)};
   }
   a->fileName.clear();

@@ -534,6 +534,27 @@ TEST_F(StoreTest, RenameKeepsTheOldFilesUntilWritten) {
   EXPECT_EQ(ReadBytes(dir_.file("LS8.TXT")), (std::vector<std::uint8_t>{'k', 13, 10}));
 }
 
+TEST_F(StoreTest, RenameNeverRemovesAFileAnotherMemoryStillNeeds) {
+  // r1 holds the name A.FC without a file; renamed, it has nothing to keep.
+  ModellSpeicherTyp* r1 = Make("A");
+  store_.SetActiveModelMemory(r1);
+  store_.RenameActive("B");
+  std::string select;
+  BuildTree(store_, dir_.dir(), select);
+  // r2 takes A.FC, writes it, and is renamed in turn: A.FC is its to keep until written.
+  ModellSpeicherTyp* r2 = Make("A");
+  EXPECT_EQ(FileNameOf(r2->fileName), "A.FC");
+  store_.SetActiveModelMemory(r2);
+  store_.SaveActiveModelMemory();
+  store_.RenameActive("C");
+  BuildTree(store_, dir_.dir(), select);
+  host_.answers = {kAnswerSkip, kAnswerSave};  // main list: r2 first, then r1
+  store_.QueryAndSaveAll(true);
+  EXPECT_TRUE(Exists("B.FC"));
+  EXPECT_TRUE(Exists("A.FC"));  // r2 was not written under C.FC: its old file stays
+  EXPECT_FALSE(Exists("C.FC"));
+}
+
 TEST_F(StoreTest, RenameWhoseWriteFailsKeepsTheOldFiles) {
   LoadFiles({{"ASW28.FC", "ASW28"}});
   ModellSpeicherTyp* r = store_.MainListHead();
