@@ -21,8 +21,8 @@ struct CodeChar {
 
 // The transmitter's character code beyond the letters (1..26) and digits (53..62).
 constexpr CodeChar kSignCodes[] = {
-    {63, U'-', 0},       {64, U'.', 0},       {65, U'/', 0},       {66, U'<', 0},
-    {67, U'>', 0},       {71, U'Ä', U'ä'},    {72, U'Ö', U'ö'},    {73, U'Ü', U'ü'},
+    {63, U'-', 0}, {64, U'.', 0},    {65, U'/', 0},    {66, U'<', 0},
+    {67, U'>', 0}, {71, U'Ä', U'ä'}, {72, U'Ö', U'ö'}, {73, U'Ü', U'ü'},
 };
 
 struct FileCloser {
@@ -67,7 +67,9 @@ std::string NameText(const ModellSpeicherTyp* record) {
   return text;
 }
 
-std::string TrimmedName(const ModellSpeicherTyp* record) { return TrimBlanks(NameText(record)); }
+std::string TrimmedName(const ModellSpeicherTyp* record) {
+  return TrimBlanks(NameText(record));
+}
 
 void SetNameFromText(ModellSpeicherTyp& record, std::string_view text) {
   const std::u32string chars = Utf8Decode(UpperAscii(TrimBlanks(text)));
@@ -95,7 +97,9 @@ std::string FileNameStem(const ModellSpeicherTyp& record) {
   return stem.empty() ? "Modell" : stem;
 }
 
-void SetDateNow(ModellSpeicherTyp& record) { record.dateText = FormatDateText(LocalNow()); }
+void SetDateNow(ModellSpeicherTyp& record) {
+  record.dateText = FormatDateText(LocalNow());
+}
 
 void ResetModelMemory(ModellSpeicherTyp& record) {
   record.reset();
@@ -162,8 +166,8 @@ WriteOutcome WriteModelMemory(const ModellSpeicherTyp& record, std::string_view 
     bytes.insert(bytes.end(), record.header.begin(), record.header.end());
     bytes.insert(bytes.end(), record.lengthBytes.begin(), record.lengthBytes.end());
     bytes.insert(bytes.end(), record.image.begin(), record.image.begin() + n);
-    outcome.image = ReplaceFileAtomically(path, bytes.data(), bytes.size(),
-                                          ParseDateText(record.dateText));
+    outcome.image =
+        ReplaceFileAtomically(path, bytes.data(), bytes.size(), ParseDateText(record.dateText));
   }
   if (!record.commentSaved) {
     const std::string commentPath = CommentFilePath(path);

@@ -10,7 +10,7 @@
 namespace core {
 
 inline constexpr char kFileHeader[] = "FC2830";  // first six bytes of every *.fc file
-inline constexpr int kNameLength = 12;            // image bytes 0..11 hold the model name
+inline constexpr int kNameLength = 12;           // image bytes 0..11 hold the model name
 
 /// Transmitter character code -> character (Unicode, all Latin-1). Unlisted codes give a blank;
 /// in file-name mode only codes 1..26 (A..Z) and 53..62 (0..9) give a character.

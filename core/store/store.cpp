@@ -18,9 +18,8 @@ struct ModelTypeRow {
 };
 
 constexpr ModelTypeRow kModelTypeNames[] = {
-    {2, "GLIDER 2"},  {4, "GLIDER 4"},  {8, "GLIDER 5"},    {16, "ACRO"},
-    {32, "HELI H1"},  {64, "HELI H2"},  {128, "HELI H4"},   {256, "HELI HR3"},
-    {512, "HELI HN3"},
+    {2, "GLIDER 2"}, {4, "GLIDER 4"},  {8, "GLIDER 5"},   {16, "ACRO"},      {32, "HELI H1"},
+    {64, "HELI H2"}, {128, "HELI H4"}, {256, "HELI HR3"}, {512, "HELI HN3"},
 };
 
 struct SpelledOut {
@@ -179,8 +178,8 @@ void ModelMemoryStore::AssignFileName(ModellSpeicherTyp& record, const std::stri
     std::string candidate = stem + suffix + ".FC";
     suffix = "_" + std::to_string(n);
     // The record's own file from before a rename is about to go, so that name is free to it.
-    const bool ownOldFile = pending != pendingRemovals_.end() &&
-                            EqualFileNames(pending->second.modelFile, candidate);
+    const bool ownOldFile =
+        pending != pendingRemovals_.end() && EqualFileNames(pending->second.modelFile, candidate);
     if ((FileExists(candidate) && !ownOldFile) || FileNameInUse(candidate)) continue;
     record.fileName = std::move(candidate);
     return;

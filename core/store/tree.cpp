@@ -146,10 +146,14 @@ int ModelNodeIcon(const ModellSpeicherTyp* record, const ModellSpeicherTyp* acti
   }
   if (record == active) {
     switch (index) {
-      case kIconLeer: return kIconOk;
-      case kIconKlammer: return kIconKlammerOk;
-      case kIconMuellEimer: return kIconMuellEimerOk;
-      default: return kIconKlammerUndMuellOk;
+      case kIconLeer:
+        return kIconOk;
+      case kIconKlammer:
+        return kIconKlammerOk;
+      case kIconMuellEimer:
+        return kIconMuellEimerOk;
+      default:
+        return kIconKlammerUndMuellOk;
     }
   }
   return index;

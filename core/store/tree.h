@@ -49,7 +49,8 @@ std::string NodeText(const ModellSpeicherTyp& record);
 
 /// The tree rebuild: sorts the store, activates the name to select (first match active, second
 /// previous; then emptied), names records without an existing file (marking them unsaved) and
-/// describes the name nodes and model memory nodes. The caller renders it and updates the name panel.
+/// describes the name nodes and model memory nodes. The caller renders it and updates the name
+/// panel.
 TreeDescription BuildTree(ModelMemoryStore& store, const std::string& directory,
                           std::string& nameToSelect);
 

@@ -12,7 +12,9 @@ std::function<DateTime()>& ClockSlot() {
   return clock;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Reads an optionally signed decimal number at text[pos], skipping nothing; 0 when none.
 int ReadNumber(std::string_view text, std::size_t& pos) {
@@ -129,6 +131,8 @@ DateTime LocalNow() {
 ScopedLocalClock::ScopedLocalClock(std::function<DateTime()> clock)
     : previous_(std::exchange(ClockSlot(), std::move(clock))) {}
 
-ScopedLocalClock::~ScopedLocalClock() { ClockSlot() = std::move(previous_); }
+ScopedLocalClock::~ScopedLocalClock() {
+  ClockSlot() = std::move(previous_);
+}
 
 }  // namespace core

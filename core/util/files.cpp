@@ -14,7 +14,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool IsSeparator(char c) { return c == '/' || c == static_cast<char>(fs::path::preferred_separator); }
+bool IsSeparator(char c) {
+  return c == '/' || c == static_cast<char>(fs::path::preferred_separator);
+}
 
 std::size_t LastSeparator(std::string_view path) {
   for (std::size_t i = path.size(); i > 0; --i) {
@@ -74,7 +76,9 @@ std::string_view FileNameView(std::string_view path) {
   return sep == std::string_view::npos ? path : path.substr(sep + 1);
 }
 
-std::string FileNameOf(std::string_view path) { return std::string(FileNameView(path)); }
+std::string FileNameOf(std::string_view path) {
+  return std::string(FileNameView(path));
+}
 
 std::string BaseNameOf(std::string_view path) {
   std::string name = FileNameOf(path);
@@ -85,7 +89,8 @@ std::string BaseNameOf(std::string_view path) {
 
 std::string AbsoluteDirectoryOf(std::string_view path) {
   const std::size_t sep = LastSeparator(path);
-  const std::string dir(sep == std::string_view::npos ? std::string_view() : path.substr(0, sep + 1));
+  const std::string dir(sep == std::string_view::npos ? std::string_view()
+                                                      : path.substr(0, sep + 1));
   std::error_code ec;
   fs::path abs = fs::absolute(dir.empty() ? fs::path(".") : PathFromUtf8(dir), ec);
   if (ec) return dir;

@@ -13,7 +13,8 @@
 namespace core {
 
 /// The platform's path separator as text ("/" or "\").
-inline constexpr char kPathSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
+inline constexpr char kPathSeparator =
+    static_cast<char>(std::filesystem::path::preferred_separator);
 
 /// A std::filesystem path of a UTF-8 path text.
 std::filesystem::path PathFromUtf8(std::string_view text);

@@ -35,11 +35,10 @@ class Fixture {
     for (int i = 0; i < n; ++i) {
       core::SetNameFromText(r, "MODELL " + std::to_string(i % 60));
       for (int b = core::kNameLength; b < 1870; ++b) r.image[b] = static_cast<std::uint8_t>(rng());
-      r.dateText = core::FormatDateText({2000 + static_cast<int>(rng() % 27),
-                                         1 + static_cast<int>(rng() % 12),
-                                         1 + static_cast<int>(rng() % 28),
-                                         static_cast<int>(rng() % 24),
-                                         static_cast<int>(rng() % 60), 0});
+      r.dateText =
+          core::FormatDateText({2000 + static_cast<int>(rng() % 27),
+                                1 + static_cast<int>(rng() % 12), 1 + static_cast<int>(rng() % 28),
+                                static_cast<int>(rng() % 24), static_cast<int>(rng() % 60), 0});
       r.hasComment = i % 8 == 0;
       r.comment = {"Kommentar " + std::to_string(i)};
       r.imageSaved = r.commentSaved = false;

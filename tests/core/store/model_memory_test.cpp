@@ -223,7 +223,9 @@ TEST_F(FileFormat, CommentFileIsWindows1252WithCrLf) {
   r->commentSaved = false;
   ASSERT_TRUE(WriteModelMemory(*r, path_).ok());
   const std::string expected =
-      "Gr\xF6\xDF" "e: 3 m\r\n\r\nFl\xFCgel \t\xDC" "berholt \x80\r\n";
+      "Gr\xF6\xDF"
+      "e: 3 m\r\n\r\nFl\xFCgel \t\xDC"
+      "berholt \x80\r\n";
   const auto bytes = ReadBytes(dir_.file("T.TXT"));
   EXPECT_EQ(std::string(bytes.begin(), bytes.end()), expected);
 

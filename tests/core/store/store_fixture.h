@@ -47,7 +47,8 @@ inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
 
 inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
 /// The bytes of a *.fc file: header, big-endian length, then the data bytes given
@@ -124,9 +125,7 @@ class FakeHost : public StoreHost {
     answers.pop_front();
     return a;
   }
-  std::optional<std::string> PickModelMemoryFile(const std::string&) override {
-    return pickedFile;
-  }
+  std::optional<std::string> PickModelMemoryFile(const std::string&) override { return pickedFile; }
   std::string ModelTypeName(const ModellSpeicherTyp&) override { return "ACRO"; }
   void ActiveModelMemoryChanged() override { ++activeChanged; }
   void WriteFailed(const std::string& path) override { writeFailures.push_back(path); }

@@ -583,7 +583,8 @@ TEST_F(StoreTest, CopyMakesAnUnsavedActiveTwin) {
   ModellSpeicherTyp* c = store_.GetActive();
   ASSERT_NE(c, s);
   EXPECT_EQ(store_.GetPrevious(), s);
-  EXPECT_EQ(s->comment, (std::vector<std::string>{"getippt"}));  // taken when s stopped being active
+  EXPECT_EQ(s->comment,
+            (std::vector<std::string>{"getippt"}));  // taken when s stopped being active
   EXPECT_EQ(c->comment, (std::vector<std::string>{"alt"}));
   EXPECT_EQ(c->fileName, dir_.file("ASW28_1.FC"));
   EXPECT_EQ(c->dateText, "06.12.26   14:30");

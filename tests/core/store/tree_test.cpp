@@ -49,10 +49,9 @@ TEST_F(TreeTest, GroupsByNameNewestFirst) {
   ASSERT_EQ(tree.names.size(), 2u);
   EXPECT_EQ(tree.names[0].text, "ASK21       ");
   EXPECT_EQ(tree.names[1].text, "ASW28       ");
-  EXPECT_EQ(Texts(tree.names[1]),
-            (std::vector<std::string>{"05.12.26    9:05    ASW28_1.FC",
-                                      "01.02.03   10:00    ASW28.FC",
-                                      "01.02.03    9:59    ASW28_2.FC"}));
+  EXPECT_EQ(Texts(tree.names[1]), (std::vector<std::string>{"05.12.26    9:05    ASW28_1.FC",
+                                                            "01.02.03   10:00    ASW28.FC",
+                                                            "01.02.03    9:59    ASW28_2.FC"}));
   EXPECT_EQ(tree.names[0].children[0].record->fileName, dir_.file("ASK21.FC"));
   EXPECT_EQ(store_.GetActive(), nullptr);
 }
@@ -194,11 +193,9 @@ TEST_F(TreeTest, RefreshComputesEveryNode) {
   EXPECT_EQ(FileNameOf(active->fileName), "ASW28_1.FC");
   active->hasComment = true;
   active->deleted = true;
-  EXPECT_EQ(ComputeTreeIcons(store_, tree, "ASW28       "),
-            (std::vector<int>{7, 12, 2, 11, 12}));
+  EXPECT_EQ(ComputeTreeIcons(store_, tree, "ASW28       "), (std::vector<int>{7, 12, 2, 11, 12}));
   store_.UndeleteActive();
-  EXPECT_EQ(ComputeTreeIcons(store_, tree, "ASK21       "),
-            (std::vector<int>{8, 12, 2, 9, 12}));
+  EXPECT_EQ(ComputeTreeIcons(store_, tree, "ASK21       "), (std::vector<int>{8, 12, 2, 9, 12}));
   // A node whose record changed without a rebuild keeps the index it has.
   tree.names[0].children[0].record->dateText = "09.09.09    9:09";
   EXPECT_EQ(ComputeTreeIcons(store_, tree, "", {7, 3, 2, 9, 12}),

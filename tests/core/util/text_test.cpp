@@ -26,7 +26,9 @@ TEST(Text, Cp1252RoundTripsEveryByte) {
   EXPECT_EQ(Utf8Length(utf8), 256u);
   EXPECT_EQ(Utf8ToCp1252(utf8), all);
   EXPECT_EQ(Cp1252ToUtf8("\xC4\xD6\xDC\xE4\xF6\xFC\xDF\x80"), "ÄÖÜäöüß€");
-  EXPECT_EQ(Utf8ToCp1252("Glück €"), "Gl\xFC" "ck \x80");
+  EXPECT_EQ(Utf8ToCp1252("Glück €"),
+            "Gl\xFC"
+            "ck \x80");
   // Characters the code page lacks, and broken UTF-8, become "?".
   EXPECT_EQ(Utf8ToCp1252("a\u4E2Db"), "a?b");
   EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");
