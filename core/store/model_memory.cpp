@@ -117,10 +117,11 @@ bool LoadModelMemory(ModellSpeicherTyp& record, std::string_view path) {
 bool LoadModelMemoryListed(ModellSpeicherTyp& record, std::string_view path,
                            std::string_view absoluteDirectory, bool commentListed) {
   {
+    // One read fills this buffer with the whole file; no heap buffer, no size query.
+    // Declared first: it must outlive the stream.
+    char buffer[kHeaderSize + 2 + kImageSize];
     std::unique_ptr<std::FILE, FileCloser> f(OpenFile(path, "rb"));
     if (!f) return false;
-    // One read fills this buffer with the whole file; no heap buffer, no size query.
-    char buffer[kHeaderSize + 2 + kImageSize];
     std::setvbuf(f.get(), buffer, _IOFBF, sizeof buffer);
     std::uint8_t head[kHeaderSize + 2];
     if (std::fread(head, 1, sizeof head, f.get()) != sizeof head) return false;
