@@ -161,7 +161,7 @@ bool ModelMemoryStore::LoadDirectory(const std::string& directory) {
   owned_.reserve(owned_.size() + names.size());
   ModellSpeicherTyp* cursor = head_;
   const std::string prefix = WithTrailingSeparator(directory);
-  const std::string absolute = AbsoluteDirectoryOf(prefix + "x");
+  const std::string absolute = AbsoluteDirectoryOf(prefix + "*.fc");  // the directory of its files
   for (const std::string& name : names) {
     ModellSpeicherTyp* record = AllocAfter(cursor);
     const bool commentListed = commentFiles.count(BaseNameOf(name) + ".TXT") != 0;

@@ -34,7 +34,8 @@ class ModelMemoryStore {
   ModelMemoryStore(const ModelMemoryStore&) = delete;
   ModelMemoryStore& operator=(const ModelMemoryStore&) = delete;
 
-  /// Lists and active/previous become none; the directory is read from "ModelMemDir".
+  /// Lists and active/previous become none (records still held are freed); the directory is
+  /// read from "ModelMemDir", with the separator added when missing.
   void StoreInit();
   /// Frees every record with its comment; the lists, active and previous become empty.
   void FreeAllModelMemories();
