@@ -132,6 +132,30 @@ TEST_F(TreeTest, NamesNewMemoriesGroupByGroup) {
   EXPECT_EQ(FileNameOf(aMinusB9->fileName), "AB_2.FC");
 }
 
+TEST_F(TreeTest, EmptyDirectoryTextIsTheWorkingDirectory) {
+  File("A.FC", "A", "01.02.03   10:00");
+  std::vector<std::uint8_t> comment = {'x', 13, 10};
+  testing::WriteBytes(dir_.file("A.TXT"), comment);
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(dir_.path());
+  store_.FreeAllModelMemories();
+  store_.SetModelMemoryDir("");
+  EXPECT_TRUE(store_.LoadDirectory(""));
+  ModellSpeicherTyp* a = store_.MainListHead();
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->fileName, "A.FC");
+  EXPECT_TRUE(a->hasComment);
+  ModellSpeicherTyp* b = store_.AllocModelMemory();
+  SetNameFromText(*b, "B");
+  b->inUse = true;
+  const TreeDescription tree = BuildTree(store_, "", select_);
+  EXPECT_EQ(b->fileName, "B.FC");
+  EXPECT_TRUE(a->imageSaved);  // its file was found where it is
+  EXPECT_FALSE(b->imageSaved);
+  EXPECT_EQ(tree.names.size(), 2u);
+  std::filesystem::current_path(before);
+}
+
 TEST_F(TreeTest, FindsRecordsByNodeText) {
   File("A.FC", "A", "01.02.03   10:00");
   File("B.FC", "B", "01.02.03   10:00");
