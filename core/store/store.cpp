@@ -289,6 +289,7 @@ bool ModelMemoryStore::WriteRecord(ModellSpeicherTyp& record) {
   const WriteOutcome outcome = WriteModelMemory(record, record.fileName);
   if (outcome.image) record.imageSaved = true;
   if (outcome.comment) record.commentSaved = true;
+  if (!outcome.ok()) ++writeFailures_;
   if (!outcome.image) host_.WriteFailed(record.fileName);
   if (!outcome.comment) host_.WriteFailed(CommentFilePath(record.fileName));
   if (outcome.ok()) RemovePendingFiles(record);
@@ -434,8 +435,12 @@ void ModelMemoryStore::ChangeModelMemoryDir() {
   ModellSpeicherTyp* a = active_;
   SetActiveModelMemory(nullptr);
   closing_ = false;
+  const int failuresBefore = writeFailures_;
   SaveAllWithQuery(directory_);
-  const std::optional<std::string> chosen = host_.PickModelMemoryFile(directory_);
+  // Freeing the records now would lose what could not be written: stay, as if cancelled.
+  const bool keep = writeFailures_ != failuresBefore;
+  const std::optional<std::string> chosen =
+      keep ? std::nullopt : host_.PickModelMemoryFile(directory_);
   if (!chosen) {
     SetActiveModelMemory(a);
     return;

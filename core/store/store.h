@@ -84,7 +84,8 @@ class ModelMemoryStore {
   void RenameActive(std::string_view text);
   /// Copies the active model memory to a new unsaved one with the next free file name.
   void CopyActive();
-  /// Saves all with the question, lets the user pick a directory and loads it.
+  /// Saves all with the question, lets the user pick a directory and loads it. When a write
+  /// failed during that save the directory stays (no pick), so nothing unsaved is freed.
   void ChangeModelMemoryDir();
 
   /// Head of the main list (chained by next) and of the sorted list (chained by nextSorted).
@@ -123,6 +124,7 @@ class ModelMemoryStore {
   bool closing_ = false;
   int lastAnswer_ = 6;
   bool savingAll_ = false;
+  int writeFailures_ = 0;
   std::uint64_t generation_ = 0;
   // Files of renamed model memories, removed once the memory is written under its new name.
   std::unordered_map<const ModellSpeicherTyp*, PendingRemoval> pendingRemovals_;

@@ -479,6 +479,23 @@ TEST_F(StoreTest, FailedWritesStayUnsavedAndAreReported) {
   EXPECT_FALSE(host_.writeFailures.empty());
 }
 
+TEST_F(StoreTest, ChangingTheDirectoryStaysWhenAWriteFailed) {
+  WriteBytes(dir_.file("plain"), {1});
+  store_.SetModelMemoryDir(dir_.file("plain"));
+  ModellSpeicherTyp* r = Make("LS4");
+  store_.SetActiveModelMemory(r);
+  TempDir other;
+  WriteModelFile(other.file("X.FC"), "X", "01.02.03   10:00");
+  host_.pickedFile = other.file("X.FC");
+  host_.answers = {kAnswerSave};
+  store_.ChangeModelMemoryDir();
+  EXPECT_FALSE(host_.writeFailures.empty());
+  EXPECT_EQ(store_.GetActive(), r);  // still held, still unsaved
+  EXPECT_TRUE(r->inUse && r->hasUnsavedChanges());
+  EXPECT_EQ(store_.GetModelMemoryDir(), dir_.file("plain") + "/");
+  EXPECT_TRUE(host_.rebuilds.empty());
+}
+
 TEST_F(StoreTest, RenameToTheSameNameChangesNothing) {
   LoadFiles({{"ASW28.FC", "ASW28"}});
   ModellSpeicherTyp* r = store_.MainListHead();
