@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include "mainform.h"
 #include "model/partab_layout.h"
@@ -14,7 +16,11 @@
 namespace app {
 
 std::vector<std::string> MainFormStoreHost::CommentBoxLines() {
-  return core::SplitLines(form_.kommentarRichEdit_->toPlainText().toStdString());
+  // Block by block: toPlainText() would turn non-breaking spaces into blanks.
+  const QTextDocument* doc = form_.kommentarRichEdit_->document();
+  QStringList lines;
+  for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) lines << b.text();
+  return core::SplitLines(lines.join('\n').toStdString());
 }
 
 void MainFormStoreHost::SetCommentBoxLines(const std::vector<std::string>& lines) {

@@ -10,6 +10,7 @@
 #include "model_tree_view.h"
 #include "store/model_memory.h"
 #include "util/files.h"
+#include "util/text.h"
 #include "window_fixture.h"
 
 namespace apptest {
@@ -213,6 +214,18 @@ TEST_F(WindowTest, TypingACommentTurnsTheFirstPanelRedUntilSaved) {
   const auto comment = core::ReadFileBytes(core::Utf8FromPath(models / "ASW28.TXT"));
   ASSERT_TRUE(comment.has_value());
   EXPECT_EQ(std::string(comment->begin(), comment->end()), "Erstflug\r\n");
+}
+
+TEST_F(WindowTest, TheCommentBoxKeepsEveryCharacter) {
+  const std::string comment = "Tab\there, no\xC2\xA0" "break, \xC3\xA4\xC3\xB6\xC3\xBC\n\n  \nEnde";
+  WriteMemory("ASW28.FC", "ASW28", {2026, 5, 1, 10, 0}, comment);
+  settings.texts[kModelMem] = "ASW28";
+  app::TMainForm& f = Open();
+  core::ModellSpeicherTyp* active = f.Store().GetActive();
+  ASSERT_NE(active, nullptr);
+  f.Store().SetActiveModelMemory(nullptr);  // takes the comment box's lines
+  EXPECT_EQ(active->comment, core::SplitLines(comment));
+  EXPECT_FALSE(active->hasUnsavedChanges());
 }
 
 TEST_F(WindowTest, DeleteAndUndeleteFollowTheIcons) {
