@@ -19,9 +19,20 @@ class QtSerialDevice : public core::SerialDevice {
   ~QtSerialDevice() override { port_->close(); }
 
   int InputQueued() override {
+    qint64 queued = port_->bytesAvailable();
+#if defined(Q_OS_UNIX) && defined(FIONREAD)
+    // QSerialPort sees received bytes only once the event loop has read them; the driver's
+    // queue counts at once, so a flush also takes what arrived just before it.
+    int driver = 0;
+    if (queued == 0 && ::ioctl(static_cast<int>(port_->handle()), FIONREAD, &driver) == 0 &&
+        driver > 0) {
+      port_->waitForReadyRead(0);  // reads what is there; does not wait
+      queued = port_->bytesAvailable();
+    }
+#endif
     // Line errors (parity, framing, overrun) are cleared and otherwise ignored.
     if (port_->error() != QSerialPort::NoError) port_->clearError();
-    return static_cast<int>(std::min<qint64>(port_->bytesAvailable(), 1 << 30));
+    return static_cast<int>(std::min<qint64>(queued, 1 << 30));
   }
 
   int OutputQueued() override {
