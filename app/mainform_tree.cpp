@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "mainform.h"
+#include "mainform_host.h"
 #include "model_tree_view.h"
 #include "store/model_memory.h"
 #include "util/text.h"
@@ -106,8 +107,8 @@ void TMainForm::CommentEdited() {
   if (active == nullptr) return;
   store_->MarkChanged(*active, true, false);
   bool hasContent = false;
-  for (const QString& line : kommentarRichEdit_->toPlainText().split('\n')) {
-    if (!core::TrimBlanks(line.toStdString()).empty()) {
+  for (const std::string& line : host_->CommentBoxLines()) {
+    if (!core::TrimBlanks(line).empty()) {
       hasContent = true;
       break;
     }
