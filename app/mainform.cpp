@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/icons.h"
 #include "main_status_bar.h"
 #include "mainform_host.h"
 #include "model_tree_view.h"
@@ -48,6 +49,11 @@ TMainForm::TMainForm(MainFormEnv env, QWidget* parent)
     : QMainWindow(parent), env_(std::move(env)) {
   setObjectName("MainForm");
   setWindowTitle("Veltrano");
+  if (const auto bmp = core::BuiltInIcon("Modell.bmp")) {
+    QPixmap aeroplane;
+    if (aeroplane.loadFromData(bmp->data(), static_cast<uint>(bmp->size()), "BMP"))
+      setWindowIcon(QIcon(aeroplane));
+  }
   host_ = std::make_unique<MainFormStoreHost>(*this);
   regist_ = std::make_unique<core::Regist>(*env_.registry, env_.textStoreCandidates);
   store_ = std::make_unique<core::ModelMemoryStore>(*host_);
