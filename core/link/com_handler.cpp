@@ -80,6 +80,12 @@ void ComHandler::ReceiveStep() {
     rxRecord_ = nullptr;
     receiveState_ = kRxIdle;
   }
+  // The record is free until the image is complete, so the store may hand it out again
+  // meanwhile (a new memory, a copy). Its new owner keeps it; the receive starts over.
+  if (receiveState_ >= kRxHeader && receiveState_ <= kRxImage && rxRecord_->inUse) {
+    rxRecord_ = nullptr;
+    StartReceive();
+  }
   switch (receiveState_) {
     case kRxIdle:
       break;

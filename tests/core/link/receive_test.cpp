@@ -222,6 +222,30 @@ TEST(Receive, RestartWhileRunningAndRecordsFreedMeanwhile) {
   EXPECT_EQ(f.host.rebuilds, 0);
 }
 
+TEST(Receive, RecordTakenByAnotherOwnerIsLeftAlone) {
+  Rig r;
+  ReceiveUpToImage(r, "FC2830", {0x00, 0x10});
+  r.Feed(Bytes(4, 1));
+  r.Tick();
+  // Meanwhile the user makes a new memory: the store hands out the same free record.
+  core::ModellSpeicherTyp* taken = r.host.AllocModelMemory();
+  ASSERT_EQ(taken, r.host.records[0].get());
+  taken->image.fill(0x33);
+  taken->setDataLength(1870);
+  taken->inUse = true;
+  r.Feed(Bytes(12, 2));
+  r.Tick();
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxWaitOpenAck);
+  EXPECT_EQ(taken->image[0], 0x33);
+  EXPECT_EQ(taken->image[4], 0x33);
+  EXPECT_EQ(taken->dataLength, 1870);
+  EXPECT_EQ(r.host.rebuilds, 0);
+  // The next receive takes a record of its own.
+  r.Feed(kAck);
+  r.Tick(2);
+  EXPECT_EQ(r.host.records.size(), 2u);
+}
+
 TEST(Receive, FormatLines) {
   auto line = [](const char* h) {
     std::array<std::uint8_t, 6> a;
