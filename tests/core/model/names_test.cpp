@@ -107,6 +107,15 @@ TEST(ExpandedParameterName, JoinsConditionMenuAndName) {
   EXPECT_EQ(ExpandedParameterName(1797, 6, false, &heli, 32), "GLOBAL\\HOLD\\TRIM");
 }
 
+TEST(ExpandedParameterName, FillsPlaceholdersWhereverTheyStand) {
+  // A condition named like a placeholder is filled in too: the whole joined name is searched.
+  auto m = MakeMemory(1);
+  ASSERT_EQ(test::Set(m, test::RowNamed(813, "NAME FLIGHT1"), "$CHNR1$", true), kChangedMore);
+  EXPECT_EQ(ConditionName(1, &m), "$CHNR1$");
+  EXPECT_EQ(ExpandedParameterName(144 + 350, 0, false, &m, 32), "1\\ATV\\AIL-$CHNR1$ RATE RIGHT/UP");
+  EXPECT_EQ(ExpandedParameterName(144 + 350, 0, true, &m, 32), "\\ATV\\-$CHNR1$ RATE RIGHT/UP");
+}
+
 TEST(ChannelOfParameter, LargestChannelNamed) {
   const auto m = MakeMemory(1);
   EXPECT_EQ(ChannelOfParameter(19, 2, &m, 32), 3);
@@ -131,6 +140,15 @@ TEST(FunctionNames, FollowLanguageAndModelType) {
   EXPECT_EQ(ChannelName(5, &heli), "GYR");
   EXPECT_FALSE(ApplyFunctionNames(&heli, 32));
   EXPECT_FALSE(ApplyFunctionNames(nullptr, 32));
+
+  // A change of the heli type alone keeps the names.
+  auto heliDe = MakeMemory(32, NewMemoryLanguage::Deutsch);
+  EXPECT_EQ(test::Set(heliDe, test::RowNamed(119, "HELITYP"), "HR3", true), kChangedMore);
+  EXPECT_EQ(ModelTypeMask(&heliDe), 256);
+  EXPECT_EQ(ChannelName(1, &heliDe), "QUE");
+  heliDe.image[76] = 0;
+  EXPECT_EQ(test::Set(heliDe, test::RowNamed(119, "HELITYP"), "H-2", true), kChangedMore);
+  EXPECT_EQ(ChannelName(1, &heliDe), "UE");
 
   auto glider = MakeMemory(4);
   const int servo = test::RowNamed(119, "SERVOTYP");
