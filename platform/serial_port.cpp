@@ -71,11 +71,16 @@ class QtSerialDevice : public core::SerialDevice {
 
 QSerialPort::Parity ParityOf(int code) {
   switch (code) {
-    case core::kParityOdd: return QSerialPort::OddParity;
-    case core::kParityEven: return QSerialPort::EvenParity;
-    case core::kParityMark: return QSerialPort::MarkParity;
-    case core::kParitySpace: return QSerialPort::SpaceParity;
-    default: return QSerialPort::NoParity;
+    case core::kParityOdd:
+      return QSerialPort::OddParity;
+    case core::kParityEven:
+      return QSerialPort::EvenParity;
+    case core::kParityMark:
+      return QSerialPort::MarkParity;
+    case core::kParitySpace:
+      return QSerialPort::SpaceParity;
+    default:
+      return QSerialPort::NoParity;
   }
 }
 

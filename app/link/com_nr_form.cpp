@@ -98,8 +98,8 @@ void TComNrForm::showEvent(QShowEvent* event) {
 void TComNrForm::FormShow() {
   std::array<bool, 9> present{};
   for (int n = 1; n <= 8; ++n) present[n] = link_.Ports().ComPortPresent(n);
-  const core::ComFormView v = core::ComFormShow(
-      link_.Link().PortNumber(), link_.Link().BaudRate(), link_.ShowOnlyPresentPorts(), present);
+  const core::ComFormView v = core::ComFormShow(link_.Link().PortNumber(), link_.Link().BaudRate(),
+                                                link_.ShowOnlyPresentPorts(), present);
   manuell_->setChecked(v.checkBox);
   move(ownerLeft_ + 150, ownerTop_ + 50);
   for (int n = 1; n <= 8; ++n) ports_[n]->setEnabled(v.enabled[n]);
@@ -125,6 +125,8 @@ void TComNrForm::ComOkButtonClick() {
   link_.TransferReset();
 }
 
-void TComNrForm::ComAbbruchButtonClick() { hide(); }
+void TComNrForm::ComAbbruchButtonClick() {
+  hide();
+}
 
 }  // namespace app

@@ -123,25 +123,31 @@ void LinkModule::TransferReset() {
 bool LinkModule::ComTimerTimer() {
   link_.TransferTick();
   const int progress = link_.TransferProgress();
-  if (display_ && display_->Tick(progress, link_.TransferBusy())) form_.StatusBar()->Panel1()->update();
+  if (display_ && display_->Tick(progress, link_.TransferBusy()))
+    form_.StatusBar()->Panel1()->update();
   return !display_ || display_->NeedsTicks(link_.TransferBusy(), link_.PortState());
 }
 
 void LinkModule::PaintTransferPanel(QPainter& p, const QRect& rect) const {
   if (!display_) return;
-  const core::PanelRect r{rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+  const core::PanelRect r{rect.left(), rect.top(), rect.left() + rect.width(),
+                          rect.top() + rect.height()};
   const core::TransferPanelDrawing d =
       core::DrawTransferPanel(r, display_->DisplayState(), display_->Progress());
   auto colour = [](core::PanelColour c) {
     switch (c) {
-      case core::PanelColour::Yellow: return QColor(255, 255, 0);
-      case core::PanelColour::Lime: return QColor(0, 255, 0);
-      default: return QApplication::palette().color(QPalette::Button);
+      case core::PanelColour::Yellow:
+        return QColor(255, 255, 0);
+      case core::PanelColour::Lime:
+        return QColor(0, 255, 0);
+      default:
+        return QApplication::palette().color(QPalette::Button);
     }
   };
   for (const core::PanelFill& f : d.fills) {
-    p.fillRect(QRect(f.rect.left, f.rect.top, f.rect.right - f.rect.left, f.rect.bottom - f.rect.top),
-               colour(f.colour));
+    p.fillRect(
+        QRect(f.rect.left, f.rect.top, f.rect.right - f.rect.left, f.rect.bottom - f.rect.top),
+        colour(f.colour));
   }
   p.setPen(Qt::black);
   p.drawText(QRect(d.textX, d.textY, rect.right() - d.textX, rect.bottom() - d.textY),

@@ -6,10 +6,10 @@ namespace core {
 
 /// What the port dialog shows when it becomes visible (FormShow).
 struct ComFormView {
-  bool checkBox = true;                 ///< "nur vorhandene Schnittstellen anzeigen"
-  std::array<bool, 9> enabled{};        ///< port buttons 1..8 (index 0 unused)
-  int checkedPort = 1;                  ///< the one checked port button
-  bool rate48 = true;                   ///< "4800 bit/s" checked, else "9600 bit/s"
+  bool checkBox = true;           ///< "nur vorhandene Schnittstellen anzeigen"
+  std::array<bool, 9> enabled{};  ///< port buttons 1..8 (index 0 unused)
+  int checkedPort = 1;            ///< the one checked port button
+  bool rate48 = true;             ///< "4800 bit/s" checked, else "9600 bit/s"
 };
 
 /// The dialog's state at showing: the current port's button checked (any number outside 2..8

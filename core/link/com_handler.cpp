@@ -4,7 +4,6 @@
 
 #include "store/model_memory.h"
 
-
 namespace core {
 
 namespace {
@@ -56,7 +55,9 @@ bool ComHandler::WriteWhenDone(const std::uint8_t* bytes, int count) {
   return true;
 }
 
-bool ComHandler::WriteAck() { return WriteWhenDone(&kAck, 1); }
+bool ComHandler::WriteAck() {
+  return WriteWhenDone(&kAck, 1);
+}
 
 std::string ComHandler::NameLine(const ModellSpeicherTyp& record) const {
   return TrimRight("Modell = " + NameText(&record));
@@ -250,7 +251,8 @@ int ComHandler::TransferProgress() {
     }
   }
   if (receiveState_ == kRxImage && rxRecord_ && rxGeneration_ == host_.RecordGeneration()) {
-    result = rxRecord_->dataLength == 0 ? 100 : rxRecord_->rxImageCount * 100 / rxRecord_->dataLength;
+    result =
+        rxRecord_->dataLength == 0 ? 100 : rxRecord_->rxImageCount * 100 / rxRecord_->dataLength;
   }
   return result;
 }

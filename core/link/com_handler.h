@@ -43,7 +43,8 @@ inline constexpr int kScratchSize = 1024;
 
 /// Log line for a received memory whose header model memory files cannot be loaded with.
 inline constexpr char kForeignHeaderWarning[] =
-    "Achtung: Format ist nicht FC2830 - gespeichert lässt sich dieser Modellspeicher nicht wieder laden!";
+    "Achtung: Format ist nicht FC2830 - gespeichert lässt sich dieser Modellspeicher nicht wieder "
+    "laden!";
 
 /// The stop-and-wait transfer with the FC-28 (both directions), stepped once per timer tick.
 /// Polls the port slots and never blocks.

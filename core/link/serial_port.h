@@ -15,9 +15,9 @@ inline constexpr int kParityMark = 3;
 inline constexpr int kParitySpace = 4;
 
 struct LineSettings {
-  int baud = 4800;      // bit/s
-  int dataBits = 8;     // 5..8
-  int stopBits = 2;     // 1 or 2
+  int baud = 4800;   // bit/s
+  int dataBits = 8;  // 5..8
+  int stopBits = 2;  // 1 or 2
   int parity = kParityEven;
 };
 

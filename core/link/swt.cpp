@@ -4,9 +4,13 @@
 
 namespace core {
 
-SoftTimers::~SoftTimers() { SwtFreeAll(); }
+SoftTimers::~SoftTimers() {
+  SwtFreeAll();
+}
 
-void SoftTimers::SwtInit() { SwtFreeAll(); }
+void SoftTimers::SwtInit() {
+  SwtFreeAll();
+}
 
 void SoftTimers::SwtFreeAll() {
   // Unlink one by one so a long list does not recurse through the destructors.
@@ -62,10 +66,17 @@ bool SoftTimers::SwtExpired(std::uint16_t id) {
   const std::int32_t elapsed = SwtElapsed(SwtNow(), t->start);
   bool expired = false;
   switch (t->mode & 0x70) {
-    case kSwtUnitCentiseconds: expired = elapsed >= t->duration; break;
-    case kSwtUnitSeconds: expired = elapsed >= std::int32_t{t->duration} * 100; break;
-    case kSwtUnitMilliseconds: expired = elapsed >= t->duration / 10; break;
-    default: break;
+    case kSwtUnitCentiseconds:
+      expired = elapsed >= t->duration;
+      break;
+    case kSwtUnitSeconds:
+      expired = elapsed >= std::int32_t{t->duration} * 100;
+      break;
+    case kSwtUnitMilliseconds:
+      expired = elapsed >= t->duration / 10;
+      break;
+    default:
+      break;
   }
   if (expired) t->running = false;
   return expired;
@@ -77,10 +88,18 @@ std::int32_t SoftTimers::SwtValue(std::uint16_t id) {
   const std::int32_t elapsed = SwtElapsed(SwtNow(), t->start);
   std::int64_t value = 0;
   switch (t->mode & 0x70) {
-    case kSwtUnitSeconds: value = elapsed / 100; break;
-    case kSwtUnitCentiseconds: value = elapsed; break;
-    case kSwtUnitMilliseconds: value = elapsed >= 1048575 ? elapsed : std::int64_t{elapsed} * 10; break;
-    default: value = 0; break;
+    case kSwtUnitSeconds:
+      value = elapsed / 100;
+      break;
+    case kSwtUnitCentiseconds:
+      value = elapsed;
+      break;
+    case kSwtUnitMilliseconds:
+      value = elapsed >= 1048575 ? elapsed : std::int64_t{elapsed} * 10;
+      break;
+    default:
+      value = 0;
+      break;
   }
   if ((t->mode & 0x03) == kSwtCountDown) {
     value = SwtExpired(id) ? 0 : t->duration - value;

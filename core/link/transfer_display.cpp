@@ -4,14 +4,33 @@ namespace core {
 
 int DisplayStateOfBusy(int busy) {
   switch (busy) {
-    case 0: return kDisplayIdle;
-    case 1: case 2: case 3: case 4: case 5: case 6: return kDisplayWaiting;
-    case 7: return kDisplayProgress;
-    case 8: case 9: return kDisplayDone;
-    case 16: case 32: case 48: case 64: case 80: case 96: return kDisplayWaiting;
-    case 112: return kDisplayProgress;
-    case 128: return kDisplayDone;
-    default: return kDisplayIdle;
+    case 0:
+      return kDisplayIdle;
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+      return kDisplayWaiting;
+    case 7:
+      return kDisplayProgress;
+    case 8:
+    case 9:
+      return kDisplayDone;
+    case 16:
+    case 32:
+    case 48:
+    case 64:
+    case 80:
+    case 96:
+      return kDisplayWaiting;
+    case 112:
+      return kDisplayProgress;
+    case 128:
+      return kDisplayDone;
+    default:
+      return kDisplayIdle;
   }
 }
 
@@ -59,8 +78,11 @@ TransferPanelDrawing DrawTransferPanel(const PanelRect& r, int displayState, int
       d.textFirst = true;
       if (progress >= 0 && progress <= 100) {
         const int w = progress * (r.right - r.left) / 100;
-        if (progress > 0) d.fills.push_back({{r.left + 1, inner.top, r.left + w, inner.bottom}, PanelColour::Lime});
-        if (progress < 100) d.fills.push_back({{r.left + w, inner.top, r.right - 1, inner.bottom}, PanelColour::Yellow});
+        if (progress > 0)
+          d.fills.push_back({{r.left + 1, inner.top, r.left + w, inner.bottom}, PanelColour::Lime});
+        if (progress < 100)
+          d.fills.push_back(
+              {{r.left + w, inner.top, r.right - 1, inner.bottom}, PanelColour::Yellow});
       }
       break;
     case kDisplayDone:

@@ -21,7 +21,8 @@ int LengthFromBlock(const std::array<std::uint8_t, kLengthBlockSize>& block) {
 }
 
 std::array<std::uint8_t, kLengthBlockSize> LengthBlock(int length) {
-  return {static_cast<std::uint8_t>((length >> 8) & 0xFF), static_cast<std::uint8_t>(length & 0xFF)};
+  return {static_cast<std::uint8_t>((length >> 8) & 0xFF),
+          static_cast<std::uint8_t>(length & 0xFF)};
 }
 
 // The transmitter's bytes are single-byte characters; core text is UTF-8.

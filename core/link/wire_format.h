@@ -14,7 +14,8 @@ inline constexpr int kMaxDataBlock = 2048;
 inline constexpr int kImageWriteChunk = 32;
 inline constexpr int kBitsPerByte = 12;  // start, 8 data, parity, 2 stop
 inline constexpr int kRxBlockTimeoutMs = 300;
-inline constexpr std::array<std::uint8_t, kHeaderBlockSize> kLoadableHeader = {'F', 'C', '2', '8', '3', '0'};
+inline constexpr std::array<std::uint8_t, kHeaderBlockSize> kLoadableHeader = {'F', 'C', '2',
+                                                                               '8', '3', '0'};
 
 /// True when any of the n bytes is the acknowledge byte.
 bool ContainsAck(const std::uint8_t* bytes, int n);

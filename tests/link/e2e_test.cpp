@@ -26,8 +26,9 @@ Bytes MemoryFile(const char* header, int length) {
 }
 
 void WriteFile(const std::string& path, const Bytes& bytes) {
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                              static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 }
 
 Bytes ReadFile(const std::string& path) {
@@ -35,7 +36,9 @@ Bytes ReadFile(const std::string& path) {
   return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-bool Exists(const std::string& path) { return std::ifstream(path).good(); }
+bool Exists(const std::string& path) {
+  return std::ifstream(path).good();
+}
 
 struct ProcessRun {
   int exitCode = -1;
@@ -77,7 +80,9 @@ ProcessRun Cli(QStringList args) {
   return r;
 }
 
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
 
 class LinkE2E : public ::testing::Test {
  protected:
@@ -85,24 +90,28 @@ class LinkE2E : public ::testing::Test {
   QString Q(const std::string& s) { return QString::fromStdString(s); }
 
   // The transmitter sends `file`; veltrano-cli receives into out. Returns (sim, cli).
-  std::pair<ProcessRun, ProcessRun> Receive(const Bytes& file, const std::string& out, QStringList simExtra,
-                              const char* baud = "9600", const char* timeout = "15") {
+  std::pair<ProcessRun, ProcessRun> Receive(const Bytes& file, const std::string& out,
+                                            QStringList simExtra, const char* baud = "9600",
+                                            const char* timeout = "15") {
     const std::string in = Path("in.fc");
     WriteFile(in, file);
     Simulator sim(QStringList{"send", Q(in), "--baud", baud, "--timeout", "20"} + simExtra);
     EXPECT_FALSE(sim.Device().empty());
-    ProcessRun cli = Cli({"receive", Q(out), "--device", Q(sim.Device()), "--baud", baud, "--timeout", timeout});
+    ProcessRun cli =
+        Cli({"receive", Q(out), "--device", Q(sim.Device()), "--baud", baud, "--timeout", timeout});
     return {sim.Finish(cli.exitCode == 0 ? 10000 : 100), cli};
   }
 
   // veltrano-cli sends `file`; the transmitter stores what it got in got.fc.
-  std::pair<ProcessRun, ProcessRun> Send(const Bytes& file, QStringList simExtra, const char* baud = "9600",
-                           const char* timeout = "15") {
+  std::pair<ProcessRun, ProcessRun> Send(const Bytes& file, QStringList simExtra,
+                                         const char* baud = "9600", const char* timeout = "15") {
     const std::string in = Path("send.fc");
     WriteFile(in, file);
-    Simulator sim(QStringList{"receive", Q(Path("got.fc")), "--baud", baud, "--timeout", "20"} + simExtra);
+    Simulator sim(QStringList{"receive", Q(Path("got.fc")), "--baud", baud, "--timeout", "20"} +
+                  simExtra);
     EXPECT_FALSE(sim.Device().empty());
-    ProcessRun cli = Cli({"send", Q(in), "--device", Q(sim.Device()), "--baud", baud, "--timeout", timeout});
+    ProcessRun cli =
+        Cli({"send", Q(in), "--device", Q(sim.Device()), "--baud", baud, "--timeout", timeout});
     return {sim.Finish(cli.exitCode == 0 ? 10000 : 100), cli};
   }
 
@@ -116,7 +125,8 @@ TEST_F(LinkE2E, ReceivesADefaultSizedMemoryByteForByte) {
   EXPECT_EQ(cli.exitCode, 0) << cli.err;
   EXPECT_EQ(sim.exitCode, 0) << sim.err;
   EXPECT_EQ(ReadFile(out), file);
-  for (const char* line : {"COM1: 9600 bit/s", "Format = FC28 V3.x", "Blocklänge = 1870", "Modell = SEGLER\n"}) {
+  for (const char* line :
+       {"COM1: 9600 bit/s", "Format = FC28 V3.x", "Blocklänge = 1870", "Modell = SEGLER\n"}) {
     EXPECT_TRUE(Has(cli.err, line)) << line << "\n" << cli.err;
   }
   EXPECT_FALSE(Exists(out + ".part"));
@@ -213,7 +223,8 @@ TEST_F(LinkE2E, BadArgumentsAreRefusedClearly) {
   EXPECT_TRUE(Has(r.err, "--port N or --device PATH")) << r.err;
   r = Cli({"send", "x.fc", "--port", "3", "--baud", "19200"});
   EXPECT_EQ(r.exitCode, 2);
-  r = Cli({"receive", Q(Path("never.fc")), "--device", "/dev/veltrano-no-such-port", "--timeout", "1"});
+  r = Cli(
+      {"receive", Q(Path("never.fc")), "--device", "/dev/veltrano-no-such-port", "--timeout", "1"});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_TRUE(Has(r.err, "cannot open")) << r.err;
   EXPECT_FALSE(Exists(Path("never.fc")));

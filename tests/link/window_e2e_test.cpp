@@ -34,19 +34,23 @@ constexpr char kKey[] = "Software\\Morlind\\Veltrano\\1.0\\";
 
 class MemorySettings : public core::SettingsBackend {
  public:
-  std::optional<std::int32_t> readInt(core::RootKey, const std::string& key, const std::string& name) override {
+  std::optional<std::int32_t> readInt(core::RootKey, const std::string& key,
+                                      const std::string& name) override {
     auto it = ints.find(key + "\\" + name);
     return it == ints.end() ? std::nullopt : std::optional<std::int32_t>(it->second);
   }
-  std::optional<std::string> readText(core::RootKey, const std::string& key, const std::string& name) override {
+  std::optional<std::string> readText(core::RootKey, const std::string& key,
+                                      const std::string& name) override {
     auto it = texts.find(key + "\\" + name);
     return it == texts.end() ? std::nullopt : std::optional<std::string>(it->second);
   }
-  bool writeInt(core::RootKey, const std::string& key, const std::string& name, std::int32_t v) override {
+  bool writeInt(core::RootKey, const std::string& key, const std::string& name,
+                std::int32_t v) override {
     ints[key + "\\" + name] = v;
     return true;
   }
-  bool writeText(core::RootKey, const std::string& key, const std::string& name, const std::string& v) override {
+  bool writeText(core::RootKey, const std::string& key, const std::string& name,
+                 const std::string& v) override {
     texts[key + "\\" + name] = v;
     return true;
   }
@@ -69,10 +73,17 @@ Bytes ReadFile(const std::filesystem::path& p) {
 }
 
 Bytes MemoryFile(int length) {
-  Bytes f = {'F', 'C', '2', '8', '3', '0', static_cast<unsigned char>(length >> 8),
+  Bytes f = {'F',
+             'C',
+             '2',
+             '8',
+             '3',
+             '0',
+             static_cast<unsigned char>(length >> 8),
              static_cast<unsigned char>(length & 0xFF)};
   const Bytes name = {1, 19, 11, 0, 55, 54, 0, 0, 0, 0, 0, 0};  // ASK 21
-  for (int i = 0; i < length; ++i) f.push_back(i < 12 ? name[i] : static_cast<unsigned char>(i * 13 + 5));
+  for (int i = 0; i < length; ++i)
+    f.push_back(i < 12 ? name[i] : static_cast<unsigned char>(i * 13 + 5));
   return f;
 }
 
@@ -85,7 +96,8 @@ class LinkWindow : public ::testing::Test {
     models_ = root_ / "models";
     std::filesystem::create_directories(models_);
     std::filesystem::create_directories(root_ / "work");
-    settings_.texts[std::string(kKey) + "ModelMemDir"] = core::WithTrailingSeparator(core::Utf8FromPath(models_));
+    settings_.texts[std::string(kKey) + "ModelMemDir"] =
+        core::WithTrailingSeparator(core::Utf8FromPath(models_));
     settings_.ints[std::string(kKey) + "TransferRate"] = 9600;
   }
   ~LinkWindow() override {
@@ -123,7 +135,8 @@ class LinkWindow : public ::testing::Test {
 
   QStringList Log() const {
     QStringList lines;
-    for (int i = 0; i < form_->RxTxListBox()->count(); ++i) lines << form_->RxTxListBox()->item(i)->text();
+    for (int i = 0; i < form_->RxTxListBox()->count(); ++i)
+      lines << form_->RxTxListBox()->item(i)->text();
     return lines;
   }
 
@@ -143,7 +156,8 @@ class LinkWindow : public ::testing::Test {
 TEST_F(LinkWindow, ReceivedMemoryAppearsInTheTreeAsNewAndUnsaved) {
   const Bytes file = MemoryFile(1870);
   const auto in = root_ / "in.fc";
-  std::ofstream(in, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), file.size());
+  std::ofstream(in, std::ios::binary)
+      .write(reinterpret_cast<const char*>(file.data()), file.size());
   StartSim({"send", QString::fromStdString(in.string())});
   app::TMainForm& f = Open();
   EXPECT_EQ(Log().value(0), "COM1: 9600 bit/s");
@@ -166,7 +180,8 @@ TEST_F(LinkWindow, ReceivedMemoryAppearsInTheTreeAsNewAndUnsaved) {
   }
   ASSERT_NE(got, nullptr);
   EXPECT_EQ(got->dataLength, 1870);
-  EXPECT_EQ(Bytes(got->image.begin(), got->image.begin() + 1870), Bytes(file.begin() + 8, file.end()));
+  EXPECT_EQ(Bytes(got->image.begin(), got->image.begin() + 1870),
+            Bytes(file.begin() + 8, file.end()));
   EXPECT_FALSE(got->imageSaved);
   EXPECT_NE(got->fileName.find("ASK21.FC"), std::string::npos);
   EXPECT_EQ(f.Store().GetActive(), nullptr);  // shown, not made active

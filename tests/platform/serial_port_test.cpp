@@ -1,3 +1,5 @@
+#include "platform/serial_port.h"
+
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <termios.h>
@@ -10,7 +12,6 @@
 #include "link/com_ports.h"
 #include "platform/clock.h"
 #include "platform/serial_poll_timer.h"
-#include "platform/serial_port.h"
 
 namespace {
 
@@ -41,8 +42,10 @@ struct Pty {
       QCoreApplication::processEvents();
       char buf[256];
       const ssize_t n = read(master, buf, sizeof buf);
-      if (n > 0) got.append(buf, static_cast<std::size_t>(n));
-      else if (!got.empty()) break;
+      if (n > 0)
+        got.append(buf, static_cast<std::size_t>(n));
+      else if (!got.empty())
+        break;
       usleep(1000);
     }
     return got;
@@ -93,7 +96,8 @@ TEST(QtSerialSystem, PinnedDeviceIsListedAndOpenedWithTheLineSettings) {
   const std::uint8_t out[3] = {0xAA, 'F', 'C'};
   EXPECT_TRUE(ports.ComTxDone(3));
   EXPECT_EQ(ports.ComWrite(3, out, 3), 0);
-  EXPECT_EQ(pty.ReadAll(), std::string("\xAA" "FC"));
+  EXPECT_EQ(pty.ReadAll(), std::string("\xAA"
+                                       "FC"));
   QElapsedTimer t;
   t.start();
   while (!ports.ComTxDone(3) && t.elapsed() < 1000) QCoreApplication::processEvents();
@@ -142,7 +146,8 @@ TEST(SerialPollTimer, SleepsWhenTheStepHasNothingMoreToDo) {
   timer.Wake();
   QElapsedTimer t;
   t.start();
-  while (timer.Active() && t.elapsed() < 2000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+  while (timer.Active() && t.elapsed() < 2000)
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
   EXPECT_FALSE(timer.Active());
   EXPECT_EQ(ticks, 5);
   timer.Wake();

@@ -26,13 +26,18 @@ namespace cli {
 #if !defined(VELTRANO_HAVE_PLATFORM)
 
 static int Unavailable(const char* what) {
-  std::fprintf(stderr, "veltrano-cli: '%s' needs the serial port layer, not built here (VELTRANO_GUI=OFF)\n",
-               what);
+  std::fprintf(
+      stderr, "veltrano-cli: '%s' needs the serial port layer, not built here (VELTRANO_GUI=OFF)\n",
+      what);
   return 2;
 }
 
-int CmdReceive(const Args&) { return Unavailable("receive"); }
-int CmdSend(const Args&) { return Unavailable("send"); }
+int CmdReceive(const Args&) {
+  return Unavailable("receive");
+}
+int CmdSend(const Args&) {
+  return Unavailable("send");
+}
 
 #else
 
@@ -97,8 +102,10 @@ bool ParseOptions(const char* command, const Args& args, LinkOptions& o, std::st
       return false;
     }
   }
-  if (o.file.empty()) error = std::string(command) + " needs a model memory file";
-  else if ((o.port == 0) == o.device.empty()) error = "give either --port N or --device PATH";
+  if (o.file.empty())
+    error = std::string(command) + " needs a model memory file";
+  else if ((o.port == 0) == o.device.empty())
+    error = "give either --port N or --device PATH";
   return error.empty();
 }
 
@@ -127,7 +134,7 @@ class CliHost : public core::LinkHost {
   core::ModellSpeicherTyp* Received() const { return received_; }
 
  private:
-  std::vector<std::unique_ptr<core::ModellSpeicherTyp>> records_;
+  std::vector<std::unique_ptr<core::ModellSpeicherTyp> > records_;
   core::ModellSpeicherTyp* active_ = nullptr;
   core::ModellSpeicherTyp* received_ = nullptr;
 };
@@ -162,8 +169,10 @@ int RunTransfer(const LinkOptions& o, CliHost& host, bool send,
     const std::string device = system.DevicePath(port);
     return Fail("cannot open " + (device.empty() ? "port " + std::to_string(port) : device));
   }
-  if (send) link.StartSend();
-  else link.StartReceive();
+  if (send)
+    link.StartSend();
+  else
+    link.StartReceive();
 
   int result = -1;
   bool draining = false;
@@ -208,7 +217,8 @@ int CmdReceive(const Args& args) {
   std::string error;
   if (!ParseOptions("receive", args, o, error)) return Fail(error, 2);
   CliHost host;
-  const int rc = RunTransfer(o, host, false, [&](const core::ComHandler&) { return host.Received() != nullptr; });
+  const int rc = RunTransfer(o, host, false,
+                             [&](const core::ComHandler&) { return host.Received() != nullptr; });
   if (rc != 0) return Fail("nothing written to " + o.file);
   core::ModellSpeicherTyp& r = *host.Received();
   core::SetDateNow(r);
@@ -216,10 +226,12 @@ int CmdReceive(const Args& args) {
   r.commentSaved = true;  // leave a comment file beside OUT.fc alone
   if (!core::WriteModelMemory(r, o.file).ok()) return Fail("cannot write " + o.file);
   if (!core::HeaderLoadable(r.header)) {
-    std::fprintf(stderr, "veltrano-cli: %s keeps the transmitter's header; the program will not load it\n",
+    std::fprintf(stderr,
+                 "veltrano-cli: %s keeps the transmitter's header; the program will not load it\n",
                  o.file.c_str());
   }
-  std::fprintf(stderr, "veltrano-cli: %d image bytes written to %s\n", r.dataLength, o.file.c_str());
+  std::fprintf(stderr, "veltrano-cli: %d image bytes written to %s\n", r.dataLength,
+               o.file.c_str());
   return 0;
 }
 
@@ -229,10 +241,12 @@ int CmdSend(const Args& args) {
   if (!ParseOptions("send", args, o, error)) return Fail(error, 2);
   CliHost host;
   core::ModellSpeicherTyp* r = host.AllocModelMemory();
-  if (!core::LoadModelMemory(*r, o.file)) return Fail("cannot load the model memory file " + o.file, 2);
+  if (!core::LoadModelMemory(*r, o.file))
+    return Fail("cannot load the model memory file " + o.file, 2);
   host.SetActive(r);
   // The send is over when the machine is back at rest after its final acknowledge.
-  return RunTransfer(o, host, true, [](const core::ComHandler& link) { return link.TransferBusy() == 0; });
+  return RunTransfer(o, host, true,
+                     [](const core::ComHandler& link) { return link.TransferBusy() == 0; });
 }
 
 #endif

@@ -45,7 +45,8 @@ bool ReadMemory(const std::string& path, sim::Memory& mem, std::string& error) {
   mem.length.assign(file.begin() + 6, file.begin() + 8);
   const std::size_t n = mem.length[0] * 256u + mem.length[1];
   if (n > static_cast<std::size_t>(core::kMaxDataBlock) || file.size() < 8 + n) {
-    error = path + " declares " + std::to_string(n) + " image bytes but is not a whole model memory";
+    error =
+        path + " declares " + std::to_string(n) + " image bytes but is not a whole model memory";
     return false;
   }
   mem.image.assign(file.begin() + 8, file.begin() + 8 + static_cast<std::ptrdiff_t>(n));
@@ -56,7 +57,8 @@ bool WriteFileAtomically(const std::string& path, const sim::Bytes& bytes) {
   const std::string temp = path + ".part";
   {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     if (!out.flush()) return false;
   }
   return std::rename(temp.c_str(), path.c_str()) == 0;
@@ -87,13 +89,20 @@ int main(int argc, char** argv) {
     } else if (opt == "--fault-times") {
       faults.times = std::atoi(value.c_str());
     } else if (opt == "--fault") {
-      if (value == "wrong-header") faults.wrongHeader = true;
-      else if (value == "length-2049") faults.length2049 = true;
-      else if (value == "noise") faults.noise = true;
-      else if (value == "bytewise") faults.bytewise = true;
-      else if (value == "silent") faults.silent = true;
-      else if (value.rfind("stall:", 0) == 0) faults.stallAfter = std::atoi(value.c_str() + 6);
-      else return Usage(("unknown fault " + value).c_str());
+      if (value == "wrong-header")
+        faults.wrongHeader = true;
+      else if (value == "length-2049")
+        faults.length2049 = true;
+      else if (value == "noise")
+        faults.noise = true;
+      else if (value == "bytewise")
+        faults.bytewise = true;
+      else if (value == "silent")
+        faults.silent = true;
+      else if (value.rfind("stall:", 0) == 0)
+        faults.stallAfter = std::atoi(value.c_str() + 6);
+      else
+        return Usage(("unknown fault " + value).c_str());
     } else {
       return Usage(("unknown option " + opt).c_str());
     }

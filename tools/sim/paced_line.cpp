@@ -60,7 +60,9 @@ PacedLine::~PacedLine() {
   if (master_ >= 0) close(master_);
 }
 
-void PacedLine::SetBaud(int baud) { byteTimeNs_ = core::ByteTimeNs(baud); }
+void PacedLine::SetBaud(int baud) {
+  byteTimeNs_ = core::ByteTimeNs(baud);
+}
 
 void PacedLine::Send(const Bytes& bytes, std::int64_t gapNs) {
   bool first = true;

@@ -20,7 +20,9 @@ void Trace(const char* what) {
   if (on) std::fprintf(stderr, "fc28-sim: %9.3f ms %s\n", (NowNs() - t0) / 1e6, what);
 }
 
-bool Expired(std::int64_t deadline) { return deadline >= 0 && NowNs() >= deadline; }
+bool Expired(std::int64_t deadline) {
+  return deadline >= 0 && NowNs() >= deadline;
+}
 
 std::int64_t Earlier(std::int64_t a, std::int64_t deadline) {
   return deadline >= 0 && deadline < a ? deadline : a;
@@ -34,7 +36,9 @@ bool WaitAck(PacedLine& line, std::int64_t until) {
   return false;
 }
 
-bool Applies(const Faults& f, int attempt) { return f.times == 0 || attempt <= f.times; }
+bool Applies(const Faults& f, int attempt) {
+  return f.times == 0 || attempt <= f.times;
+}
 
 // Sends block bytes, stopping for good once the stall point is reached.
 bool SendCounted(PacedLine& line, const Bytes& bytes, int& sent, int stallAfter,
@@ -76,7 +80,8 @@ Outcome SendMemory(PacedLine& line, const Memory& mem, const Faults& faults, int
     }
     int sent = 0;
     const int stall = fault ? faults.stallAfter : -1;
-    const Bytes header = fault && faults.wrongHeader ? Bytes{'X', 'C', '2', '8', '3', '0'} : mem.header;
+    const Bytes header =
+        fault && faults.wrongHeader ? Bytes{'X', 'C', '2', '8', '3', '0'} : mem.header;
     const Bytes length = fault && faults.length2049 ? Bytes{0x08, 0x01} : mem.length;
     Trace("PC answered");
     bool stalled = !SendCounted(line, header, sent, stall, fault && faults.bytewise ? 40 * kMs : 0);

@@ -36,7 +36,8 @@ class IdleHost : public core::LinkHost {
 double CpuSeconds() {
   rusage u{};
   getrusage(RUSAGE_SELF, &u);
-  return u.ru_utime.tv_sec + u.ru_utime.tv_usec / 1e6 + u.ru_stime.tv_sec + u.ru_stime.tv_usec / 1e6;
+  return u.ru_utime.tv_sec + u.ru_utime.tv_usec / 1e6 + u.ru_stime.tv_sec +
+         u.ru_stime.tv_usec / 1e6;
 }
 
 }  // namespace
@@ -46,8 +47,10 @@ int main(int argc, char** argv) {
   double seconds = 10;
   bool always = false;
   for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--always") == 0) always = true;
-    else seconds = std::atof(argv[i]);
+    if (std::strcmp(argv[i], "--always") == 0)
+      always = true;
+    else
+      seconds = std::atof(argv[i]);
   }
   const int master = posix_openpt(O_RDWR | O_NOCTTY);
   if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) return 1;

@@ -59,12 +59,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t op = in.Next();
     if (op == 0xFF) break;
     switch (op % 8) {
-      case 0: case 1: r.Feed(in.Next()); break;
-      case 2: case 3: Step(r); break;
-      case 4: r.clock.Advance(in.Next() * 5); break;
-      case 5: r.link.StartReceive(); break;
-      case 6: r.line.outputQueued = in.Next() & 1; break;
-      case 7: r.clock.ms = (core::kMillisecondsPerDay - 1 - in.Next()); break;
+      case 0:
+      case 1:
+        r.Feed(in.Next());
+        break;
+      case 2:
+      case 3:
+        Step(r);
+        break;
+      case 4:
+        r.clock.Advance(in.Next() * 5);
+        break;
+      case 5:
+        r.link.StartReceive();
+        break;
+      case 6:
+        r.line.outputQueued = in.Next() & 1;
+        break;
+      case 7:
+        r.clock.ms = (core::kMillisecondsPerDay - 1 - in.Next());
+        break;
     }
   }
 

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "link/com_form.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

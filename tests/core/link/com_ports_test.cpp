@@ -1,6 +1,7 @@
+#include "link/com_ports.h"
+
 #include <gtest/gtest.h>
 
-#include "link/com_ports.h"
 #include "link_fakes.h"
 
 namespace {

@@ -136,6 +136,8 @@ struct Rig {
   }
 };
 
-inline Bytes Header(const char* six) { return Bytes(six, six + 6); }
+inline Bytes Header(const char* six) {
+  return Bytes(six, six + 6);
+}
 
 }  // namespace linktest

@@ -187,7 +187,8 @@ TEST(Receive, LengthZeroCompletesAtOnce) {
 TEST(Receive, ForeignHeaderIsKeptButWarned) {
   Rig r;
   ReceiveUpToImage(r, "FC2831", {0x00, 0x04});
-  EXPECT_NE(std::find(r.host.log.begin(), r.host.log.end(), "Format = FC28 V3.1"), r.host.log.end());
+  EXPECT_NE(std::find(r.host.log.begin(), r.host.log.end(), "Format = FC28 V3.1"),
+            r.host.log.end());
   r.Feed({1, 2, 3, 4});
   r.Tick(2);
   EXPECT_EQ(r.link.TransferBusy(), 0);

@@ -1,6 +1,7 @@
+#include "link/swt.h"
+
 #include <gtest/gtest.h>
 
-#include "link/swt.h"
 #include "link_fakes.h"
 
 namespace {
@@ -15,8 +16,8 @@ TEST(SoftTimers, NumbersNewTimersFrom21AndRestartsById) {
   EXPECT_EQ(t.SwtStart(0, 0x41, 300), 21);
   EXPECT_EQ(t.SwtStart(0, 0x41, 300), 22);
   EXPECT_EQ(t.SwtStart(21, 0x42, 0), 21);
-  EXPECT_EQ(t.SwtStart(5, 0x41, 10), 5);     // explicit ids are taken as given
-  EXPECT_EQ(t.SwtStart(0, 0x41, 10), 23);    // largest of the whole list plus one
+  EXPECT_EQ(t.SwtStart(5, 0x41, 10), 5);   // explicit ids are taken as given
+  EXPECT_EQ(t.SwtStart(0, 0x41, 10), 23);  // largest of the whole list plus one
   t.SwtFreeAll();
   EXPECT_EQ(t.SwtStart(0, 0x41, 300), 21);
 }

@@ -1,6 +1,7 @@
+#include "link/transfer_display.h"
+
 #include <gtest/gtest.h>
 
-#include "link/transfer_display.h"
 #include "link_fakes.h"
 
 namespace {
@@ -9,7 +10,8 @@ using core::TransferDisplay;
 
 TEST(TransferDisplay, StateOfEveryBusyValue) {
   EXPECT_EQ(core::DisplayStateOfBusy(0), 1);
-  for (int s : {1, 2, 3, 4, 5, 6, 16, 32, 48, 64, 80, 96}) EXPECT_EQ(core::DisplayStateOfBusy(s), 2) << s;
+  for (int s : {1, 2, 3, 4, 5, 6, 16, 32, 48, 64, 80, 96})
+    EXPECT_EQ(core::DisplayStateOfBusy(s), 2) << s;
   EXPECT_EQ(core::DisplayStateOfBusy(7), 3);
   EXPECT_EQ(core::DisplayStateOfBusy(112), 3);
   for (int s : {8, 9, 128}) EXPECT_EQ(core::DisplayStateOfBusy(s), 4) << s;
