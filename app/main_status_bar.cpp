@@ -55,6 +55,10 @@ MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent) {
   hint_ = new QLabel(this);
   hint_->setObjectName("HintLabel");
   hint_->setTextFormat(Qt::PlainText);
+  // Texts of any length never widen the window; a narrow window clips the panels instead.
+  hint_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  failure_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+  setMinimumWidth(1);
   addWidget(panel0_);
   addWidget(panel1_);
   addWidget(panel2_);

@@ -117,6 +117,12 @@ void TMainForm::BuildControls() {
   splitterHoriz_->setStretchFactor(0, 1);
   splitterHoriz_->setChildrenCollapsible(false);
 
+  // The stored placement rules, not the controls, decide how small the window may get:
+  // what does not fit is clipped.
+  for (QWidget* w : {static_cast<QWidget*>(tree_), parameterTabControl_, treeViewPanel_,
+                     static_cast<QWidget*>(rxTxListBox_)})
+    w->setMinimumSize(1, 1);
+
   auto* main = new QVBoxLayout(mainPanel_);
   main->setContentsMargins(4, 4, 4, 0);
   main->addWidget(splitterHoriz_, 1);

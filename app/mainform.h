@@ -162,6 +162,7 @@ class TMainForm : public QMainWindow {
   void RunSteps(Step step);
   void LoadIcons();
   void PlaceWindow(const core::WindowPlacement& placement);
+  void ApplySplitterSizes();
   void ApplyOptions(const core::ViewOptions& options);
   void FormShow();
   core::ShutdownSettings CollectShutdownSettings();
@@ -178,6 +179,8 @@ class TMainForm : public QMainWindow {
   core::TreeDescription treeDesc_;
   std::string nameToSelect_;
   std::int32_t tickCounter_ = 0;
+  int placedTreeWidth_ = 265;
+  int placedTreeHeight_ = 200;
   bool drawnSaved_ = true;
   bool created_ = false;
   bool destroyed_ = false;

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -102,8 +103,18 @@ void TMainForm::FormCreate() {
 void TMainForm::PlaceWindow(const core::WindowPlacement& p) {
   move(p.left, p.top);
   resize(p.width, p.height);
-  vertikSplitter_->setSizes({p.treeWidth, std::max(1, p.width - p.treeWidth)});
-  splitterHoriz_->setSizes({p.treeHeight, std::max(1, p.height - p.treeHeight)});
+  placedTreeWidth_ = p.treeWidth;
+  placedTreeHeight_ = p.treeHeight;
+  ApplySplitterSizes();
+}
+
+void TMainForm::ApplySplitterSizes() {
+  // Exact only once the window has its size; showing applies them again.
+  if (QLayout* l = layout()) l->activate();
+  const int across = vertikSplitter_->width() - vertikSplitter_->handleWidth();
+  const int down = splitterHoriz_->height() - splitterHoriz_->handleWidth();
+  vertikSplitter_->setSizes({placedTreeWidth_, std::max(1, across - placedTreeWidth_)});
+  splitterHoriz_->setSizes({placedTreeHeight_, std::max(1, down - placedTreeHeight_)});
 }
 
 void TMainForm::ApplyOptions(const core::ViewOptions& options) {
@@ -118,6 +129,7 @@ void TMainForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (!shownOnce_) {
     shownOnce_ = true;
+    ApplySplitterSizes();
     FormShow();
   }
 }

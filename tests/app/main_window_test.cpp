@@ -381,3 +381,52 @@ TEST_F(WindowTest, SettingsAreReadAtStartAndWrittenAtShutdown) {
 
 }  // namespace
 }  // namespace apptest
+
+namespace apptest {
+namespace {
+
+TEST_F(WindowTest, IconFilesAreWrittenAtTheTwentySixthTickAndShownFromTheNextStart) {
+  WriteMemory("ASW28.FC", "ASW28", {2026, 5, 1, 10, 0});
+  settings.texts[kModelMem] = "ASW28";
+  app::TMainForm& f = Open();
+  EXPECT_FALSE(f.HasIcons());
+  EXPECT_TRUE(NameNode("ASW28       ")->icon(0).isNull());
+  while (f.DisplayTickCounter() < 25) f.DispTimerTimer();
+  EXPECT_FALSE(std::filesystem::exists(work / "Leer.bmp"));
+  f.DispTimerTimer();  // the 26th tick
+  for (const char* file : {"Ok.bmp", "Leer.bmp", "KlammerUndMuellOk.bmp", "OrdnerOffen.bmp"})
+    EXPECT_TRUE(std::filesystem::exists(work / file)) << file;
+  EXPECT_EQ(std::filesystem::file_size(work / "Ok.bmp"), 246u);
+  EXPECT_EQ(std::filesystem::file_size(work / "OrdnerModell.bmp"), 822u);
+
+  form.reset();
+  app::TMainForm& again = Open();
+  EXPECT_TRUE(again.HasIcons());
+  QTreeWidgetItem* node = NameNode("ASW28       ");
+  ASSERT_NE(node, nullptr);
+  EXPECT_FALSE(node->icon(0).isNull());
+  EXPECT_EQ(node->icon(0).availableSizes().value(0), QSize(16, 16));
+}
+
+TEST_F(WindowTest, StoredPlacementIsEnlargedWhenTooSmall) {
+  const std::string key = "Software\\Morlind\\Veltrano\\1.0\\";
+  settings.ints[key + "WinPosLeft"] = 10;
+  settings.ints[key + "WinPosTop"] = 10;
+  settings.ints[key + "WinPosWidth"] = 250;
+  settings.ints[key + "WinPosHeight"] = 200;
+  settings.ints[key + "TreeViewWidth"] = 180;
+  settings.ints[key + "TreeViewHeight"] = 300;
+  app::TMainForm& f = Open();
+  EXPECT_EQ(f.width(), 600);
+  EXPECT_EQ(f.height(), 440);
+  EXPECT_EQ(f.MainTreeView()->width(), 180);
+  EXPECT_EQ(f.findChild<QWidget*>("TreeViewPanel")->height(), 300);
+  // Written back as they are.
+  f.FormDestroy();
+  EXPECT_EQ(settings.ints[key + "WinPosWidth"], 600);
+  EXPECT_EQ(settings.ints[key + "TreeViewWidth"], 180);
+  EXPECT_EQ(settings.ints[key + "TreeViewHeight"], 300);
+}
+
+}  // namespace
+}  // namespace apptest
