@@ -152,7 +152,10 @@ int SetParameterText(int address, int bit, ModellSpeicherTyp* mem, bool withDepe
       if (at != std::string::npos) value = TrimBlanks(std::string_view(value).substr(0, at));
     }
     const int condition = (start - def.address) / kBlockStride;
-    if (const auto v = TextToFormulaChecked(def.formula, value, condition, mem)) {
+    // A value the row's bytes cannot hold would wrap into another one (-100 % becoming +95 %):
+    // such a text writes nothing.
+    const auto v = TextToFormulaChecked(def.formula, value, condition, mem);
+    if (v && FitsStorage(def.storage, *v)) {
       const std::uint32_t oldRaw = ReadRaw(p, count);
       const std::uint32_t newRaw = MergeRaw(def.storage, oldRaw, EncodeStorage(def.storage, *v));
       if (newRaw != oldRaw) {

@@ -183,6 +183,11 @@ constexpr std::uint32_t EncodeStorage(int type, std::int32_t value) {
 
 // clang-format on
 
+/// True when the type's bytes hold value as it is: encoding it and decoding again gives it back.
+constexpr bool FitsStorage(int type, std::int32_t value) {
+  return DecodeStorage(type, EncodeStorage(type, value)) == value;
+}
+
 /// The raw number after writing: the type's bits from encoded, all other bits from old.
 constexpr std::uint32_t MergeRaw(int type, std::uint32_t oldRaw, std::uint32_t encoded) {
   const std::uint32_t m = StorageRawMask(type);

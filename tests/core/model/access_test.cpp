@@ -208,6 +208,23 @@ TEST(SetParameterText, WritesOnlyTheRowsBits) {
   EXPECT_EQ(m.image, before);
 }
 
+TEST(SetParameterText, RefusesValuesTheBytesCannotHold) {
+  auto m = MakeMemory(1);
+  // OFFSET SW E: a signed byte shown through the curve formula reaches only -21..123 %.
+  const int offset = RowNamed(49, "OFFSET SW E");
+  ASSERT_NE(offset, 0);
+  EXPECT_EQ(Set(m, offset, "-21 %", false), kChanged);
+  EXPECT_EQ(Text(m, offset), "-21 %");
+  const auto before = m.image;
+  EXPECT_EQ(Set(m, offset, "-100 %", false), kUnchanged);
+  EXPECT_EQ(Set(m, offset, "124", false), kUnchanged);
+  // A plain byte holds nothing above 255: 300 % would read back as 44 %.
+  const int limit = RowNamed(160, "$CHNAME1$-$CHNR1$ LIMIT RIGHT/UP");
+  ASSERT_NE(limit, 0);
+  EXPECT_EQ(Set(m, limit, "300", false), kUnchanged);
+  EXPECT_EQ(m.image, before);
+}
+
 TEST(DependencyRules, SignPartnerKeepsTheSign) {
   auto m = MakeMemory(4);  // BUTm exists for 4 and 5 servos
   const int down = RowOfMenu(kButm, "DOWN"), up = RowOfMenu(kButm, "UP");
