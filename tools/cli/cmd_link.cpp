@@ -204,7 +204,7 @@ int RunTransfer(const LinkOptions& o, CliHost& host, bool send,
   ports.ComCloseAll();
   timers.SwtFreeAll();
   if (result != 0) {
-    return Fail("no complete transfer within " + std::to_string(o.timeoutS) + " s" +
+    return Fail("no complete transfer within " + QString::number(o.timeoutS).toStdString() + " s" +
                 (link.TransferBusy() ? " (waiting for the transmitter)" : ""));
   }
   return 0;
