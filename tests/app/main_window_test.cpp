@@ -172,12 +172,12 @@ TEST_F(WindowTest, CommandsNeedAnActiveModelMemory) {
 
   // With one, delete is offered; sending still waits for the link.
   Click(NameNode("UHU         "));
-  Wait(250);
+  WaitTicks(1);
   EXPECT_TRUE(f.Action("FktLoeschen")->isEnabled());
   EXPECT_FALSE(f.Action("FktLoeschenRueckgaengig")->isEnabled());
   EXPECT_FALSE(f.TxButton()->isEnabled());
   f.SetTransferCommandsAvailable(true);
-  Wait(250);
+  WaitTicks(1);
   EXPECT_TRUE(f.TxButton()->isEnabled());
   EXPECT_TRUE(f.Action("FktSenden")->isEnabled());
   EXPECT_TRUE(f.RxButton()->isEnabled());
@@ -197,19 +197,19 @@ TEST_F(WindowTest, TypingACommentTurnsTheFirstPanelRedUntilSaved) {
   EXPECT_TRUE(box->isVisible());
   box->setFocus();
   QTest::keyClicks(box, "x");
-  Wait(250);  // one display tick
+  WaitTicks(1);  // one display tick
   EXPECT_EQ(f.StatusBar()->Panel0()->Fill(), kRed);
   EXPECT_EQ(app::TMainForm::StateIndex(node), 9);
 
   // Taking the text away again drops the paper clip; the panel stays red.
   QTest::keyClick(box, Qt::Key_Backspace);
-  Wait(250);
+  WaitTicks(1);
   EXPECT_EQ(app::TMainForm::StateIndex(node), 2);
   EXPECT_EQ(f.StatusBar()->Panel0()->Fill(), kRed);
 
   QTest::keyClicks(box, "Erstflug");
   f.Action("FktSpeichern")->trigger();
-  Wait(250);
+  WaitTicks(1);
   EXPECT_EQ(f.StatusBar()->Panel0()->Fill(), kGreen);
   const auto comment = core::ReadFileBytes(core::Utf8FromPath(models / "ASW28.TXT"));
   ASSERT_TRUE(comment.has_value());
@@ -238,13 +238,13 @@ TEST_F(WindowTest, DeleteAndUndeleteFollowTheIcons) {
 
   f.Action("FktLoeschen")->trigger();
   EXPECT_EQ(app::TMainForm::StateIndex(node), 11);
-  Wait(250);
+  WaitTicks(1);
   EXPECT_FALSE(f.Action("FktLoeschen")->isEnabled());
   EXPECT_TRUE(f.Action("FktLoeschenRueckgaengig")->isEnabled());
 
   f.Action("FktLoeschenRueckgaengig")->trigger();
   EXPECT_EQ(app::TMainForm::StateIndex(node), 9);
-  Wait(250);
+  WaitTicks(1);
   EXPECT_TRUE(f.Action("FktLoeschen")->isEnabled());
   EXPECT_FALSE(f.Action("FktLoeschenRueckgaengig")->isEnabled());
 
@@ -277,7 +277,7 @@ TEST_F(WindowTest, RenameKeepsTheOldFilesUntilTheNewOnesAreWritten) {
   edit->selectAll();
   QTest::keyClicks(edit, "ASK 21 b");
   QTest::mouseClick(button, Qt::LeftButton);
-  Wait(250);
+  WaitTicks(1);
   ASSERT_NE(f.Store().GetActive(), nullptr);
   EXPECT_EQ(FileOf(f.Store().GetActive()), "ASK21B.FC");
   QStringList names;
@@ -308,18 +308,18 @@ TEST_F(WindowTest, AFailedWriteIsReportedAndKeepsTheMemoryUnsaved) {
   f.KommentarRichEdit()->setFocus();
   QTest::keyClicks(f.KommentarRichEdit(), "neu");
   f.Action("FktSpeichern")->trigger();
-  Wait(250);
+  WaitTicks(1);
   EXPECT_TRUE(f.StatusBar()->FailureText().contains("ASW28.FC")) << f.StatusBar()->FailureText().toStdString();
   EXPECT_EQ(f.StatusBar()->Panel0()->Fill(), kRed);
   ASSERT_NE(f.Store().GetActive(), nullptr);
   EXPECT_TRUE(f.Store().GetActive()->hasUnsavedChanges());
 
   // The message stays until the next save, which succeeds once the place is free again.
-  Wait(450);
+  WaitTicks(2);
   EXPECT_FALSE(f.StatusBar()->FailureText().isEmpty());
   std::filesystem::remove(models / "ASW28.FC");
   f.Action("FktSpeichern")->trigger();
-  Wait(250);
+  WaitTicks(1);
   EXPECT_TRUE(f.StatusBar()->FailureText().isEmpty());
   EXPECT_EQ(f.StatusBar()->Panel0()->Fill(), kGreen);
   EXPECT_TRUE(std::filesystem::exists(models / "ASW28.FC"));

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -81,7 +82,7 @@ TEST_F(SaveQueryTest, ContinuingAtTheLastQuestionKeepsTheProgramRunning) {
   QueueAnswers({"SpeichernButton"});
   f.close();
   EXPECT_TRUE(f.isVisible());  // the close command itself never closes the window
-  Wait(300);
+  WaitTicks(2);
   EXPECT_TRUE(checked);
   EXPECT_TRUE(Written(asked[1]));
   EXPECT_TRUE(terminated);
@@ -101,9 +102,7 @@ TEST_F(SaveQueryTest, QuestionIsModalWhileTheTimersRun) {
     EXPECT_TRUE(DialogButton("SpeichernButton")->isDefault());
     EXPECT_EQ(d->pos(), f.frameGeometry().topLeft() + QPoint(40, 40));
     // The display timer keeps ticking.
-    const int ticks = f.DisplayTickCounter();
-    Wait(450);
-    EXPECT_GE(f.DisplayTickCounter(), ticks + 2);
+    WaitTicks(2);
     // Neither Escape nor the close command ends the question, and a second save of all
     // started meanwhile does nothing.
     QTest::keyClick(d, Qt::Key_Escape);
@@ -132,10 +131,17 @@ TEST_F(SaveQueryTest, AFailedWriteWhileClosingKeepsTheProgramOpen) {
   std::filesystem::create_directory(models / "ASW28.FC");
   QueueAnswers({"SpeichernButton"});
   // The warning that follows is answered by closing it.
-  QTimer::singleShot(400, &f, [] {
-    if (QWidget* box = QApplication::activeModalWidget()) box->close();
+  bool warned = false;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      warned = true;
+      box->close();
+    }
   });
+  closer.start(20);
   f.RequestClose();
+  EXPECT_TRUE(warned);
   EXPECT_EQ(asked.size(), 1u);
   EXPECT_FALSE(terminated);
   EXPECT_FALSE(f.StatusBar()->FailureText().isEmpty());

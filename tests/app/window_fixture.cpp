@@ -1,5 +1,6 @@
 #include "window_fixture.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -100,8 +101,16 @@ app::TMainForm& WindowTest::Open() {
   form->FormCreate();
   form->show();
   EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-  Wait(250);
+  WaitTicks(1);
   return *form;
+}
+
+void WindowTest::WaitTicks(int n) {
+  const int target = form->DisplayTickCounter() + n;
+  QElapsedTimer clock;
+  clock.start();
+  while (form->DisplayTickCounter() < target && clock.elapsed() < 10000) QTest::qWait(10);
+  EXPECT_GE(form->DisplayTickCounter(), target) << "the display timer stopped";
 }
 
 QStringList WindowTest::NameNodes() const {
