@@ -121,8 +121,8 @@ TEST_F(WindowTest, ChangingTheDirectoryLoadsItAndSelectsThePickedMemory) {
 
   // Cancelled: the same model memory is active again, and now its own previous one.
   QStringList filters;
-  QTimer::singleShot(100, &f, [&] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+  WhenModal([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->objectName(), "VerzeichnisOpenDialog");
     filters = dialog->nameFilters();
@@ -134,8 +134,8 @@ TEST_F(WindowTest, ChangingTheDirectoryLoadsItAndSelectsThePickedMemory) {
   EXPECT_EQ(f.Store().GetPrevious(), f.Store().GetActive());
 
   // Confirmed: the picked file's directory is loaded and the picked memory becomes active.
-  QTimer::singleShot(100, &f, [&] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+  WhenModal([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
     dialog->setDirectory(QString::fromStdString(core::Utf8FromPath(other)));
     auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");

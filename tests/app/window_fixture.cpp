@@ -105,6 +105,18 @@ app::TMainForm& WindowTest::Open() {
   return *form;
 }
 
+void WindowTest::WhenModal(std::function<void(QWidget*)> act) {
+  auto* timer = new QTimer(form.get());
+  QObject::connect(timer, &QTimer::timeout, form.get(), [timer, act] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible()) return;
+    timer->stop();
+    timer->deleteLater();
+    act(modal);
+  });
+  timer->start(20);
+}
+
 void WindowTest::WaitTicks(int n) {
   const int target = form->DisplayTickCounter() + n;
   QElapsedTimer clock;

@@ -54,6 +54,8 @@ class WindowTest : public ::testing::Test {
   app::TMainForm& Open();
   /// Lets the event loop run for ms milliseconds.
   static void Wait(int ms) { QTest::qWait(ms); }
+  /// Once a modal window shows, hands it to act (polling; act runs once).
+  void WhenModal(std::function<void(QWidget*)> act);
   /// Lets n display ticks pass (however busy the machine is; at most 10 s).
   void WaitTicks(int n);
 
