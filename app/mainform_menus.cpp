@@ -102,7 +102,7 @@ void TMainForm::BuildMenus() {
   m = bar->addMenu("&Info");
   m->setObjectName("MenuInfo");
   AddAction(m, "FktVersion", "&Version", "");
-  AddAction(m, "FktHistory", "&History", "")->setEnabled(false);  // no history text yet
+  AddAction(m, "FktHistory", "&History", "")->setEnabled(false);  // until the history dialog exists
 }
 
 void TMainForm::ConnectCommands() {

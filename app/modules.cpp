@@ -1,7 +1,10 @@
 #include "modules.h"
 
+#include <QAction>
+
 #include "app/link/link_module.h"
 #include "app/model/model_module.h"
+#include "history_form.h"
 #include "mainform.h"
 #include "speichern_abfrage.h"
 
@@ -18,7 +21,15 @@ void CreateModuleDialogs(TMainForm& form) {
   if (auto* link = form.findChild<LinkModule*>()) link->CreateComNrForm();
   form.SetSaveQueryForm(new TSpeichernAbfrageForm(&form));
   if (auto* model = form.findChild<ModelModule*>()) model->CreateDefaultForm();
-  // Then the new-memory, copy, history, preview and reset dialogs as they arrive.
+  // The copy dialog comes here once it exists.
+  auto* history = new THistoryForm(&form);
+  QAction* show = form.Action("FktHistory");
+  QObject::connect(show, &QAction::triggered, history, [history] {
+    history->show();
+    history->raise();
+  });
+  show->setEnabled(true);
+  // Then the print preview and the reset dialog as they arrive.
 }
 
 }  // namespace app

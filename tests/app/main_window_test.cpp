@@ -7,6 +7,8 @@
 #include <QPushButton>
 
 #include "main_status_bar.h"
+#include "modules.h"
+#include "speichern_abfrage.h"
 #include "model_tree_view.h"
 #include "store/model_memory.h"
 #include "util/files.h"
@@ -406,6 +408,21 @@ TEST_F(WindowTest, IconFilesAreWrittenAtTheTwentySixthTickAndShownFromTheNextSta
   ASSERT_NE(node, nullptr);
   EXPECT_FALSE(node->icon(0).isNull());
   EXPECT_EQ(node->icon(0).availableSizes().value(0), QSize(16, 16));
+}
+
+TEST_F(WindowTest, DialogsFollowTheMainWindow) {
+  app::TMainForm& f = Open();
+  EXPECT_FALSE(f.Action("FktHistory")->isEnabled());
+  app::CreateModuleDialogs(f);
+  ASSERT_NE(f.findChild<app::TSpeichernAbfrageForm*>(), nullptr);
+  EXPECT_EQ(f.SaveQueryForm(), f.findChild<app::TSpeichernAbfrageForm*>());
+  EXPECT_FALSE(f.SaveQueryForm()->isVisible());
+  EXPECT_TRUE(f.Action("FktHistory")->isEnabled());
+  f.Action("FktHistory")->trigger();
+  auto* history = f.findChild<QDialog*>("HistoryForm");
+  ASSERT_NE(history, nullptr);
+  EXPECT_TRUE(history->isVisible());
+  EXPECT_FALSE(history->isModal());
 }
 
 TEST_F(WindowTest, StoredPlacementIsEnlargedWhenTooSmall) {
