@@ -96,8 +96,14 @@ long long DateTextOrder(std::string_view text) {
 }
 
 DateTime LocalFromTime(std::time_t t) {
-  // std::localtime is not reentrant; everything here runs on one thread.
-  const std::tm* tm = std::localtime(&t);
+  // The reentrant forms also skip re-reading the time zone file on every call, which loading
+  // thousands of memories would otherwise pay once per file.
+  std::tm buffer{};
+#if defined(_WIN32)
+  const std::tm* tm = localtime_s(&buffer, &t) == 0 ? &buffer : nullptr;
+#else
+  const std::tm* tm = localtime_r(&t, &buffer);
+#endif
   DateTime d;
   if (tm == nullptr) return d;
   d.year = tm->tm_year + 1900;
