@@ -141,6 +141,7 @@ std::unique_ptr<core::SerialDevice> QtSerialSystem::Open(int port, const core::L
   serial->setParity(ParityOf(s.parity));
   serial->setStopBits(s.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
   if (!serial->open(QIODevice::ReadWrite)) return nullptr;
+  if (inputHandler_) QObject::connect(serial.get(), &QSerialPort::readyRead, inputHandler_);
   return std::make_unique<QtSerialDevice>(std::move(serial));
 }
 

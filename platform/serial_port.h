@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,9 @@ class QtSerialSystem : public core::SerialSystem {
  public:
   /// Pins port 1..8 to a device path; an empty path unpins it.
   void PinDevice(int port, const std::string& path);
+  /// Called whenever bytes arrive on a port opened afterwards (from the event loop), so a
+  /// caller that stopped polling can start again.
+  void SetInputHandler(std::function<void()> handler) { inputHandler_ = std::move(handler); }
   /// The device the port opens ("COM3", "/dev/ttyUSB0"); empty when there is none.
   std::string DevicePath(int port) const;
 
@@ -25,6 +29,7 @@ class QtSerialSystem : public core::SerialSystem {
  private:
   std::vector<std::string> SystemDevices() const;
   std::array<std::string, 9> pinned_;
+  std::function<void()> inputHandler_;
 };
 
 }  // namespace platform

@@ -39,6 +39,8 @@ LinkModule::LinkModule(TMainForm& form)
       comTimer_([this] { return ComTimerTimer(); }, this) {
   setObjectName("LinkModule");
   comTimer_.Timer().setObjectName("ComTimer");
+  // The timer sleeps while the link only waits for bytes; arriving bytes wake it.
+  serial_.SetInputHandler([this] { comTimer_.Wake(); });
 }
 
 LinkModule::~LinkModule() = default;
@@ -125,7 +127,8 @@ bool LinkModule::ComTimerTimer() {
   const int progress = link_.TransferProgress();
   if (display_ && display_->Tick(progress, link_.TransferBusy()))
     form_.StatusBar()->Panel1()->update();
-  return !display_ || display_->NeedsTicks(link_.TransferBusy(), link_.PortState());
+  return link_.NeedsTicks() || !display_ ||
+         display_->NeedsTicks(link_.TransferBusy(), link_.TransferProgress());
 }
 
 void LinkModule::PaintTransferPanel(QPainter& p, const QRect& rect) const {

@@ -240,6 +240,18 @@ void ComHandler::SendStep() {
   }
 }
 
+bool ComHandler::NeedsTicks() {
+  if (portState_ == 0) return true;
+  const bool sendWaits = sendState_ == kTxIdle || sendState_ == kTxWaitOpenAck ||
+                         sendState_ == kTxWaitHeaderAck || sendState_ == kTxWaitLengthAck ||
+                         sendState_ == kTxWaitImageAck;
+  const bool receiveWaits =
+      receiveState_ == kRxIdle || receiveState_ == kRxWaitOpenAck ||
+      (receiveState_ == kRxImage && rxRecord_ && rxRecord_->rxImageCount < rxRecord_->dataLength);
+  if (!sendWaits || !receiveWaits) return true;
+  return TransferBusy() != 0 && ports_.ComRxAvailable(portNumber_);
+}
+
 int ComHandler::TransferProgress() {
   int result = 0;
   if (sendState_ >= kTxImage) {

@@ -72,6 +72,11 @@ class ComHandler {
   void SetPortNumber(int port) { portNumber_ = port; }
   void ClearReceiveTimeoutId() { rxTimeoutId_ = 0; }
 
+  /// False when the next tick could change nothing unless bytes arrive first: idle with the
+  /// port open, or waiting for input without a time limit (an acknowledge, the opening 0xAA,
+  /// image bytes) with nothing queued. A caller may then stop ticking until input arrives.
+  bool NeedsTicks();
+
   int PortState() const { return portState_; }
   int SendStateValue() const { return sendState_; }
   int ReceiveStateValue() const { return receiveState_; }

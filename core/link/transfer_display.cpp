@@ -52,11 +52,9 @@ bool TransferDisplay::Tick(int progress, int busy) {
   return true;
 }
 
-bool TransferDisplay::NeedsTicks(int busy, int portState) {
-  if (portState == 0 || busy != 0) return true;
+bool TransferDisplay::NeedsTicks(int busy, int progress) {
   if (!timers_.SwtExpired(holdId_)) return true;
-  // One more tick draws the idle state after a hold or a reset.
-  return drawnState_ != kDisplayIdle || drawnProgress_ != 0;
+  return drawnState_ != DisplayStateOfBusy(busy) || drawnProgress_ != progress;
 }
 
 TransferPanelDrawing DrawTransferPanel(const PanelRect& r, int displayState, int progress) {

@@ -34,9 +34,9 @@ class TransferDisplay {
   int Progress() const { return progress_; }
   int DisplayState() const { return displayState_; }
 
-  /// False once nothing the 1 ms timer does could change anything: link idle with its port
-  /// open, no "Ok" hold running and the idle state drawn. Lets the caller stop ticking.
-  bool NeedsTicks(int busy, int portState);
+  /// True while a tick would draw something new: the "Ok" hold runs, or the drawn state or
+  /// progress differs from what busy and progress give now.
+  bool NeedsTicks(int busy, int progress);
 
  private:
   SoftTimers& timers_;

@@ -154,6 +154,11 @@ int RunTransfer(const LinkOptions& o, CliHost& host, bool send,
     port = 1;
     system.PinDevice(port, o.device);
   }
+  // Like the window, the timer sleeps while the link only waits for bytes; they wake it.
+  platform::SerialPollTimer* wake = nullptr;
+  system.SetInputHandler([&wake] {
+    if (wake) wake->Wake();
+  });
   platform::SystemWallClock clock;
   core::ComPorts ports(system);
   core::SoftTimers timers(clock);
@@ -179,7 +184,7 @@ int RunTransfer(const LinkOptions& o, CliHost& host, bool send,
   platform::SerialPollTimer ticker([&] {
     if (!draining) {
       link.TransferTick();
-      if (!done(link)) return true;
+      if (!done(link)) return link.NeedsTicks();
       draining = true;
     }
     // Let the last acknowledge leave the line before the port closes.
@@ -191,6 +196,7 @@ int RunTransfer(const LinkOptions& o, CliHost& host, bool send,
     });
     return false;
   });
+  wake = &ticker;
   ticker.Wake();
   if (o.timeoutS > 0) {
     QTimer::singleShot(static_cast<int>(o.timeoutS * 1000), &app, [&] {

@@ -1,6 +1,8 @@
 // CPU use of an idle link with its port open: the window's link timer code (ComHandler,
 // TransferDisplay, SerialPollTimer) on a pseudo-terminal, measured with getrusage.
-// Usage: link_idle_cpu [seconds] [--always]   (--always keeps the 1 ms timer running throughout)
+// Usage: link_idle_cpu [seconds] [--always] [--waiting]
+//   --always   keeps the 1 ms timer running throughout (what a plain 1 ms window timer costs)
+//   --waiting  measures a receive waiting for the transmitter instead of an idle link
 #include <fcntl.h>
 #include <stdlib.h>
 #include <sys/resource.h>
@@ -46,9 +48,12 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   double seconds = 10;
   bool always = false;
+  bool waiting = false;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--always") == 0)
       always = true;
+    else if (std::strcmp(argv[i], "--waiting") == 0)
+      waiting = true;
     else
       seconds = std::atof(argv[i]);
   }
@@ -72,10 +77,18 @@ int main(int argc, char** argv) {
     ++ticks;
     link.TransferTick();
     display.Tick(link.TransferProgress(), link.TransferBusy());
-    return always || display.NeedsTicks(link.TransferBusy(), link.PortState());
+    return always || link.NeedsTicks() ||
+           display.NeedsTicks(link.TransferBusy(), link.TransferProgress());
   };
   platform::SerialPollTimer timer(step);
+  system.SetInputHandler([&] { timer.Wake(); });
   timer.Wake();
+  if (waiting) {
+    QTimer::singleShot(200, [&] {
+      link.StartReceive();
+      timer.Wake();
+    });
+  }
 
   double cpu0 = 0;
   long ticks0 = 0;
@@ -90,9 +103,9 @@ int main(int argc, char** argv) {
   app.exec();
   const double cpu = CpuSeconds() - cpu0;
   const double w = wall.elapsed() / 1000.0;
-  std::printf("%s timer, port %s: %.1f s, %ld ticks, CPU %.3f s = %.2f %% of one core\n",
-              always ? "always-running" : "sleeping", ports.IsOpen(1) ? "open" : "closed", w,
-              ticks - ticks0, cpu, 100 * cpu / w);
+  std::printf("%s, %s timer, port %s: %.1f s, %ld ticks, CPU %.3f s = %.2f %% of one core\n",
+              waiting ? "receive waiting" : "idle", always ? "always-running" : "sleeping",
+              ports.IsOpen(1) ? "open" : "closed", w, ticks - ticks0, cpu, 100 * cpu / w);
   ports.ComCloseAll();
   close(master);
   return 0;

@@ -249,4 +249,52 @@ TEST(Link, ResetReopensAndPortFailureStillLogs) {
   EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxOpenAck);
 }
 
+TEST(Link, TicksAreNeededUnlessOnlyInputCanMoveIt) {
+  Rig r;
+  ActiveMemory(r, 40);
+  EXPECT_TRUE(r.link.NeedsTicks());  // the port is to be opened
+  r.Tick();
+  EXPECT_FALSE(r.link.NeedsTicks());  // idle
+  r.Feed(Bytes{1});
+  EXPECT_FALSE(r.link.NeedsTicks());  // idle bytes wait for the next start
+  r.link.StartSend();
+  EXPECT_TRUE(r.link.NeedsTicks());  // the opening 0xAA is to be written
+  r.Tick();
+  EXPECT_FALSE(r.link.NeedsTicks());  // waits for the acknowledge, nothing queued
+  r.Feed(kAck);
+  EXPECT_TRUE(r.link.NeedsTicks());  // queued input
+  r.Tick(2);
+  EXPECT_EQ(r.link.SendStateValue(), core::kTxWaitHeaderAck);
+  EXPECT_FALSE(r.link.NeedsTicks());
+  r.Feed(kAck);
+  r.Tick(2);
+  EXPECT_EQ(r.link.SendStateValue(), core::kTxWaitLengthAck);
+  EXPECT_FALSE(r.link.NeedsTicks());
+  r.Feed(kAck);
+  r.Tick();
+  EXPECT_EQ(r.link.SendStateValue(), core::kTxImage);
+  EXPECT_TRUE(r.link.NeedsTicks());  // writes wait for the output queue
+  r.Tick(2);
+  EXPECT_EQ(r.link.SendStateValue(), core::kTxWaitImageAck);
+  EXPECT_FALSE(r.link.NeedsTicks());
+
+  Rig v;
+  v.Tick();
+  v.link.StartReceive();
+  EXPECT_FALSE(v.link.NeedsTicks());  // waits for the transmitter without limit
+  v.Feed(kAck);
+  v.Tick(2);
+  EXPECT_TRUE(v.link.NeedsTicks());  // the header has 300 ms
+  v.Feed(Header("FC2830"));
+  v.Tick(2);
+  v.Feed({0, 4});
+  v.Tick(2);
+  EXPECT_EQ(v.link.ReceiveStateValue(), core::kRxImage);
+  EXPECT_FALSE(v.link.NeedsTicks());  // image bytes have no time limit
+  v.Feed({1, 2, 3, 4});
+  EXPECT_TRUE(v.link.NeedsTicks());
+  v.Tick();
+  EXPECT_TRUE(v.link.NeedsTicks());  // complete: the acknowledge is to be written
+}
+
 }  // namespace

@@ -56,22 +56,28 @@ TEST(TransferDisplay, OkIsHeldThreeSecondsWhateverTheLinkDoes) {
   EXPECT_EQ(d.DisplayState(), 4);
 }
 
-TEST(TransferDisplay, TicksAreNeededOnlyWhileTheLinkHasWork) {
+TEST(TransferDisplay, TicksAreNeededWhileSomethingNewWouldBeDrawn) {
   linktest::FakeClock clock;
   core::SoftTimers timers(clock);
   TransferDisplay d(timers);
-  EXPECT_TRUE(d.NeedsTicks(0, 0));  // the port must be opened
-  EXPECT_TRUE(d.NeedsTicks(0, 1));  // the idle state is not drawn yet
+  EXPECT_TRUE(d.NeedsTicks(0, 0));  // nothing drawn yet
   d.Tick(0, 0);
-  EXPECT_FALSE(d.NeedsTicks(0, 1));
-  EXPECT_TRUE(d.NeedsTicks(32, 1));
+  EXPECT_FALSE(d.NeedsTicks(0, 0));
+  EXPECT_TRUE(d.NeedsTicks(32, 0));  // "Warte auf Daten ..." still to draw
+  d.Tick(0, 32);
+  EXPECT_FALSE(d.NeedsTicks(32, 0));  // waiting, and drawn so
+  d.Tick(40, 112);
+  EXPECT_TRUE(d.NeedsTicks(112, 41));  // the bar grew
   d.Tick(100, 128);
-  EXPECT_TRUE(d.NeedsTicks(0, 1));  // the hold runs
-  clock.Advance(3000);
-  EXPECT_TRUE(d.NeedsTicks(0, 1));  // "Ok" is still drawn
+  EXPECT_TRUE(d.NeedsTicks(0, 0));  // the hold runs
+  // A receive started within the hold keeps ticking, so "Warte" follows the "Ok" on time.
+  clock.Advance(2000);
+  EXPECT_TRUE(d.NeedsTicks(32, 0));
+  clock.Advance(1000);
+  EXPECT_TRUE(d.NeedsTicks(0, 0));  // "Ok" is still drawn
   d.Tick(0, 0);
   EXPECT_EQ(d.DisplayState(), 1);
-  EXPECT_FALSE(d.NeedsTicks(0, 1));
+  EXPECT_FALSE(d.NeedsTicks(0, 0));
 }
 
 TEST(TransferDisplay, PanelGeometry) {
