@@ -83,8 +83,12 @@ void MainStatusBar::SetFailureText(const QString& text) {
   failure_->setVisible(!text.isEmpty());
 }
 
-QString MainStatusBar::FailureText() const { return failure_->text(); }
+QString MainStatusBar::FailureText() const {
+  return failure_->text();
+}
 
-void MainStatusBar::SetHintText(const QString& text) { hint_->setText(text); }
+void MainStatusBar::SetHintText(const QString& text) {
+  hint_->setText(text);
+}
 
 }  // namespace app

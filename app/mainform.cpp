@@ -45,8 +45,7 @@ QPushButton* Button(const char* name, const QString& text, QWidget* parent) {
 
 }  // namespace
 
-TMainForm::TMainForm(MainFormEnv env, QWidget* parent)
-    : QMainWindow(parent), env_(std::move(env)) {
+TMainForm::TMainForm(MainFormEnv env, QWidget* parent) : QMainWindow(parent), env_(std::move(env)) {
   setObjectName("MainForm");
   setWindowTitle("Veltrano");
   if (const auto bmp = core::BuiltInIcon("Modell.bmp")) {
@@ -62,7 +61,9 @@ TMainForm::TMainForm(MainFormEnv env, QWidget* parent)
   ConnectCommands();
 }
 
-TMainForm::~TMainForm() { FormDestroy(); }
+TMainForm::~TMainForm() {
+  FormDestroy();
+}
 
 void TMainForm::BuildControls() {
   mainPanel_ = Panel("MainPanel", this);
@@ -144,7 +145,8 @@ QWidget* TMainForm::BuildNamePanel() {
   modellNameEdit_->setMaxLength(core::kNameLength);
   modellNameEdit_->setFixedWidth(modellNameEdit_->fontMetrics().horizontalAdvance('W') * 13);
   modellDatumLabel_ = Label("ModellDatumLabel", "", panel);
-  modellDatumLabel_->setMinimumWidth(modellDatumLabel_->fontMetrics().horizontalAdvance("00.00.00   00:00 "));
+  modellDatumLabel_->setMinimumWidth(
+      modellDatumLabel_->fontMetrics().horizontalAdvance("00.00.00   00:00 "));
   nameUebernehmenButton_ = Button("NameUebernehmenButton", "Name übernehmen", panel);
   nameUebernehmenButton_->setEnabled(false);
   modelltypLabel_ = Label("ModelltypLabel", "Modelltyp: -.-", panel);
@@ -239,9 +241,13 @@ TSpeichernAbfrageForm* TMainForm::SaveQueryForm() {
   return saveQuery_;
 }
 
-void TMainForm::SetSaveQueryForm(TSpeichernAbfrageForm* form) { saveQuery_ = form; }
+void TMainForm::SetSaveQueryForm(TSpeichernAbfrageForm* form) {
+  saveQuery_ = form;
+}
 
-int TMainForm::ParameterTabIndex() const { return parameterTabBar_->currentIndex(); }
+int TMainForm::ParameterTabIndex() const {
+  return parameterTabBar_->currentIndex();
+}
 
 void TMainForm::SetParameterTabIndex(int index) {
   if (index >= 0 && index < parameterTabBar_->count()) parameterTabBar_->setCurrentIndex(index);

@@ -47,16 +47,26 @@ struct MainFormEnv {
 
 /// Points where modules that come later hook into start-up and shutdown, in the order they run.
 enum class Step {
-  StartModules,      ///< creation step 3 before StoreInit: serial ports, software timers, value lists, transfer state
-  StartPrinting,     ///< creation step 3 after StoreInit: printing state
-  TransferDisplay,   ///< creation step 9: transfer display fields and display hold timer
-  EditorInit,        ///< creation step 10: the editor's button repeat counters
-  TransferSettings,  ///< creation step 11: baud rate and port to the transfer protocol, "PortAuto" to the port dialog
-  ComparisonInit,    ///< creation step 12: comparison grid, CloseEditor, ErklaerungPanel
-  OptionsApplied,    ///< creation step 13, after the options: the editor's tabs
-  Shown,             ///< first show, before the tree: transfer protocol to idle
-  ReleasePrinting,   ///< destruction step 6, before the records are freed
-  ReleaseModules,    ///< destruction step 6, last: formulas, SwtFreeAll, ComCloseAll
+  /// Creation step 3, before StoreInit: serial ports, software timers, value lists, transfer state.
+  StartModules,
+  /// Creation step 3, after StoreInit: the printing state.
+  StartPrinting,
+  /// Creation step 9: transfer display fields and the display hold timer.
+  TransferDisplay,
+  /// Creation step 10: the editor's button repeat counters.
+  EditorInit,
+  /// Creation step 11: baud rate and port to the transfer protocol, "PortAuto" to the port dialog.
+  TransferSettings,
+  /// Creation step 12: comparison grid, CloseEditor, ErklaerungPanel.
+  ComparisonInit,
+  /// Creation step 13, after the options are applied: the editor's tabs.
+  OptionsApplied,
+  /// First show, before the tree is built: the transfer protocol to idle.
+  Shown,
+  /// Destruction step 6, before the records are freed: the printing state.
+  ReleasePrinting,
+  /// Destruction step 6, last: formulas, SwtFreeAll, ComCloseAll.
+  ReleaseModules,
 };
 
 /// The main window: model memory tree, comment, name panel, status bar, menus.

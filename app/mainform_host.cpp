@@ -41,13 +41,21 @@ void MainFormStoreHost::SetModelltypLabel(const std::string& text) {
   form_.modelltypLabel_->setText(QString::fromStdString(text));
 }
 
-void MainFormStoreHost::RebuildTree(const std::string& directory) { form_.RebuildTree(directory); }
+void MainFormStoreHost::RebuildTree(const std::string& directory) {
+  form_.RebuildTree(directory);
+}
 
-void MainFormStoreHost::RefreshIcons() { form_.RefreshIcons(); }
+void MainFormStoreHost::RefreshIcons() {
+  form_.RefreshIcons();
+}
 
-void MainFormStoreHost::RepaintStatus() { form_.RepaintStatus(); }
+void MainFormStoreHost::RepaintStatus() {
+  form_.RepaintStatus();
+}
 
-void MainFormStoreHost::SetNameToSelect(const std::string& name) { form_.nameToSelect_ = name; }
+void MainFormStoreHost::SetNameToSelect(const std::string& name) {
+  form_.nameToSelect_ = name;
+}
 
 std::optional<std::string> MainFormStoreHost::ReadTextSetting(const std::string& name) {
   std::string value = form_.regist_->ReadTextSetting(name, core::kHkeyCurrentUser);
@@ -70,9 +78,9 @@ std::optional<std::string> MainFormStoreHost::PickModelMemoryFile(
   dialog.setObjectName("VerzeichnisOpenDialog");
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilters({"FC-28-Modellspeicher (*.fc)", "alle Dateien (*.*)"});
-  const std::string dir =
-      currentDirectory.empty() ? core::Utf8FromPath(std::filesystem::current_path())
-                               : currentDirectory;
+  const std::string dir = currentDirectory.empty()
+                              ? core::Utf8FromPath(std::filesystem::current_path())
+                              : currentDirectory;
   dialog.setDirectory(platform::FromPath(core::PathFromUtf8(dir)));
   dialog.selectFile("*.fc");
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -89,6 +97,8 @@ void MainFormStoreHost::ActiveModelMemoryChanged() {
   if (form_.activeChanged_) form_.activeChanged_();
 }
 
-void MainFormStoreHost::WriteFailed(const std::string& path) { form_.ReportWriteFailure(path); }
+void MainFormStoreHost::WriteFailed(const std::string& path) {
+  form_.ReportWriteFailure(path);
+}
 
 }  // namespace app

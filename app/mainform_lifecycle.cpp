@@ -14,8 +14,8 @@
 #include "app/display.h"
 #include "app/icons.h"
 #include "main_status_bar.h"
-#include "model_tree_view.h"
 #include "mainform.h"
+#include "model_tree_view.h"
 #include "store/model_memory.h"
 
 #ifndef VELTRANO_VERSION
@@ -65,9 +65,15 @@ void TMainForm::FormCreate() {
   PlaceWindow(startup_.placement);
   nameToSelect_ = startup_.modelMem;
   switch (startup_.transmitter) {
-    case core::TransmitterVersion::V30: Action("FktV30")->setChecked(true); break;
-    case core::TransmitterVersion::V31: Action("FktV31")->setChecked(true); break;
-    case core::TransmitterVersion::V32: Action("FktV32")->setChecked(true); break;
+    case core::TransmitterVersion::V30:
+      Action("FktV30")->setChecked(true);
+      break;
+    case core::TransmitterVersion::V31:
+      Action("FktV31")->setChecked(true);
+      break;
+    case core::TransmitterVersion::V32:
+      Action("FktV32")->setChecked(true);
+      break;
   }
   // 9. Transfer display.
   RunSteps(Step::TransferDisplay);
@@ -190,12 +196,8 @@ core::ShutdownSettings TMainForm::CollectShutdownSettings() {
     const QList<int> treeSizes = vertikSplitter_->sizes();
     const QList<int> upperSizes = splitterHoriz_->sizes();
     const QRect frame = frameGeometry();
-    s.placement = core::WindowPlacement{frame.left(),
-                                        frame.top(),
-                                        width(),
-                                        height(),
-                                        treeSizes.value(0),
-                                        upperSizes.value(0)};
+    s.placement = core::WindowPlacement{frame.left(), frame.top(),        width(),
+                                        height(),     treeSizes.value(0), upperSizes.value(0)};
   }
   s.modelMem = core::TrimmedName(store_->GetActive());
   for (auto& fill : shutdownFillers_) fill(s);

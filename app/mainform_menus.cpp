@@ -70,8 +70,7 @@ void TMainForm::BuildMenus() {
 
   m = bar->addMenu("&Optionen");
   m->setObjectName("MenuOptionen");
-  AddAction(m, "FktSchnittstelle", "Schn&ittstelle",
-            "Wahl der verwendeten seriellen Schnittstelle")
+  AddAction(m, "FktSchnittstelle", "Schn&ittstelle", "Wahl der verwendeten seriellen Schnittstelle")
       ->setEnabled(false);
   AddAction(m, "FktVerzeichnis", "Modellspeicher&verzeichnis",
             "Wahl des Verzeichnisses in dem die Modellspeicher gesichert werden");
@@ -116,8 +115,9 @@ void TMainForm::ConnectCommands() {
   connect(exitButton_, &QPushButton::clicked, this, &TMainForm::RequestClose);
   connect(Action("FktVerzeichnis"), &QAction::triggered, this, &TMainForm::ChangeDirectory);
   connect(Action("FktVersion"), &QAction::triggered, this, [this] {
-    QMessageBox::about(this, "Veltrano",
-                       QString("Veltrano %1\nModellspeicher des FC-28 Senders").arg(VELTRANO_VERSION));
+    QMessageBox::about(
+        this, "Veltrano",
+        QString("Veltrano %1\nModellspeicher des FC-28 Senders").arg(VELTRANO_VERSION));
   });
 
   connect(tree_, &ModelTreeView::MousePressed, this, &TMainForm::TreeMousePressed);

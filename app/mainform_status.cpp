@@ -13,7 +13,9 @@
 namespace app {
 
 namespace {
-QColor ToQColor(core::Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor ToQColor(core::Rgb c) {
+  return QColor(c.r, c.g, c.b);
+}
 }  // namespace
 
 void TMainForm::RepaintStatus() {
@@ -52,9 +54,8 @@ void TMainForm::SetTransferCommandsAvailable(bool available) {
 
 void TMainForm::ReportWriteFailure(const std::string& path) {
   ++writeFailures_;
-  statusBar_->SetFailureText(
-      QString("Fehler: %1 wurde nicht gespeichert!")
-          .arg(QString::fromStdString(core::FileNameOf(path))));
+  statusBar_->SetFailureText(QString("Fehler: %1 wurde nicht gespeichert!")
+                                 .arg(QString::fromStdString(core::FileNameOf(path))));
   statusBar_->setToolTip(QString::fromStdString(path));
 }
 
@@ -63,7 +64,9 @@ void TMainForm::ClearWriteFailure() {
   statusBar_->setToolTip({});
 }
 
-void TMainForm::ShowHint(const QString& hint) { statusBar_->SetHintText(hint); }
+void TMainForm::ShowHint(const QString& hint) {
+  statusBar_->SetHintText(hint);
+}
 
 bool TMainForm::event(QEvent* event) {
   if (event->type() == QEvent::StatusTip) {

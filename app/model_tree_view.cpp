@@ -12,12 +12,10 @@ ModelTreeView::ModelTreeView(QWidget* parent) : QTreeWidget(parent) {
   setIconSize(QSize(16, 16));
   setUniformRowHeights(true);
   // Expanding or collapsing a node selects it, as the mouse handler then reads the selection.
-  connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
-    setCurrentItem(item);
-  });
-  connect(this, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* item) {
-    setCurrentItem(item);
-  });
+  connect(this, &QTreeWidget::itemExpanded, this,
+          [this](QTreeWidgetItem* item) { setCurrentItem(item); });
+  connect(this, &QTreeWidget::itemCollapsed, this,
+          [this](QTreeWidgetItem* item) { setCurrentItem(item); });
 }
 
 void ModelTreeView::mousePressEvent(QMouseEvent* event) {

@@ -109,8 +109,10 @@ void TSpeichernAbfrageForm::Choose(int answer) {
 
 void TSpeichernAbfrageForm::closeEvent(QCloseEvent* event) {
   // Only the buttons answer.
-  if (answer_ == 0) event->ignore();
-  else event->accept();
+  if (answer_ == 0)
+    event->ignore();
+  else
+    event->accept();
 }
 
 void TSpeichernAbfrageForm::keyPressEvent(QKeyEvent* event) {

@@ -1,15 +1,15 @@
 #include <QAction>
 #include <QFileDialog>
-#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "main_status_bar.h"
+#include "model_tree_view.h"
 #include "modules.h"
 #include "speichern_abfrage.h"
-#include "model_tree_view.h"
 #include "store/model_memory.h"
 #include "util/files.h"
 #include "util/text.h"
@@ -26,7 +26,9 @@ std::string FileOf(const core::ModellSpeicherTyp* r) {
   return r != nullptr ? core::FileNameOf(r->fileName) : std::string("-");
 }
 
-QString Trimmed(const QString& s) { return s.trimmed(); }
+QString Trimmed(const QString& s) {
+  return s.trimmed();
+}
 
 TEST_F(WindowTest, TreeGroupsByNameNewestFirstAndSelectsTheRememberedName) {
   WriteMemory("ASW28.FC", "ASW28", {2026, 5, 1, 10, 0});
@@ -219,7 +221,9 @@ TEST_F(WindowTest, TypingACommentTurnsTheFirstPanelRedUntilSaved) {
 }
 
 TEST_F(WindowTest, TheCommentBoxKeepsEveryCharacter) {
-  const std::string comment = "Tab\there, no\xC2\xA0" "break, \xC3\xA4\xC3\xB6\xC3\xBC\n\n  \nEnde";
+  const std::string comment =
+      "Tab\there, no\xC2\xA0"
+      "break, \xC3\xA4\xC3\xB6\xC3\xBC\n\n  \nEnde";
   WriteMemory("ASW28.FC", "ASW28", {2026, 5, 1, 10, 0}, comment);
   settings.texts[kModelMem] = "ASW28";
   app::TMainForm& f = Open();
@@ -311,7 +315,8 @@ TEST_F(WindowTest, AFailedWriteIsReportedAndKeepsTheMemoryUnsaved) {
   QTest::keyClicks(f.KommentarRichEdit(), "neu");
   f.Action("FktSpeichern")->trigger();
   WaitTicks(1);
-  EXPECT_TRUE(f.StatusBar()->FailureText().contains("ASW28.FC")) << f.StatusBar()->FailureText().toStdString();
+  EXPECT_TRUE(f.StatusBar()->FailureText().contains("ASW28.FC"))
+      << f.StatusBar()->FailureText().toStdString();
   EXPECT_EQ(f.StatusBar()->Panel0()->Fill(), kRed);
   ASSERT_NE(f.Store().GetActive(), nullptr);
   EXPECT_TRUE(f.Store().GetActive()->hasUnsavedChanges());

@@ -47,8 +47,8 @@ TEST_F(SaveQueryTest, ContinuingAtTheFirstQuestionAndSavingAtTheSecondCloses) {
     EXPECT_EQ(Dialog()->height(), 190);
     EXPECT_EQ(Dialog()->findChild<QLabel*>("SpeichernAbfrageLabel3")->text(),
               "wurde noch nicht gespeichert!");
-    EXPECT_TRUE(Dialog()->findChild<QLabel*>("SpeichernAbfrageLabel2")->text().startsWith(
-        "erstellt am "));
+    EXPECT_TRUE(
+        Dialog()->findChild<QLabel*>("SpeichernAbfrageLabel2")->text().startsWith("erstellt am "));
   };
   QueueAnswers({"AbbrechenButton", "SpeichernButton"});
   f.findChild<QPushButton*>("ExitButton")->click();

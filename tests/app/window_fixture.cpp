@@ -91,7 +91,6 @@ std::string WindowTest::WriteMemory(const std::string& file, const std::string& 
   return path;
 }
 
-
 app::TMainForm& WindowTest::Open() {
   app::MainFormEnv env;
   env.registry = &settings;
@@ -163,8 +162,7 @@ void WindowTest::QueueAnswers(std::vector<std::string> buttonNames) {
     if (duringQuestion) duringQuestion();
     const std::string name = pendingAnswers.front();
     pendingAnswers.erase(pendingAnswers.begin());
-    asked.push_back(
-        dialog->findChild<QLabel*>("SpeichernAbfrageLabel1")->text().toStdString());
+    asked.push_back(dialog->findChild<QLabel*>("SpeichernAbfrageLabel1")->text().toStdString());
     auto* button = dialog->findChild<QPushButton*>(QString::fromStdString(name));
     ASSERT_NE(button, nullptr) << name;
     QTest::mouseClick(button, Qt::LeftButton);
