@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -121,6 +122,24 @@ TEST_F(SaveQueryTest, QuestionIsModalWhileTheTimersRun) {
   EXPECT_TRUE(Written("ASK21_2"));
   EXPECT_FALSE(terminated);
   EXPECT_EQ(Dialog()->Answer(), core::kAnswerSaveAll);
+}
+
+TEST_F(SaveQueryTest, ARenamedMemoryNotSavedAtClosingKeepsItsOldFiles) {
+  WriteMemory("ASK21.FC", "ASK21", {2026, 3, 7, 14, 12}, "Winde");
+  settings.texts[kModelMem] = "ASK21";
+  app::TMainForm& f = Open();
+  auto* edit = f.findChild<QLineEdit*>("ModellNameEdit");
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClicks(edit, "DG800");
+  QTest::mouseClick(f.findChild<QPushButton*>("NameUebernehmenButton"), Qt::LeftButton);
+  QueueAnswers({"NichtSpeichernButton"});
+  f.Action("FktExit")->trigger();
+  EXPECT_EQ(asked, std::vector<std::string>{"DG800"});
+  EXPECT_TRUE(terminated);
+  EXPECT_TRUE(Written("ASK21"));
+  EXPECT_TRUE(std::filesystem::exists(models / "ASK21.TXT"));
+  EXPECT_FALSE(Written("DG800"));
 }
 
 TEST_F(SaveQueryTest, AFailedWriteWhileClosingKeepsTheProgramOpen) {
