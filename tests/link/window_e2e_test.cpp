@@ -244,6 +244,12 @@ TEST_F(LinkWindow, PortDialogAndSettings) {
   QTest::qWait(50);
   EXPECT_EQ(Log().last(), "COM2: 4800 bit/s");
 
+  // Waiting for a transmitter costs nothing: the timer sleeps once "Warte auf Daten ..." shows.
+  f.RxButton()->click();
+  EXPECT_TRUE(WaitFor([&] { return !Link().ComTimer().isActive(); }, 1000));
+  EXPECT_EQ(Link().Link().TransferBusy(), 32);
+  EXPECT_EQ(Link().Display()->DisplayState(), core::kDisplayWaiting);
+
   // The check box takes effect at once and stays even after "&Abbruch".
   f.Action("FktSchnittstelle")->trigger();
   box->click();
