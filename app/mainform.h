@@ -192,6 +192,7 @@ class TMainForm : public QMainWindow {
   int placedTreeWidth_ = 265;
   int placedTreeHeight_ = 200;
   bool drawnSaved_ = true;
+  std::map<std::string, QAction*, std::less<>> actions_;  // by objectName; the display timer asks often
   bool created_ = false;
   bool destroyed_ = false;
   bool shownOnce_ = false;

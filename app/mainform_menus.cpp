@@ -24,11 +24,13 @@ QAction* TMainForm::AddAction(QMenu* menu, const char* objectName, const QString
   QAction* a = menu->addAction(caption);
   a->setObjectName(objectName);
   if (!hint.isEmpty()) a->setStatusTip(hint);
+  actions_[objectName] = a;
   return a;
 }
 
 QAction* TMainForm::Action(const char* objectName) const {
-  return findChild<QAction*>(objectName);
+  const auto it = actions_.find(std::string_view(objectName));
+  return it != actions_.end() ? it->second : findChild<QAction*>(objectName);
 }
 
 void TMainForm::BuildMenus() {
@@ -70,7 +72,7 @@ void TMainForm::BuildMenus() {
 
   m = bar->addMenu("&Optionen");
   m->setObjectName("MenuOptionen");
-  AddAction(m, "FktSchnittstelle", "Schn&ittstelle", "Wahl der verwendeten seriellen Schnittstelle")
+  AddAction(m, "MenuFuncSchnittstelle", "Schn&ittstelle", "Wahl der verwendeten seriellen Schnittstelle")
       ->setEnabled(false);
   AddAction(m, "FktVerzeichnis", "Modellspeicher&verzeichnis",
             "Wahl des Verzeichnisses in dem die Modellspeicher gesichert werden");

@@ -80,7 +80,7 @@ LinkModule* LinkModule::Install(TMainForm& form) {
   connect(form.Action("FktSenden"), &QAction::triggered, m, &LinkModule::StartSend);
   connect(form.RxButton(), &QPushButton::clicked, m, &LinkModule::StartReceive);
   connect(form.Action("FktEmpfangen"), &QAction::triggered, m, &LinkModule::StartReceive);
-  if (QAction* a = form.Action("FktSchnittstelle")) {
+  if (QAction* a = form.Action("MenuFuncSchnittstelle")) {
     a->setEnabled(true);
     connect(a, &QAction::triggered, m, &LinkModule::ShowComNrForm);
   }

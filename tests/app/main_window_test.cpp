@@ -346,7 +346,7 @@ TEST_F(WindowTest, MenusCarryTheirCaptionsHintsAndStates) {
   EXPECT_FALSE(f.Action("FktDefaultDaten")->isVisible());
   EXPECT_FALSE(f.Action("FktFormelnPruefen")->isVisible());
   for (const char* name : {"FktNeu", "FktCopyData", "FktResetData", "FktDrucken",
-                           "FktSchnittstelle", "FktSenden", "FktEmpfangen"})
+                           "MenuFuncSchnittstelle", "FktSenden", "FktEmpfangen"})
     EXPECT_FALSE(f.Action(name)->isEnabled()) << name;
   EXPECT_FALSE(f.RxButton()->isEnabled());
   // Defaults of a first run: explanations and all flight conditions, V3.2, the first tab.
