@@ -142,6 +142,16 @@ void AppendUtf8(std::string& out, char32_t c) {
   }
 }
 
+bool IsValidUtf8(std::string_view text) {
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    const std::size_t start = pos;
+    // Utf8Next gives U+FFFD for one invalid byte; a real U+FFFD takes three.
+    if (Utf8Next(text, pos) == 0xFFFD && pos - start != 3) return false;
+  }
+  return true;
+}
+
 std::u32string Utf8Decode(std::string_view text) {
   std::u32string out;
   std::size_t pos = 0;

@@ -30,6 +30,9 @@ char32_t Utf8Next(std::string_view text, std::size_t& pos);
 /// Appends the UTF-8 encoding of c (c up to U+10FFFF; surrogates and above give U+FFFD).
 void AppendUtf8(std::string& out, char32_t c);
 
+/// True when text is well-formed UTF-8 (no stray, truncated, overlong or surrogate sequences).
+bool IsValidUtf8(std::string_view text);
+
 /// The characters of a UTF-8 text (invalid bytes as U+FFFD, one each).
 std::u32string Utf8Decode(std::string_view text);
 

@@ -49,6 +49,14 @@ TEST(Text, CountsCharactersNotBytes) {
   EXPECT_EQ(out, "\xEF\xBF\xBD");
 }
 
+TEST(Text, TellsWellFormedUtf8) {
+  EXPECT_TRUE(IsValidUtf8("Höhe \xEF\xBF\xBD"));  // a real U+FFFD is fine
+  EXPECT_FALSE(IsValidUtf8("H\xF6he"));            // Windows-1252 ö
+  EXPECT_FALSE(IsValidUtf8("\xC3"));                // truncated
+  EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));            // overlong
+  EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));        // surrogate
+}
+
 TEST(Text, SplitsLinesLikeATextBox) {
   using Lines = std::vector<std::string>;
   EXPECT_EQ(SplitLines("a\r\nb\r\n"), (Lines{"a", "b"}));
