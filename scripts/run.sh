@@ -16,52 +16,11 @@ models="$demo/models"
 home="$demo/home"
 cli="$root/$build/tools/cli/veltrano-cli"
 
-# The Standard factory memory, offsets 0..469; 470..1869 repeat 120..469.
-standard_image_hex() {
-  local head='
-04050600050013140E0400000008090000000000000000580000000000000000
-0000000000000000FEFEC0C0003C003C82008200820082008000000000000000
-0000000000000000FF80808021292C00252C2500342832003235240021353800
-21353800213538002135380019232800FFF08081828300000001020304050607
-0000000000000000000000000000000064646464646464646464646464646464
-6464646464646464646464646464646400000000000000000000000064646464
-6464646464646464646464640000000000000000000000000000000080006464
-000081006464000083006464000081E03232000000008AE032320000000093E0
-3232000000009CE0323200000000A5E0323200000000AEE03232000000000909
-0909090982008200820082008200646464640000000000000000646464646464
-64640000A8BED4EA00162C425800FFFFFFFFF7FFFFFF8485868788898A8B8080
-8080808080808081828384848586808080808080808780808080808080800000
-00000000000032326464E4E46464E46432323232000032323232000032320000
-000032320000323232326464E4E4000000000000000000000000001E32320000
-00000000000000000000000000000000000000000000'
-  head=$(tr -d ' \n' <<<"$head")
-  local block=${head:240}  # bytes 120..469
-  printf '%s%s%s%s%s' "$head" "$block" "$block" "$block" "$block"
-}
-
-# Writes a Standard memory named $2 to $1 without the command-line tool: "FC2830", length 1870.
-write_standard_memory() {
-  local out=$1 name=$2 hex codes="" i c
-  hex=$(standard_image_hex)
-  for ((i = 0; i < 12; i++)); do
-    c=${name:i:1}
-    case "$c" in
-      [A-Z]) codes+=$(printf '%02X' $(($(printf '%d' "'$c") - 64))) ;;
-      [0-9]) codes+=$(printf '%02X' $((53 + c))) ;;
-      *) codes+="00" ;;
-    esac
-  done
-  hex="464332383330074E${codes}${hex:24}"
-  printf '%b' "$(sed 's/../\\x&/g' <<<"$hex")" >"$out"
-}
-
 # make_memory FILE TYPE NAME DATE: one model memory file with its date as modification time.
 make_memory() {
   local file="$models/$1" type=$2 name=$3 date=$4
-  if ! { "$cli" new "$type" "$file" >/dev/null 2>&1 &&
-         "$cli" set "$file" 'GLOBAL\MODEL NAME\NAME' "$name" >/dev/null 2>&1; }; then
-    write_standard_memory "$file" "$name"
-  fi
+  "$cli" new "$type" "$file" >/dev/null
+  "$cli" set "$file" 'GLOBAL\MODEL NAME\NAME' "$name" >/dev/null
   touch -d "$date" "$file"
 }
 
