@@ -1,5 +1,7 @@
 #include "window_fixture.h"
 
+#include "modules.h"
+
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
@@ -91,13 +93,15 @@ std::string WindowTest::WriteMemory(const std::string& file, const std::string& 
   return path;
 }
 
-app::TMainForm& WindowTest::Open() {
+app::TMainForm& WindowTest::Open(bool withModules) {
   app::MainFormEnv env;
   env.registry = &settings;
   env.workingDir = work;
   form = std::make_unique<app::TMainForm>(env);
   form->SetTerminateHandler([this] { terminated = true; });
+  if (withModules) app::InstallModules(*form);
   form->FormCreate();
+  if (withModules) app::CreateModuleDialogs(*form);
   form->show();
   EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
   WaitTicks(1);

@@ -50,8 +50,9 @@ class WindowTest : public ::testing::Test {
   /// comment is not empty, its comment file.
   std::string WriteMemory(const std::string& file, const std::string& name,
                           const core::DateTime& date, const std::string& comment = "");
-  /// Makes the window, runs its start-up, shows it and lets the first tick pass.
-  app::TMainForm& Open();
+  /// Makes the window, runs its start-up, shows it and lets the first tick pass; with modules,
+  /// as the program does (link, parameter model and their dialogs).
+  app::TMainForm& Open(bool withModules = false);
   /// Lets the event loop run for ms milliseconds.
   static void Wait(int ms) { QTest::qWait(ms); }
   /// Once a modal window shows, hands it to act (polling; act runs once).
