@@ -285,11 +285,6 @@ void TMainForm::SetActiveChangedHandler(std::function<void()> handler) {
   activeChanged_ = std::move(handler);
 }
 
-void TMainForm::SetModelTypeNamer(
-    std::function<std::string(const core::ModellSpeicherTyp&)> namer) {
-  modelTypeNamer_ = std::move(namer);
-}
-
 void TMainForm::SetTerminateHandler(std::function<void()> terminate) {
   terminate_ = std::move(terminate);
 }

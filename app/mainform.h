@@ -99,8 +99,6 @@ class TMainForm : public QMainWindow {
   void SetCloseEditor(std::function<void()> closeEditor);
   /// Called after the store made a model memory active (the editor rebuilds its menu tabs).
   void SetActiveChangedHandler(std::function<void()> handler);
-  /// Gives the model type name of a record; default core::ModelTypeNameOfValue of bytes 118/119.
-  void SetModelTypeNamer(std::function<std::string(const core::ModellSpeicherTyp&)> namer);
   /// Receives the save query dialog made after the main window (made on demand otherwise).
   void SetSaveQueryForm(TSpeichernAbfrageForm* form);
   /// What "terminate the application" does (default: close the window and quit the loop).
@@ -209,7 +207,6 @@ class TMainForm : public QMainWindow {
   std::function<int()> transferDisplayState_;
   std::function<void()> closeEditor_;
   std::function<void()> activeChanged_;
-  std::function<std::string(const core::ModellSpeicherTyp&)> modelTypeNamer_;
   std::function<void()> terminate_;
   TSpeichernAbfrageForm* saveQuery_ = nullptr;
   std::unique_ptr<TSpeichernAbfrageForm> ownSaveQuery_;

@@ -7,7 +7,7 @@
 #include <QTextDocument>
 
 #include "mainform.h"
-#include "model/partab_layout.h"
+#include "model/defaults.h"
 #include "platform/settings_backend.h"
 #include "speichern_abfrage.h"
 #include "util/files.h"
@@ -88,9 +88,7 @@ std::optional<std::string> MainFormStoreHost::PickModelMemoryFile(
 }
 
 std::string MainFormStoreHost::ModelTypeName(const core::ModellSpeicherTyp& record) {
-  if (form_.modelTypeNamer_) return form_.modelTypeNamer_(record);
-  return core::ModelTypeNameOfValue(
-      core::ModelTypeMaskFromBytes(record.image[118], record.image[119]));
+  return core::ModelTypeName(&record);
 }
 
 void MainFormStoreHost::ActiveModelMemoryChanged() {
