@@ -134,6 +134,9 @@ bool LoadModelMemoryListed(ModellSpeicherTyp& record, std::string_view path,
         static_cast<std::size_t>(record.dataLength)) {
       return false;
     }
+    if (const std::optional<DateTime> t = FileModifiedLocal(f.get())) {
+      record.dateText = FormatDateText(*t);
+    }
   }
   if (std::memcmp(record.header.data(), kFileHeader, kHeaderSize) != 0) return false;
 
@@ -142,9 +145,6 @@ bool LoadModelMemoryListed(ModellSpeicherTyp& record, std::string_view path,
   record.fileName = std::string(path);
   record.imageSaved = true;
   record.commentSaved = true;
-  if (const std::optional<DateTime> t = FileModifiedLocal(path)) {
-    record.dateText = FormatDateText(*t);
-  }
 
   record.comment.clear();
   record.hasComment = false;

@@ -8,6 +8,8 @@
 #include <system_error>
 #include <type_traits>
 
+#include <sys/stat.h>
+
 namespace core {
 
 namespace fs = std::filesystem;
@@ -162,6 +164,17 @@ std::optional<DateTime> FileModifiedLocal(std::string_view path) {
   const auto secs = std::chrono::floor<std::chrono::seconds>(sys);
   return LocalFromTime(std::chrono::system_clock::to_time_t(
       std::chrono::system_clock::time_point(secs.time_since_epoch())));
+}
+
+std::optional<DateTime> FileModifiedLocal(std::FILE* file) {
+#if defined(_WIN32)
+  struct _stat64 st;
+  if (file == nullptr || _fstat64(_fileno(file), &st) != 0) return std::nullopt;
+#else
+  struct stat st;
+  if (file == nullptr || fstat(fileno(file), &st) != 0) return std::nullopt;
+#endif
+  return LocalFromTime(static_cast<std::time_t>(st.st_mtime));
 }
 
 bool SetFileModifiedLocal(std::string_view path, const DateTime& t) {

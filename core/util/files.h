@@ -59,6 +59,9 @@ bool RemoveFile(std::string_view path);
 /// The file's last-modification time as local time; none when it cannot be read.
 std::optional<DateTime> FileModifiedLocal(std::string_view path);
 
+/// The same for a file open for reading (no second look-up of its path).
+std::optional<DateTime> FileModifiedLocal(std::FILE* file);
+
 /// Sets the file's last-modification time to a local time; false on failure.
 bool SetFileModifiedLocal(std::string_view path, const DateTime& t);
 
