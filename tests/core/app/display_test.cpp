@@ -26,9 +26,7 @@ TEST(DisplayTest, WithoutActiveModelMemory) {
   const DisplayState d = DecideDisplay(nullptr, "ignored", true, 0);
   EXPECT_FALSE(d.repaint);
   EXPECT_EQ(d.panel2, "kein Modell gewählt");
-  EXPECT_FALSE(d.txEnabled);
-  EXPECT_FALSE(d.deleteEnabled);
-  EXPECT_FALSE(d.undeleteEnabled);
+  EXPECT_FALSE(d.txEnabled || d.deleteEnabled || d.undeleteEnabled);
   EXPECT_TRUE(DecideDisplay(nullptr, "", false, 0).repaint);  // red left over: back to green
   EXPECT_TRUE(DecideDisplay(nullptr, "", true, kTransferDisplayProgress).repaint);
 }
@@ -42,8 +40,7 @@ TEST(DisplayTest, ActiveModelMemoryColourTextAndCommands) {
   DisplayState d = DecideDisplay(&r, "ASW 28      ", true, 0);
   EXPECT_FALSE(d.repaint);
   EXPECT_EQ(d.panel2, "ASW 28       05.12.26    9:05");
-  EXPECT_TRUE(d.txEnabled);
-  EXPECT_TRUE(d.deleteEnabled);
+  EXPECT_TRUE(d.txEnabled && d.deleteEnabled);
   EXPECT_FALSE(d.undeleteEnabled);
   EXPECT_TRUE(DecideDisplay(&r, "ASW 28      ", false, 0).repaint);
   EXPECT_TRUE(DecideDisplay(&r, "ASW 28      ", true, kTransferDisplayProgress).repaint);
@@ -59,9 +56,8 @@ TEST(DisplayTest, ActiveModelMemoryColourTextAndCommands) {
 
   r.deleted = true;
   d = DecideDisplay(&r, "", false, 0);
-  EXPECT_TRUE(d.txEnabled);
+  EXPECT_TRUE(d.txEnabled && d.undeleteEnabled);
   EXPECT_FALSE(d.deleteEnabled);
-  EXPECT_TRUE(d.undeleteEnabled);
 }
 
 }  // namespace

@@ -31,8 +31,7 @@ std::vector<Pixel> Parse(std::span<const std::uint8_t> b, int bpp, std::size_t s
   std::vector<Pixel> pixels;
   EXPECT_EQ(b.size(), size);
   if (b.size() != size) return pixels;
-  EXPECT_EQ(b[0], 'B');
-  EXPECT_EQ(b[1], 'M');
+  EXPECT_EQ(std::string(b.begin(), b.begin() + 2), "BM");
   EXPECT_EQ(U32(b, 2), size);
   EXPECT_EQ(U32(b, 6), 0u);
   const std::uint32_t paletteEntries = bpp == 4 ? 16 : 0;

@@ -37,9 +37,7 @@ fs::path SettingFile(const fs::path& store, const std::string& name) {
   return store / "HKEY_CURRENT_USER" / "Software" / "Morlind" / "Veltrano" / "10" / (name + ".txt");
 }
 
-TEST(RegistTest, RootKeyNames) {
-  EXPECT_EQ(RootKeyName(kHkeyClassesRoot), "HKEY_CLASSES_ROOT");
-  EXPECT_EQ(RootKeyName(kHkeyCurrentUser), "HKEY_CURRENT_USER");
+TEST(RegistTest, RootKeyNamesOutsideTheTable) {
   EXPECT_EQ(RootKeyName(kHkeyDynData), "HKEY_DYN_DATA");
   EXPECT_EQ(RootKeyName(0), "HKEY_NONE");
   EXPECT_EQ(RootKeyName(0x80000007u), "HKEY_NONE");
@@ -107,15 +105,20 @@ TEST(RegistTest, TextFilePathDropsDotsBelowTheStoreOnly) {
   EXPECT_EQ(regist.textFilePath(store, "My.Name", kHkeyCurrentUser)->filename(), "My.Name.txt");
 }
 
-TEST(RegistTest, TextModeReadsTheFileFirstAndTheRegistryAfter) {
+/// Text mode over a fresh "RegRepl" store.
+class TextModeTest : public ::testing::Test {
+ protected:
+  TextModeTest() { fs::create_directories(store); }
   TempDir tmp;
   const fs::path store = tmp.path() / "RegRepl";
-  fs::create_directories(store);
   FakeBackend backend;
+  Regist regist{backend, {store}};
+};
+
+TEST_F(TextModeTest, ReadsTheFileFirstAndTheRegistryAfter) {
   backend.setInt("ComPort", 3);
   backend.setInt("TransferRate", 9600);
   backend.setText("ModelMem", "ASK21");
-  Regist regist(backend, {store});
   regist.SettingsInit({});
   ASSERT_FALSE(regist.registryMode());
 
@@ -140,12 +143,7 @@ TEST(RegistTest, TextModeReadsTheFileFirstAndTheRegistryAfter) {
   EXPECT_EQ(regist.ReadIntSetting("ComPort", kHkeyLocalMachine), kMissingInt);
 }
 
-TEST(RegistTest, TextModeWritesOneLineFileAndLeavesTheRegistryAlone) {
-  TempDir tmp;
-  const fs::path store = tmp.path() / "RegRepl";
-  fs::create_directories(store);
-  FakeBackend backend;
-  Regist regist(backend, {store});
+TEST_F(TextModeTest, WritesOneLineFileAndLeavesTheRegistryAlone) {
   regist.SettingsInit({});
 
   EXPECT_TRUE(regist.WriteIntSetting("ComPort", kHkeyCurrentUser, 2));
@@ -216,12 +214,7 @@ TEST(RegistTest, RegistryModeFallsBackToTheTextFileOnlyWhenGivenOne) {
   EXPECT_FALSE(regist.WriteIntSetting("ComPort", kHkeyCurrentUser, 7));
 }
 
-TEST(RegistTest, TextFilesKeepTheirCharacters) {
-  TempDir tmp;
-  const fs::path store = tmp.path() / "RegRepl";
-  fs::create_directories(store);
-  FakeBackend backend;
-  Regist regist(backend, {store});
+TEST_F(TextModeTest, FilesKeepTheirCharacters) {
   regist.SettingsInit({});
 
   // Characters of Windows-1252 are stored in that code page, as on Windows.

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <deque>
 #include <filesystem>
 #include <random>
 
@@ -54,12 +56,15 @@ class StoreTest : public ::testing::Test {
     return nullptr;
   }
 
-  std::vector<std::string> SortedNames() {
-    std::vector<std::string> names;
-    for (ModellSpeicherTyp* r = store_.SortedListHead(); r != nullptr; r = r->nextSorted) {
-      names.push_back(TrimmedName(r));
-    }
-    return names;
+  void Rebuild() {
+    std::string select;
+    BuildTree(store_, dir_.dir(), select);
+  }
+
+  /// The directory becomes a path below a regular file, where nothing can be written.
+  void MakeDirectoryUnwritable() {
+    WriteBytes(dir_.file("plain"), {1});
+    store_.SetModelMemoryDir(dir_.file("plain"));
   }
 
   bool Exists(const std::string& file) const { return fs::exists(dir_.file(file)); }
@@ -97,11 +102,9 @@ TEST_F(StoreTest, AllocationReusesFreeRecords) {
 }
 
 TEST_F(StoreTest, LoadDirectorySkipsWhatIsNoModelMemory) {
-  WriteModelFile(dir_.file("A.FC"), "A", "01.02.03   10:00");
-  WriteModelFile(dir_.file("b.fc"), "B", "01.02.03   10:00");
-  WriteModelFile(dir_.file("C.Fc"), "C", "01.02.03   10:00");
-  WriteModelFile(dir_.file(".hidden.fc"), "H", "01.02.03   10:00");
-  WriteModelFile(dir_.file("D.fcx"), "D", "01.02.03   10:00");
+  for (const char* file : {"A.FC", "b.fc", "C.Fc", ".hidden.fc", "D.fcx"}) {
+    WriteModelFile(dir_.file(file), "X", "01.02.03   10:00");
+  }
   WriteBytes(dir_.file("BAD.FC"), {'F', 'C', '2', '8', '3', '1', 0, 0});
   WriteBytes(dir_.file("BAD2.FC"), {1});
   fs::create_directories(dir_.file("DIR.FC"));
@@ -172,12 +175,7 @@ TEST_F(StoreTest, SortKeysSpellOutUmlauts) {
   }
 }
 
-TEST_F(StoreTest, OrdersByKeyThenNewestFirst) {
-  for (const char* name : {"B", "A", "A-B", "Ä", "A1"}) Make(name, "01.02.03   10:00");
-  store_.SortModelMemories();
-  EXPECT_EQ(SortedNames(), (std::vector<std::string>{"A", "A1", "A-B", "Ä", "B"}));
-
-  store_.FreeAllModelMemories();
+TEST_F(StoreTest, SortGivesUndatedMemoriesTheDateOfNow) {
   ModellSpeicherTyp* early = Make("X", "01.02.03    9:59");
   ModellSpeicherTyp* late = Make("X", "01.02.03   10:00");
   ModellSpeicherTyp* undated = Make("X", "");
@@ -191,7 +189,8 @@ TEST_F(StoreTest, OrdersByKeyThenNewestFirst) {
   EXPECT_EQ(early->nextSorted, nullptr);
 }
 
-// The display order exactly as described: insertion into a singly linked list.
+// The display order exactly as described: insertion into a singly linked list, where a
+// record tying with the first element goes to the front.
 std::vector<const ModellSpeicherTyp*> LiteralSort(const ModelMemoryStore& store) {
   const auto before = [](const ModellSpeicherTyp* a, const ModellSpeicherTyp* b) {
     const std::string ka = SortKey(NameText(a));
@@ -237,20 +236,6 @@ TEST_F(StoreTest, FastSortEqualsTheDescribedInsertion) {
   }
 }
 
-TEST_F(StoreTest, TiesWithTheFirstElementGoToTheFront) {
-  // Main list (head first): x1, x2, a, x3 - all x tie; x1 and x2 come while nothing smaller
-  // is listed, x3 after a.
-  ModellSpeicherTyp* x3 = Make("X", "01.02.03   10:00", false);
-  ModellSpeicherTyp* a = Make("A", "01.02.03   10:00", false);
-  ModellSpeicherTyp* x2 = Make("X", "01.02.03   10:00", false);
-  ModellSpeicherTyp* x1 = Make("X", "01.02.03   10:00", false);
-  store_.SortModelMemories();
-  EXPECT_EQ(store_.SortedListHead(), a);
-  EXPECT_EQ(a->nextSorted, x2);
-  EXPECT_EQ(x2->nextSorted, x1);
-  EXPECT_EQ(x1->nextSorted, x3);
-}
-
 TEST_F(StoreTest, ActiveAndPreviousCarryCommentsAndLabels) {
   LoadFiles({{"A.FC", "A"}, {"B.FC", "B"}});
   ModellSpeicherTyp* a = ByFile("A.FC");
@@ -286,8 +271,6 @@ TEST_F(StoreTest, ActiveAndPreviousCarryCommentsAndLabels) {
   EXPECT_TRUE(a->imageSaved);
   store_.MarkChanged(*a, true, false);
   EXPECT_EQ(host_.repaints, repaints + 1);  // only a real change repaints
-  EXPECT_EQ(std::string(ModelTypeNameOfValue(8)), "GLIDER 5");
-  EXPECT_EQ(std::string(ModelTypeNameOfValue(3)), "STANDARD");
 }
 
 TEST_F(StoreTest, SaveActiveWritesFileCommentAndTime) {
@@ -316,6 +299,13 @@ class SaveAllTest : public StoreTest {
  protected:
   void SetUp() override {
     StoreTest::SetUp();
+    Prepare();
+  }
+  /// Three freshly loaded memories, each with a changed image byte.
+  void Prepare() {
+    store_.StoreInit();
+    order_.clear();
+    host_.queries.clear();
     LoadFiles({{"A.FC", "A"}, {"B.FC", "B"}, {"C.FC", "C"}});
     for (ModellSpeicherTyp* r = store_.MainListHead(); r != nullptr; r = r->next) {
       order_.push_back(r);
@@ -323,69 +313,52 @@ class SaveAllTest : public StoreTest {
       r->imageSaved = false;
     }
   }
-  std::vector<std::uint8_t> Disk(const ModellSpeicherTyp* r) { return ReadBytes(r->fileName); }
-  bool Written(const ModellSpeicherTyp* r) { return Disk(r)[8 + 100] == 0x42; }
+  bool Written(const ModellSpeicherTyp* r) { return ReadBytes(r->fileName)[8 + 100] == 0x42; }
   std::vector<ModellSpeicherTyp*> order_;  // main-list order
 };
 
-TEST_F(SaveAllTest, SaveAllAtTheFirstQuestionWritesEverything) {
-  host_.answers = {kAnswerSaveAll};
-  EXPECT_TRUE(store_.QueryAndSaveAll(false));
-  ASSERT_EQ(host_.queries.size(), 1u);
-  EXPECT_EQ(host_.queries[0].unsavedCount, 3);
-  EXPECT_FALSE(host_.queries[0].closing);
+TEST_F(SaveAllTest, WritesAsAnsweredAndTheLastAnswerDecidesClosing) {
+  struct Case {
+    bool closing;
+    std::deque<int> answers;
+    bool result;
+    std::size_t asked;
+    std::array<bool, 3> written;
+  };
+  const Case cases[] = {
+      {false, {kAnswerSaveAll}, true, 1, {true, true, true}},
+      {false, {kAnswerSkipAll}, true, 1, {false, false, false}},
+      {false, {kAnswerSkip, kAnswerSave, kAnswerSkip}, true, 3, {false, true, false}},
+      {true, {kAnswerContinue, kAnswerSave, kAnswerSkip}, true, 3, {false, true, false}},
+      {true, {kAnswerSave, kAnswerSkip, kAnswerContinue}, false, 3, {true, false, false}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.answers.front());
+    Prepare();
+    host_.answers = c.answers;
+    EXPECT_EQ(store_.QueryAndSaveAll(c.closing), c.result);
+    ASSERT_EQ(host_.queries.size(), c.asked);
+    EXPECT_EQ(host_.queries[0].closing, c.closing);
+    EXPECT_EQ(host_.queries[0].unsavedCount, 3);
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(Written(order_[i]), c.written[i]) << i;
+      EXPECT_EQ(order_[i]->hasUnsavedChanges(), !c.written[i]) << i;
+    }
+  }
   EXPECT_EQ(host_.queries[0].baseName, BaseNameOf(order_[0]->fileName));
   EXPECT_EQ(host_.queries[0].dateText, "01.02.03   10:00");
-  for (auto* r : order_) {
-    EXPECT_TRUE(Written(r));
-    EXPECT_FALSE(r->hasUnsavedChanges());
-  }
-}
-
-TEST_F(SaveAllTest, SkipAllWritesNothingAndAsksNoMore) {
-  host_.answers = {kAnswerSkipAll};
-  EXPECT_TRUE(store_.QueryAndSaveAll(false));
-  EXPECT_EQ(host_.queries.size(), 1u);
-  for (auto* r : order_) {
-    EXPECT_FALSE(Written(r));
-    EXPECT_TRUE(r->hasUnsavedChanges());
-  }
-}
-
-TEST_F(SaveAllTest, OneAnswerPerMemoryOtherwise) {
-  host_.answers = {kAnswerSkip, kAnswerSave, kAnswerSkip};
-  EXPECT_TRUE(store_.QueryAndSaveAll(false));
-  EXPECT_EQ(host_.queries.size(), 3u);
-  EXPECT_FALSE(Written(order_[0]));
-  EXPECT_TRUE(Written(order_[1]));
-  EXPECT_FALSE(Written(order_[2]));
-  // Two are left; save one more, then the last one is asked about alone.
-  host_.queries.clear();
-  host_.answers = {kAnswerSave, kAnswerSkip};
-  store_.QueryAndSaveAll(false);
+  // One left unsaved: asked about alone (the dialog disables the two "all" buttons).
+  order_[1]->imageSaved = true;  // the last case wrote order_[0]
   host_.queries.clear();
   host_.answers = {kAnswerSkip};
   store_.QueryAndSaveAll(false);
   ASSERT_EQ(host_.queries.size(), 1u);
-  EXPECT_EQ(host_.queries[0].unsavedCount, 1);  // the dialog disables the two "all" buttons
-}
-
-TEST_F(SaveAllTest, ClosingWithContinueThenSave) {
+  EXPECT_EQ(host_.queries[0].unsavedCount, 1);
+  // Nothing to ask about counts as closing.
   order_[2]->imageSaved = true;
-  host_.answers = {kAnswerContinue, kAnswerSave};
-  EXPECT_TRUE(store_.QueryAndSaveAll(true));  // the last answer decides: closes
-  EXPECT_TRUE(host_.queries[0].closing);
-  EXPECT_EQ(host_.queries[0].unsavedCount, 2);
-  EXPECT_FALSE(Written(order_[0]));
-  EXPECT_TRUE(Written(order_[1]));
-}
-
-TEST_F(SaveAllTest, ClosingWithSaveThenContinue) {
-  order_[2]->imageSaved = true;
-  host_.answers = {kAnswerSave, kAnswerContinue};
-  EXPECT_FALSE(store_.QueryAndSaveAll(true));  // keeps the program running
-  EXPECT_TRUE(Written(order_[0]));
-  EXPECT_FALSE(Written(order_[1]));
+  host_.queries.clear();
+  EXPECT_TRUE(store_.QueryAndSaveAll(true));
+  EXPECT_TRUE(host_.queries.empty());
 }
 
 TEST_F(SaveAllTest, DeletedMemoriesAreNeverAskedAboutAndTheirFilesGo) {
@@ -428,12 +401,6 @@ TEST_F(SaveAllTest, QueryAndSaveAllTakesTheCommentBoxAndRestoresTheActive) {
   EXPECT_EQ(host_.commentBox, (std::vector<std::string>{"Notiz"}));
 }
 
-TEST_F(SaveAllTest, NoQuestionCountsAsClosing) {
-  for (auto* r : order_) r->imageSaved = true;
-  EXPECT_TRUE(store_.QueryAndSaveAll(true));
-  EXPECT_TRUE(host_.queries.empty());
-}
-
 TEST_F(SaveAllTest, ANestedSaveOfAllIsRefused) {
   int nestedCalls = 0;
   host_.duringQuestion = [&] {
@@ -460,8 +427,7 @@ TEST_F(SaveAllTest, ANestedSaveOfAllIsRefused) {
 }
 
 TEST_F(StoreTest, FailedWritesStayUnsavedAndAreReported) {
-  WriteBytes(dir_.file("plain"), {1});
-  store_.SetModelMemoryDir(dir_.file("plain"));  // a directory below a regular file
+  MakeDirectoryUnwritable();
   ModellSpeicherTyp* r = Make("LS4");
   r->hasComment = true;
   r->comment = {"x"};
@@ -477,20 +443,16 @@ TEST_F(StoreTest, FailedWritesStayUnsavedAndAreReported) {
   store_.QueryAndSaveAll(true);
   EXPECT_TRUE(r->hasUnsavedChanges());
   EXPECT_FALSE(host_.writeFailures.empty());
-}
 
-TEST_F(StoreTest, ChangingTheDirectoryStaysWhenAWriteFailed) {
-  WriteBytes(dir_.file("plain"), {1});
-  store_.SetModelMemoryDir(dir_.file("plain"));
-  ModellSpeicherTyp* r = Make("LS4");
-  store_.SetActiveModelMemory(r);
+  // Changing the directory stays put, so the unsaved memory is not freed.
   TempDir other;
   WriteModelFile(other.file("X.FC"), "X", "01.02.03   10:00");
   host_.pickedFile = other.file("X.FC");
+  host_.writeFailures.clear();
   host_.answers = {kAnswerSave};
   store_.ChangeModelMemoryDir();
   EXPECT_FALSE(host_.writeFailures.empty());
-  EXPECT_EQ(store_.GetActive(), r);  // still held, still unsaved
+  EXPECT_EQ(store_.GetActive(), r);
   EXPECT_TRUE(r->inUse && r->hasUnsavedChanges());
   EXPECT_EQ(store_.GetModelMemoryDir(), dir_.file("plain") + "/");
   EXPECT_TRUE(host_.rebuilds.empty());
@@ -513,8 +475,7 @@ TEST_F(StoreTest, RenameToTheSameNameChangesNothing) {
   EXPECT_FALSE(r->imageSaved || r->commentSaved);
   EXPECT_EQ(host_.rebuilds, std::vector<std::string>{dir_.dir()});
   // The rebuild names it; its old file is its own, so it keeps that name and the file stays.
-  std::string select;
-  BuildTree(store_, dir_.dir(), select);
+  Rebuild();
   EXPECT_EQ(r->fileName, dir_.file("ASW28.FC"));
   store_.SaveActiveModelMemory();
   EXPECT_TRUE(Exists("ASW28.FC"));
@@ -531,8 +492,7 @@ TEST_F(StoreTest, RenameKeepsTheOldFilesUntilWritten) {
   ModellSpeicherTyp* r = store_.MainListHead();
   store_.SetActiveModelMemory(r);
   store_.RenameActive("LS4");
-  std::string select;
-  BuildTree(store_, dir_.dir(), select);
+  Rebuild();
   EXPECT_EQ(r->fileName, dir_.file("LS4.FC"));
   EXPECT_TRUE(Exists("ASW28.FC") && Exists("ASW28.TXT"));
 
@@ -544,7 +504,7 @@ TEST_F(StoreTest, RenameKeepsTheOldFilesUntilWritten) {
 
   // Renamed again before saving: the very first files go after the write.
   store_.RenameActive("LS8");
-  BuildTree(store_, dir_.dir(), select);
+  Rebuild();
   store_.SaveActiveModelMemory();
   EXPECT_TRUE(Exists("LS8.FC") && Exists("LS8.TXT"));
   EXPECT_FALSE(Exists("ASW28.FC") || Exists("ASW28.TXT") || Exists("LS4.FC"));
@@ -556,15 +516,14 @@ TEST_F(StoreTest, RenameNeverRemovesAFileAnotherMemoryStillNeeds) {
   ModellSpeicherTyp* r1 = Make("A");
   store_.SetActiveModelMemory(r1);
   store_.RenameActive("B");
-  std::string select;
-  BuildTree(store_, dir_.dir(), select);
+  Rebuild();
   // r2 takes A.FC, writes it, and is renamed in turn: A.FC is its to keep until written.
   ModellSpeicherTyp* r2 = Make("A");
   EXPECT_EQ(FileNameOf(r2->fileName), "A.FC");
   store_.SetActiveModelMemory(r2);
   store_.SaveActiveModelMemory();
   store_.RenameActive("C");
-  BuildTree(store_, dir_.dir(), select);
+  Rebuild();
   host_.answers = {kAnswerSkip, kAnswerSave};  // main list: r2 first, then r1
   store_.QueryAndSaveAll(true);
   EXPECT_TRUE(Exists("B.FC"));
@@ -626,28 +585,24 @@ TEST_F(StoreTest, DeleteAndUndeleteOnlyMark) {
   EXPECT_EQ(host_.refreshIcons, 2);
 }
 
-TEST_F(StoreTest, ChangingTheDirectoryCancelledKeepsEverything) {
+TEST_F(StoreTest, ChangingTheDirectoryLoadsTheChosenOneOrKeepsEverything) {
   LoadFiles({{"A.FC", "A"}, {"B.FC", "B"}});
   ModellSpeicherTyp* a = ByFile("A.FC");
   store_.SetActiveModelMemory(ByFile("B.FC"));
   store_.SetActiveModelMemory(a);
-  store_.ChangeModelMemoryDir();
+  store_.ChangeModelMemoryDir();  // cancelled
   EXPECT_EQ(store_.GetActive(), a);
   EXPECT_EQ(store_.GetPrevious(), a);
-  EXPECT_EQ(ByFile("B.FC")->inUse, true);
+  EXPECT_TRUE(ByFile("B.FC")->inUse);
   EXPECT_EQ(store_.GetModelMemoryDir(), dir_.dir());
-}
 
-TEST_F(StoreTest, ChangingTheDirectoryLoadsTheChosenOne) {
-  LoadFiles({{"A.FC", "A"}});
   TempDir other;
   WriteModelFile(other.file("LS4_1.FC"), "LS4", "01.02.03   10:00");
-  store_.SetActiveModelMemory(store_.MainListHead());
-  store_.GetActive()->imageSaved = false;
+  a->imageSaved = false;
   host_.answers = {kAnswerSave};
   host_.pickedFile = other.file("LS4_1.FC");
   store_.ChangeModelMemoryDir();
-  EXPECT_EQ(host_.queries.size(), 1u);
+  ASSERT_EQ(host_.queries.size(), 1u);
   EXPECT_FALSE(host_.queries[0].closing);
   EXPECT_EQ(store_.GetModelMemoryDir(), other.dir());
   EXPECT_EQ(host_.settings["ModelMemDir"], other.dir());

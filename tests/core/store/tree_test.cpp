@@ -45,29 +45,26 @@ TEST_F(TreeTest, GroupsByNameNewestFirst) {
   File("ASW28_1.FC", "ASW28", "05.12.26    9:05");
   File("ASK21.FC", "ASK21", "01.01.90   12:00");
   File("ASW28_2.FC", "ASW28", "01.02.03    9:59");
-  const TreeDescription tree = Build();
-  ASSERT_EQ(tree.names.size(), 2u);
-  EXPECT_EQ(tree.names[0].text, "ASK21       ");
-  EXPECT_EQ(tree.names[1].text, "ASW28       ");
-  EXPECT_EQ(Texts(tree.names[1]), (std::vector<std::string>{"05.12.26    9:05    ASW28_1.FC",
-                                                            "01.02.03   10:00    ASW28.FC",
-                                                            "01.02.03    9:59    ASW28_2.FC"}));
-  EXPECT_EQ(tree.names[0].children[0].record->fileName, dir_.file("ASK21.FC"));
-  EXPECT_EQ(store_.GetActive(), nullptr);
-}
-
-TEST_F(TreeTest, SameKeyDifferentNamesMakeTwoNameNodes) {
+  // Same key, different names: two name nodes, though their memories interleave by date.
   File("AB.FC", "AB", "01.02.03   10:00");
   File("AB1.FC", "A-B", "01.02.03    9:00");
   File("AB_1.FC", "AB", "01.02.03    8:00");
   File("AB1_1.FC", "A-B", "01.02.03    7:00");
   const TreeDescription tree = Build();
-  ASSERT_EQ(tree.names.size(), 2u);
+  ASSERT_EQ(tree.names.size(), 4u);
   EXPECT_EQ(tree.names[0].text, "AB          ");
   EXPECT_EQ(tree.names[1].text, "A-B         ");
-  EXPECT_EQ(tree.names[0].children.size(), 2u);
-  EXPECT_EQ(tree.names[1].children[0].text, "01.02.03    9:00    AB1.FC");
-  EXPECT_EQ(tree.names[1].children[1].text, "01.02.03    7:00    AB1_1.FC");
+  EXPECT_EQ(tree.names[2].text, "ASK21       ");
+  EXPECT_EQ(tree.names[3].text, "ASW28       ");
+  EXPECT_EQ(Texts(tree.names[0]),
+            (std::vector<std::string>{"01.02.03   10:00    AB.FC", "01.02.03    8:00    AB_1.FC"}));
+  EXPECT_EQ(Texts(tree.names[1]), (std::vector<std::string>{"01.02.03    9:00    AB1.FC",
+                                                            "01.02.03    7:00    AB1_1.FC"}));
+  EXPECT_EQ(Texts(tree.names[3]), (std::vector<std::string>{"05.12.26    9:05    ASW28_1.FC",
+                                                            "01.02.03   10:00    ASW28.FC",
+                                                            "01.02.03    9:59    ASW28_2.FC"}));
+  EXPECT_EQ(tree.names[2].children[0].record->fileName, dir_.file("ASK21.FC"));
+  EXPECT_EQ(store_.GetActive(), nullptr);
 }
 
 TEST_F(TreeTest, NameToSelectActivatesNewestAndPrevious) {
