@@ -28,30 +28,24 @@ TEST(DefaultImages, BlocksRepeatAndTheTailIsFF) {
 }
 
 TEST(DefaultImages, ListedBytesAtTheirOffsets) {
-  const DefaultImage& std = DefaultImageData(DefaultKind::Standard);
-  const DefaultImage& acro = DefaultImageData(DefaultKind::Acro);
-  const DefaultImage& glider = DefaultImageData(DefaultKind::Glider);
-  const DefaultImage& heli = DefaultImageData(DefaultKind::Heli);
-  // First and last listed bytes of each image, and the first byte of a middle line.
-  EXPECT_EQ(std[0], 0x04);
-  EXPECT_EQ(std[6], 0x13);
-  EXPECT_EQ(acro[6], 0x01);
-  EXPECT_EQ(glider[6], 0x07);
-  EXPECT_EQ(heli[6], 0x08);
-  EXPECT_EQ(std[320], 0x64);
-  EXPECT_EQ(std[338], 0xF7);  // the Standard listing keeps its own layout from 334 on
-  EXPECT_EQ(acro[338], 0x84);
-  EXPECT_EQ(heli[335], 0x63);
-  EXPECT_EQ(heli[398], 0xBA);
-  EXPECT_EQ(glider[439], 0x1E);
-  EXPECT_EQ(std[469], 0x00);
+  using K = DefaultKind;
+  // First and last listed bytes of the images, and first bytes of middle lines; the Standard
+  // listing keeps its own layout from 334 on.
+  const struct {
+    DefaultKind kind;
+    int offset, byte;
+  } listed[] = {{K::Standard, 0, 0x04}, {K::Standard, 6, 0x13}, {K::Acro, 6, 0x01},
+                {K::Glider, 6, 0x07},   {K::Heli, 6, 0x08},     {K::Standard, 320, 0x64},
+                {K::Standard, 338, 0xF7}, {K::Acro, 338, 0x84}, {K::Heli, 335, 0x63},
+                {K::Heli, 398, 0xBA},   {K::Glider, 439, 0x1E}, {K::Standard, 469, 0x00}};
+  for (const auto& l : listed)
+    EXPECT_EQ(DefaultImageData(l.kind)[l.offset], l.byte) << static_cast<int>(l.kind) << " " << l.offset;
   // Model type bytes 118 and 119 and the masks they give.
-  EXPECT_EQ(ModelTypeMaskFromBytes(std[118], std[119]), kTypeStandard);
-  EXPECT_EQ(ModelTypeMaskFromBytes(acro[118], acro[119]), kTypeAcro);
-  EXPECT_EQ(ModelTypeMaskFromBytes(glider[118], glider[119]), kTypeGlider4);
-  EXPECT_EQ(ModelTypeMaskFromBytes(heli[118], heli[119]), kTypeHeliH1);
-  // The same 2048 bytes on every call.
-  EXPECT_EQ(&DefaultImageData(DefaultKind::Heli), &heli);
+  const int masks[] = {kTypeStandard, kTypeAcro, kTypeGlider4, kTypeHeliH1};
+  for (int i = 0; i < 4; ++i) {
+    const DefaultImage& img = DefaultImageData(kAllKinds[i]);
+    EXPECT_EQ(ModelTypeMaskFromBytes(img[118], img[119]), masks[i]) << i;
+  }
 }
 
 TEST(DefaultImages, HoldTheDescribedValues) {
@@ -70,9 +64,7 @@ TEST(DefaultImages, HoldTheDescribedValues) {
       EXPECT_EQ(Value(img, 314 + n, 0), 100);  // MTRM TRIM RATE
     }
     // D/R1, D/R2, D/R3 on channels 1, 2 and 4, switched off (bit 7 set: "INH").
-    EXPECT_EQ(Value(img, 220, 20), 0);
-    EXPECT_EQ(Value(img, 226, 20), 1);
-    EXPECT_EQ(Value(img, 232, 20), 3);
+    for (int d : {0, 1, 2}) EXPECT_EQ(Value(img, 220 + 6 * d, 20), d == 2 ? 3 : d);
     EXPECT_EQ(Value(img, 220, 13), 1);
     // PMXn masters function n onto function n + 1.
     for (int m = 0; m < 6; ++m) {
@@ -96,15 +88,6 @@ TEST(DefaultImages, HoldTheDescribedValues) {
   const DefaultImage& glider = DefaultImageData(DefaultKind::Glider);
   EXPECT_EQ(Value(glider, 439, 5), 30);   // FLPR "TRIM"
   EXPECT_EQ(Value(glider, 398, 22), 49);  // DOWN towards $CHNAME2$
-}
-
-TEST(DefaultImages, KindForEveryTypeMask) {
-  EXPECT_EQ(DefaultKindForTypeMask(1), DefaultKind::Standard);
-  EXPECT_EQ(DefaultKindForTypeMask(1023), DefaultKind::Standard);
-  EXPECT_EQ(DefaultKindForTypeMask(0), DefaultKind::Standard);
-  EXPECT_EQ(DefaultKindForTypeMask(16), DefaultKind::Acro);
-  for (int m : {2, 4, 8}) EXPECT_EQ(DefaultKindForTypeMask(m), DefaultKind::Glider);
-  for (int m : {32, 64, 128, 256, 512}) EXPECT_EQ(DefaultKindForTypeMask(m), DefaultKind::Heli);
 }
 
 }  // namespace

@@ -24,52 +24,42 @@ TEST(ValueLists, AreBuiltInTheirOrderWithTheirItems) {
   EXPECT_EQ(FindValueList(2)->items.size(), 43u);  // 40 switches, ON, INH, fallback
   EXPECT_EQ(FindValueList(15)->items.size(), 34u);
   EXPECT_EQ(FindValueList(43)->items.size(), 26u);
-  EXPECT_EQ(FindValueList(0), nullptr);
-  EXPECT_EQ(FindValueList(16), nullptr);
-  EXPECT_EQ(FindValueList(-1), nullptr);
-  EXPECT_EQ(FindValueList(1000), nullptr);
+  for (int id : {0, 16, -1, 1000}) EXPECT_EQ(FindValueList(id), nullptr) << id;
 }
 
 TEST(FormulaToText, ListsShowTheirItemsUpperCased) {
   const auto m = MakeMemory(1);
-  EXPECT_EQ(FormulaToText(13, 1, 0, &m), "PPM");
-  EXPECT_EQ(FormulaToText(2, 9, 0, &m), "SWITCH +B");
-  EXPECT_EQ(FormulaToText(2, 51, 0, &m), "SWITCH -L");
-  EXPECT_EQ(FormulaToText(2, 25, 0, &m), "INH");  // no item: fallback
-  EXPECT_EQ(FormulaToText(12, 147, 0, &m), "SWITCH -D");
-  EXPECT_EQ(FormulaToText(14, 99, 0, &m), "UNBEKANNTER INHALT");
-  EXPECT_EQ(FormulaToText(99, 5, 0, &m), "unbekannte Formel 99");
-  EXPECT_EQ(FormulaToText(37, 5, 0, &m), "CH6");
-  EXPECT_EQ(FormulaToText(37, 6, 0, &m), "CH5");
-  EXPECT_EQ(FormulaToText(35, 1, 0, &m), "VTR");
-  EXPECT_EQ(FormulaToText(11, 257, 0, &m), "UNBEKANNTER INHALT");
-  EXPECT_EQ(FormulaToText(36, 0, 0, &m), "THR");
-  EXPECT_EQ(FormulaToText(36, 1, 0, &m), "CH9");
-  EXPECT_EQ(FormulaToText(36, 191, 0, &m), "INH");
-  EXPECT_EQ(FormulaToText(36, 5, 0, &m), "UNBEKANNTER INHALT");
-  EXPECT_EQ(FormulaToText(46, 1647400, 0, &m), "ENGLISCH");
-  EXPECT_EQ(FormulaToText(46, 1649441, 0, &m), "DEUTSCH");
-  EXPECT_EQ(FormulaToText(46, 2302233, 0, &m), "FRANZÖSISCH");
-  EXPECT_EQ(FormulaToText(46, 12345, 0, &m), "ENGLISCH");
-  EXPECT_EQ(FormulaToText(24, 0, 0, &m), "AIL-1");
-  EXPECT_EQ(FormulaToText(24, 9, 0, &m), "OFFSET");
-  EXPECT_EQ(FormulaToText(34, 9, 0, &m), "INH");
+  const struct {
+    int formula, value;
+    const char* text;
+  } shown[] = {{13, 1, "PPM"},          {2, 9, "SWITCH +B"},    {2, 51, "SWITCH -L"},
+               {2, 25, "INH"},          {12, 147, "SWITCH -D"}, {14, 99, "UNBEKANNTER INHALT"},
+               {37, 6, "CH5"},          {35, 1, "VTR"},         {11, 257, "UNBEKANNTER INHALT"},
+               {36, 0, "THR"},          {36, 1, "CH9"},         {36, 191, "INH"},
+               {36, 5, "UNBEKANNTER INHALT"}, {46, 12345, "ENGLISCH"}, {24, 9, "OFFSET"},
+               {34, 9, "INH"},          {99, 5, "unbekannte Formel 99"}};
+  for (const auto& c : shown) EXPECT_EQ(FormulaToText(c.formula, c.value, 0, &m), c.text);
   EXPECT_EQ(FormulaToText(36, 0, 0, nullptr), "");  // no memory: no channel name
 }
 
-TEST(FormulaToText, NumericFormulas) {
-  EXPECT_EQ(FormulaToText(0, -37, 0, nullptr), "-37");
-  EXPECT_EQ(FormulaToText(1, -37, 0, nullptr), "37");
-  EXPECT_EQ(FormulaToText(4, 120, 0, nullptr), "30");
-  EXPECT_EQ(FormulaToText(20, 100, 0, nullptr), "83");
-  EXPECT_EQ(FormulaToText(22, 0, 0, nullptr), "50");
-  EXPECT_EQ(FormulaToText(22, 88, 0, nullptr), "0");
-  EXPECT_EQ(FormulaToText(22, -88, 0, nullptr), "100");
-  EXPECT_EQ(FormulaToText(31, 512, 0, nullptr), "108");
-  EXPECT_EQ(FormulaToText(33, 0, 0, nullptr), "50");
-  EXPECT_EQ(FormulaToText(33, 5, 0, nullptr), "49.5");
-  EXPECT_EQ(FormulaToText(33, 88, 0, nullptr), "41.2");
-  EXPECT_EQ(FormulaToText(40, 600, 0, nullptr), "10:00");
+TEST(Formulas, NumbersBothWays) {
+  const struct {
+    int formula, value;
+    const char* text;
+  } both[] = {{0, -37, "-37"}, {1, -37, "37"},   {4, 120, "30"},     {22, 0, "50"},
+              {22, 88, "0"},   {22, -88, "100"}, {31, 512, "108"},   {33, 0, "50"},
+              {33, 5, "49.5"}, {33, 88, "41.2"}, {40, 600, "10:00"}, {40, -30, "-00:30"}};
+  for (const auto& c : both) {
+    EXPECT_EQ(FormulaToText(c.formula, c.value, 0, nullptr), c.text) << c.formula;
+    EXPECT_EQ(TextToFormula(c.formula, c.text, 0, nullptr), c.value) << c.formula;
+  }
+  EXPECT_EQ(FormulaToText(20, 100, 0, nullptr), "83");  // rounds half away
+  EXPECT_EQ(TextToFormula(20, "82.5", 0, nullptr), 100);
+  EXPECT_EQ(TextToFormula(33, "50,0", 0, nullptr), 0);
+  EXPECT_EQ(TextToFormula(0, "12abc", 0, nullptr), 12);
+  EXPECT_EQ(TextToFormula(16, "ABC", 0, nullptr), 0);
+  EXPECT_EQ(TextToFormula(99, "12", 0, nullptr), 0);
+  EXPECT_EQ(TextToFormula(0, "99999999999999999999", 0, nullptr), 999999999);
 }
 
 TEST(TextToFormula, ListsMatchUpperCaseTextsOnly) {
@@ -79,43 +69,22 @@ TEST(TextToFormula, ListsMatchUpperCaseTextsOnly) {
   EXPECT_EQ(TextToFormula(2, "Switch +B", 0, &m), 0);
   EXPECT_EQ(TextToFormula(2, "INH", 0, &m), 128);
   EXPECT_EQ(TextToFormula(13, "ppm", 0, &m), 0);  // no fallback: 0
-  EXPECT_EQ(TextToFormula(13, "PPM", 0, &m), 1);
   EXPECT_EQ(TextToFormula(35, "VTR", 0, &m), 3);
   EXPECT_EQ(TextToFormula(24, "ELE-2", 0, &m), 1);
   EXPECT_EQ(TextToFormula(46, "FRANZÖSISCH", 0, &m), 2302233);
 }
 
-TEST(TextToFormula, NumericFormulasRoundHalfAway) {
-  EXPECT_EQ(TextToFormula(0, "12abc", 0, nullptr), 12);
-  EXPECT_EQ(TextToFormula(1, "12", 0, nullptr), -12);
-  EXPECT_EQ(TextToFormula(22, "50", 0, nullptr), 0);
-  EXPECT_EQ(TextToFormula(22, "0", 0, nullptr), 88);
-  EXPECT_EQ(TextToFormula(22, "100", 0, nullptr), -88);
-  EXPECT_EQ(TextToFormula(33, "49.5", 0, nullptr), 5);
-  EXPECT_EQ(TextToFormula(33, "50,0", 0, nullptr), 0);
-  EXPECT_EQ(TextToFormula(4, "30", 0, nullptr), 120);
-  EXPECT_EQ(TextToFormula(20, "82.5", 0, nullptr), 100);
-  EXPECT_EQ(TextToFormula(31, "108", 0, nullptr), 512);
-  EXPECT_EQ(TextToFormula(40, "-0:30", 0, nullptr), -30);
-  EXPECT_EQ(TextToFormula(16, "ABC", 0, nullptr), 0);
-  EXPECT_EQ(TextToFormula(99, "12", 0, nullptr), 0);
-  EXPECT_EQ(TextToFormula(0, "99999999999999999999", 0, nullptr), 999999999);
-}
-
 TEST(ValueListOffer, RespectsLimitsAndSkipsTheFallback) {
   const auto m = MakeMemory(1);
-  std::vector<std::string> items;
-  FillValueList(37, items, 0, &m, 5, 7);
-  EXPECT_EQ(items, (std::vector<std::string>{"CH6", "CH5", "CH7"}));
-  items.clear();
-  FillValueList(35, items, 0, &m, 0, 3);
-  EXPECT_EQ(items, (std::vector<std::string>{"EXP1", "EXP2", "VTR"}));
-  items.clear();
-  FillValueList(2, items, 0, &m, 0, 51);
-  EXPECT_EQ(items.size(), 40u);
-  items.clear();
-  FillValueList(0, items, 0, &m, 0, 100);
-  EXPECT_TRUE(items.empty());
+  auto fill = [&m](int formula, int lo, int hi) {
+    std::vector<std::string> items;
+    FillValueList(formula, items, 0, &m, lo, hi);
+    return items;
+  };
+  EXPECT_EQ(fill(37, 5, 7), (std::vector<std::string>{"CH6", "CH5", "CH7"}));
+  EXPECT_EQ(fill(35, 0, 3), (std::vector<std::string>{"EXP1", "EXP2", "VTR"}));
+  EXPECT_EQ(fill(2, 0, 51).size(), 40u);
+  EXPECT_TRUE(fill(0, 0, 100).empty());
   EXPECT_EQ(ValueListWidth(37, 0, &m, 5, 7), 3);
   EXPECT_EQ(ValueListWidth(24, 0, &m, 0, 7), 5);    // "AIL-1", expanded
   EXPECT_EQ(ValueListWidth(46, 0, &m, 0, 2302233), 11);  // characters, not bytes
