@@ -4,14 +4,14 @@
 
 #include <fstream>
 #include <set>
-#include <sstream>
 
-#include "../settings/fake_backend.h"
+#include "../util/temp_dir.h"
 
 namespace core {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ReadBytes;
 using testing::TempDir;
 
 std::uint32_t U32(std::span<const std::uint8_t> b, std::size_t at) {
@@ -62,11 +62,6 @@ std::vector<Pixel> Parse(std::span<const std::uint8_t> b, int bpp, std::size_t s
     }
   }
   return pixels;
-}
-
-std::vector<std::uint8_t> ReadAll(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 bool SameBytes(const std::vector<std::uint8_t>& a, std::span<const std::uint8_t> b) {
@@ -135,7 +130,7 @@ TEST(IconsTest, FilesAreWrittenOnceAndSkippedWhenPresent) {
 
   ASSERT_TRUE(WriteIconFiles(cwd, dirs));
   for (const IconBitmap& icon : BuiltInIcons())
-    EXPECT_TRUE(SameBytes(ReadAll(cwd / icon.fileName), icon.bytes)) << icon.fileName;
+    EXPECT_TRUE(SameBytes(ReadBytes(cwd / icon.fileName), icon.bytes)) << icon.fileName;
   const auto files = ReadIconFiles(cwd);
   ASSERT_TRUE(files);
   EXPECT_EQ((*files)[0], (*files)[2]);
@@ -145,8 +140,8 @@ TEST(IconsTest, FilesAreWrittenOnceAndSkippedWhenPresent) {
   std::ofstream(cwd / "Leer.bmp", std::ios::trunc) << "mine";
   fs::remove(cwd / "Modell.bmp");
   ASSERT_TRUE(WriteIconFiles(cwd, dirs));
-  EXPECT_EQ(ReadAll(cwd / "Leer.bmp"), (std::vector<std::uint8_t>{'m', 'i', 'n', 'e'}));
-  EXPECT_TRUE(SameBytes(ReadAll(cwd / "Modell.bmp"), *BuiltInIcon("Modell.bmp")));
+  EXPECT_EQ(ReadBytes(cwd / "Leer.bmp"), (std::vector<std::uint8_t>{'m', 'i', 'n', 'e'}));
+  EXPECT_TRUE(SameBytes(ReadBytes(cwd / "Modell.bmp"), *BuiltInIcon("Modell.bmp")));
   fs::remove(cwd / "Modell.bmp");
   EXPECT_FALSE(ReadIconFiles(cwd));
 }

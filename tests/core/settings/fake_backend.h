@@ -1,13 +1,12 @@
 #pragma once
 
-#include <filesystem>
 #include <map>
-#include <random>
 #include <string>
 #include <tuple>
 #include <variant>
 #include <vector>
 
+#include "../util/temp_dir.h"
 #include "settings/l_regist.h"
 
 namespace core::testing {
@@ -54,27 +53,6 @@ class FakeBackend : public SettingsBackend {
   void setText(const std::string& name, const std::string& v) {
     values[{kHkeyCurrentUser, "Software\\Morlind\\Veltrano\\1.0", name}] = v;
   }
-};
-
-/// A fresh directory under the system temp directory, removed with its content at the end.
-class TempDir {
- public:
-  TempDir() {
-    std::random_device rd;
-    path_ = std::filesystem::temp_directory_path() /
-            ("veltrano-test-" + std::to_string(rd()) + std::to_string(rd()));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
 };
 
 }  // namespace core::testing

@@ -2,54 +2,19 @@
 
 #include <cstdint>
 #include <deque>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "../util/temp_dir.h"
 #include "store/model_memory.h"
 #include "store/store_host.h"
 #include "util/datetime.h"
 #include "util/files.h"
 
 namespace core::testing {
-
-/// A fresh directory under the system temp directory, removed with everything in it.
-class TempDir {
- public:
-  TempDir() {
-    std::random_device rd;
-    path_ = std::filesystem::temp_directory_path() /
-            ("veltrano_store_" + std::to_string(rd()) + "_" + std::to_string(rd()));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  /// The directory text with the separator at its end.
-  std::string dir() const { return path_.string() + "/"; }
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
-inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-}
 
 /// The bytes of a *.fc file: header, big-endian length, then the data bytes given
 /// (or length pattern bytes when data is empty and length > 0).

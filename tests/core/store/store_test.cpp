@@ -67,6 +67,13 @@ class StoreTest : public ::testing::Test {
     store_.SetModelMemoryDir(dir_.file("plain"));
   }
 
+  /// A save of all with the answers given in turn; the questions asked are in host_.queries.
+  bool SaveAll(std::deque<int> answers, bool closing) {
+    host_.queries.clear();
+    host_.answers = std::move(answers);
+    return store_.QueryAndSaveAll(closing);
+  }
+
   bool Exists(const std::string& file) const { return fs::exists(dir_.file(file)); }
 
   TempDir dir_;
@@ -305,7 +312,6 @@ class SaveAllTest : public StoreTest {
   void Prepare() {
     store_.StoreInit();
     order_.clear();
-    host_.queries.clear();
     LoadFiles({{"A.FC", "A"}, {"B.FC", "B"}, {"C.FC", "C"}});
     for (ModellSpeicherTyp* r = store_.MainListHead(); r != nullptr; r = r->next) {
       order_.push_back(r);
@@ -335,8 +341,7 @@ TEST_F(SaveAllTest, WritesAsAnsweredAndTheLastAnswerDecidesClosing) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.answers.front());
     Prepare();
-    host_.answers = c.answers;
-    EXPECT_EQ(store_.QueryAndSaveAll(c.closing), c.result);
+    EXPECT_EQ(SaveAll(c.answers, c.closing), c.result);
     ASSERT_EQ(host_.queries.size(), c.asked);
     EXPECT_EQ(host_.queries[0].closing, c.closing);
     EXPECT_EQ(host_.queries[0].unsavedCount, 3);
@@ -349,15 +354,12 @@ TEST_F(SaveAllTest, WritesAsAnsweredAndTheLastAnswerDecidesClosing) {
   EXPECT_EQ(host_.queries[0].dateText, "01.02.03   10:00");
   // One left unsaved: asked about alone (the dialog disables the two "all" buttons).
   order_[1]->imageSaved = true;  // the last case wrote order_[0]
-  host_.queries.clear();
-  host_.answers = {kAnswerSkip};
-  store_.QueryAndSaveAll(false);
+  SaveAll({kAnswerSkip}, false);
   ASSERT_EQ(host_.queries.size(), 1u);
   EXPECT_EQ(host_.queries[0].unsavedCount, 1);
   // Nothing to ask about counts as closing.
   order_[2]->imageSaved = true;
-  host_.queries.clear();
-  EXPECT_TRUE(store_.QueryAndSaveAll(true));
+  EXPECT_TRUE(SaveAll({}, true));
   EXPECT_TRUE(host_.queries.empty());
 }
 
@@ -368,9 +370,7 @@ TEST_F(SaveAllTest, DeletedMemoriesAreNeverAskedAboutAndTheirFilesGo) {
     const std::string path = gone->fileName;
     WriteBytes(CommentFilePath(path), {'x'});
     gone->deleted = true;
-    host_.queries.clear();
-    host_.answers = {answer, answer};
-    store_.QueryAndSaveAll(true);
+    SaveAll({answer, answer}, true);
     for (const SaveQuery& q : host_.queries) EXPECT_NE(q.baseName, BaseNameOf(path));
     EXPECT_FALSE(fs::exists(path));
     EXPECT_FALSE(fs::exists(CommentFilePath(path)));
@@ -379,9 +379,7 @@ TEST_F(SaveAllTest, DeletedMemoriesAreNeverAskedAboutAndTheirFilesGo) {
   // Undeleted after its files went: found missing, unsaved, asked about again.
   order_[0]->deleted = false;
   for (auto* r : order_) r->imageSaved = r->commentSaved = true;
-  host_.queries.clear();
-  host_.answers = {kAnswerSave};
-  store_.QueryAndSaveAll(false);
+  SaveAll({kAnswerSave}, false);
   ASSERT_EQ(host_.queries.size(), 1u);
   EXPECT_TRUE(fs::exists(order_[0]->fileName));
 }
@@ -392,8 +390,7 @@ TEST_F(SaveAllTest, QueryAndSaveAllTakesTheCommentBoxAndRestoresTheActive) {
   host_.commentBox = {"Notiz"};
   a->hasComment = true;
   a->commentSaved = false;
-  host_.answers = {kAnswerSaveAll};
-  EXPECT_TRUE(store_.QueryAndSaveAll(false));
+  EXPECT_TRUE(SaveAll({kAnswerSaveAll}, false));
   EXPECT_EQ(store_.GetActive(), a);
   EXPECT_EQ(store_.GetPrevious(), a);
   EXPECT_EQ(ReadBytes(CommentFilePath(a->fileName)),
@@ -439,8 +436,7 @@ TEST_F(StoreTest, FailedWritesStayUnsavedAndAreReported) {
   EXPECT_EQ(host_.writeFailures[0], r->fileName);
 
   host_.writeFailures.clear();
-  host_.answers = {kAnswerSave};
-  store_.QueryAndSaveAll(true);
+  SaveAll({kAnswerSave}, true);
   EXPECT_TRUE(r->hasUnsavedChanges());
   EXPECT_FALSE(host_.writeFailures.empty());
 
@@ -497,8 +493,7 @@ TEST_F(StoreTest, RenameKeepsTheOldFilesUntilWritten) {
   EXPECT_TRUE(Exists("ASW28.FC") && Exists("ASW28.TXT"));
 
   // "Nicht speichern", then closing without saving: the old files are still there.
-  host_.answers = {kAnswerSkip};
-  EXPECT_TRUE(store_.QueryAndSaveAll(true));
+  EXPECT_TRUE(SaveAll({kAnswerSkip}, true));
   EXPECT_TRUE(Exists("ASW28.FC") && Exists("ASW28.TXT"));
   EXPECT_FALSE(Exists("LS4.FC"));
 
@@ -524,8 +519,7 @@ TEST_F(StoreTest, RenameNeverRemovesAFileAnotherMemoryStillNeeds) {
   store_.SaveActiveModelMemory();
   store_.RenameActive("C");
   Rebuild();
-  host_.answers = {kAnswerSkip, kAnswerSave};  // main list: r2 first, then r1
-  store_.QueryAndSaveAll(true);
+  SaveAll({kAnswerSkip, kAnswerSave}, true);  // main list: r2 first, then r1
   EXPECT_TRUE(Exists("B.FC"));
   EXPECT_TRUE(Exists("A.FC"));  // r2 was not written under C.FC: its old file stays
   EXPECT_FALSE(Exists("C.FC"));

@@ -27,6 +27,14 @@ class TreeTest : public ::testing::Test {
     EXPECT_TRUE(store_.LoadDirectory(dir_.dir()));
     return BuildTree(store_, dir_.dir(), select_);
   }
+  /// A record in use with this name, as a receive or the new-memory dialog makes it.
+  ModellSpeicherTyp* Fresh(const std::string& name, const std::string& dateText = "") {
+    ModellSpeicherTyp* r = store_.AllocModelMemory();
+    SetNameFromText(*r, name);
+    r->inUse = true;
+    r->dateText = dateText;
+    return r;
+  }
   static std::vector<std::string> Texts(const NameNode& n) {
     std::vector<std::string> t;
     for (const ModelNode& c : n.children) t.push_back(c.text);
@@ -91,9 +99,7 @@ TEST_F(TreeTest, NameToSelectActivatesNewestAndPrevious) {
 TEST_F(TreeTest, RebuildNamesNewMemoriesAndMarksThemUnsaved) {
   File("LS4.FC", "LS4", "01.02.03   10:00");
   Build();
-  ModellSpeicherTyp* received = store_.AllocModelMemory();
-  SetNameFromText(*received, "LS4");
-  received->inUse = true;
+  ModellSpeicherTyp* received = Fresh("LS4");
   received->imageSaved = received->commentSaved = true;
   ModellSpeicherTyp* loaded = nullptr;
   for (ModellSpeicherTyp* r = store_.MainListHead(); r != nullptr; r = r->next) {
@@ -111,16 +117,9 @@ TEST_F(TreeTest, RebuildNamesNewMemoriesAndMarksThemUnsaved) {
 }
 
 TEST_F(TreeTest, NamesNewMemoriesGroupByGroup) {
-  const auto make = [&](const std::string& name, const std::string& date) {
-    ModellSpeicherTyp* r = store_.AllocModelMemory();
-    SetNameFromText(*r, name);
-    r->inUse = true;
-    r->dateText = date;
-    return r;
-  };
-  ModellSpeicherTyp* ab10 = make("AB", "01.02.03   10:00");
-  ModellSpeicherTyp* aMinusB9 = make("A-B", "01.02.03    9:00");
-  ModellSpeicherTyp* ab8 = make("AB", "01.02.03    8:00");
+  ModellSpeicherTyp* ab10 = Fresh("AB", "01.02.03   10:00");
+  ModellSpeicherTyp* aMinusB9 = Fresh("A-B", "01.02.03    9:00");
+  ModellSpeicherTyp* ab8 = Fresh("AB", "01.02.03    8:00");
   const TreeDescription tree = BuildTree(store_, dir_.dir(), select_);
   ASSERT_EQ(tree.names.size(), 2u);
   // All of the first name node's memories are named before the second's.
@@ -131,8 +130,7 @@ TEST_F(TreeTest, NamesNewMemoriesGroupByGroup) {
 
 TEST_F(TreeTest, EmptyDirectoryTextIsTheWorkingDirectory) {
   File("A.FC", "A", "01.02.03   10:00");
-  std::vector<std::uint8_t> comment = {'x', 13, 10};
-  testing::WriteBytes(dir_.file("A.TXT"), comment);
+  testing::WriteBytes(dir_.file("A.TXT"), {'x', 13, 10});
   const std::filesystem::path before = std::filesystem::current_path();
   std::filesystem::current_path(dir_.path());
   store_.FreeAllModelMemories();
@@ -142,9 +140,7 @@ TEST_F(TreeTest, EmptyDirectoryTextIsTheWorkingDirectory) {
   ASSERT_NE(a, nullptr);
   EXPECT_EQ(a->fileName, "A.FC");
   EXPECT_TRUE(a->hasComment);
-  ModellSpeicherTyp* b = store_.AllocModelMemory();
-  SetNameFromText(*b, "B");
-  b->inUse = true;
+  ModellSpeicherTyp* b = Fresh("B");
   const TreeDescription tree = BuildTree(store_, "", select_);
   EXPECT_EQ(b->fileName, "B.FC");
   EXPECT_TRUE(a->imageSaved);  // its file was found where it is

@@ -4,7 +4,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
+
+#include "temp_dir.h"
 
 namespace core {
 namespace {
@@ -13,17 +14,12 @@ namespace fs = std::filesystem;
 
 class FilesTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::random_device rd;
-    dir_ = fs::temp_directory_path() / ("veltrano_files_" + std::to_string(rd()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string P(const std::string& name) const { return (dir_ / name).string(); }
+  std::string P(const std::string& name) const { return tmp_.file(name); }
   int EntryCount() const {
-    return static_cast<int>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
+    return static_cast<int>(
+        std::distance(fs::directory_iterator(tmp_.path()), fs::directory_iterator()));
   }
-  fs::path dir_;
+  testing::TempDir tmp_;
 };
 
 TEST_F(FilesTest, SplitsPathTexts) {
@@ -36,7 +32,7 @@ TEST_F(FilesTest, SplitsPathTexts) {
   EXPECT_EQ(WithTrailingSeparator("/a/b"), "/a/b/");
   EXPECT_EQ(WithTrailingSeparator("/a/b/"), "/a/b/");
   EXPECT_EQ(WithTrailingSeparator(""), "");
-  EXPECT_EQ(AbsoluteDirectoryOf(P("x.fc")), dir_.string() + "/");
+  EXPECT_EQ(AbsoluteDirectoryOf(P("x.fc")), tmp_.dir());
   EXPECT_EQ(AbsoluteDirectoryOf("x.fc"), fs::current_path().string() + "/");
 }
 
