@@ -39,7 +39,8 @@ TEST(DefaultImages, ListedBytesAtTheirOffsets) {
                 {K::Standard, 338, 0xF7}, {K::Acro, 338, 0x84}, {K::Heli, 335, 0x63},
                 {K::Heli, 398, 0xBA},   {K::Glider, 439, 0x1E}, {K::Standard, 469, 0x00}};
   for (const auto& l : listed)
-    EXPECT_EQ(DefaultImageData(l.kind)[l.offset], l.byte) << static_cast<int>(l.kind) << " " << l.offset;
+    EXPECT_EQ(DefaultImageData(l.kind)[l.offset], l.byte)
+        << static_cast<int>(l.kind) << " " << l.offset;
   // Model type bytes 118 and 119 and the masks they give.
   const int masks[] = {kTypeStandard, kTypeAcro, kTypeGlider4, kTypeHeliH1};
   for (int i = 0; i < 4; ++i) {

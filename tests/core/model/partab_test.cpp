@@ -248,12 +248,14 @@ TEST(StorageTypes, EveryValueOfEveryTypeRoundTrips) {
       EXPECT_EQ(DecodeStorage(t, EncodeStorage(t, v)), v);
       EXPECT_EQ(DecodeStorage(t, MergeRaw(t, 0xFFFF, EncodeStorage(t, v))), v);
     }
-  for (int v : {0, 1, 65535, 2302233, 0xFFFFFF}) EXPECT_EQ(DecodeStorage(3, EncodeStorage(3, v)), v);
+  for (int v : {0, 1, 65535, 2302233, 0xFFFFFF})
+    EXPECT_EQ(DecodeStorage(3, EncodeStorage(3, v)), v);
   // Raw -> value -> raw: every byte is canonical but the second forms of 0 and -1.
   for (std::uint32_t raw = 0; raw < 256; ++raw)
     for (int t : {0, 1, 4, 5, 22, 34}) {
       if ((t == 5 && raw == 128) || (t == 22 && (raw == 129 || raw == 130))) continue;
-      EXPECT_EQ(EncodeStorage(t, DecodeStorage(t, raw)), raw & StorageRawMask(t)) << t << " " << raw;
+      EXPECT_EQ(EncodeStorage(t, DecodeStorage(t, raw)), raw & StorageRawMask(t))
+          << t << " " << raw;
     }
 }
 
