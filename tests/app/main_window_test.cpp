@@ -18,16 +18,11 @@
 namespace apptest {
 namespace {
 
-const std::string kModelMem = "Software\\Morlind\\Veltrano\\1.0\\ModelMem";
 const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 128, 0);
 
 std::string FileOf(const core::ModellSpeicherTyp* r) {
   return r != nullptr ? core::FileNameOf(r->fileName) : std::string("-");
-}
-
-QString Trimmed(const QString& s) {
-  return s.trimmed();
 }
 
 TEST_F(WindowTest, TreeGroupsByNameNewestFirstAndSelectsTheRememberedName) {
@@ -38,12 +33,10 @@ TEST_F(WindowTest, TreeGroupsByNameNewestFirstAndSelectsTheRememberedName) {
   WriteMemory("AB.FC", "AB", {2026, 1, 1, 8, 0});
   WriteMemory("A-B.FC", "A-B", {2026, 2, 1, 8, 0});
   WriteMemory("AB_1.FC", "AB", {2026, 3, 1, 8, 0});
-  settings.texts[kModelMem] = "ASW28";
+  settings.texts[kKey + "ModelMem"] = "ASW28";
   app::TMainForm& f = Open();
 
-  QStringList names;
-  for (const QString& n : NameNodes()) names << Trimmed(n);
-  EXPECT_EQ(names, (QStringList{"AB", "A-B", "ASK21", "ASW28"}));
+  EXPECT_EQ(TrimmedNames(), (QStringList{"AB", "A-B", "ASK21", "ASW28"}));
   EXPECT_EQ(NameNodes().first().size(), 12);  // the whole name text
 
   QTreeWidgetItem* asw = NameNode("ASW28       ");
@@ -112,7 +105,7 @@ TEST_F(WindowTest, OnlyTheMouseChangesTheActiveModelMemory) {
 
 TEST_F(WindowTest, ChangingTheDirectoryLoadsItAndSelectsThePickedMemory) {
   WriteMemory("ASK21.FC", "ASK21", {2026, 3, 7, 14, 12});
-  settings.texts[kModelMem] = "ASK21";
+  settings.texts[kKey + "ModelMem"] = "ASK21";
   std::filesystem::path other = root / "other";
   std::filesystem::create_directories(other);
   std::swap(models, other);
@@ -148,12 +141,10 @@ TEST_F(WindowTest, ChangingTheDirectoryLoadsItAndSelectsThePickedMemory) {
     static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
   });
   f.Action("FktVerzeichnis")->trigger();
-  QStringList names;
-  for (const QString& n : NameNodes()) names << Trimmed(n);
-  EXPECT_EQ(names, (QStringList{"DG800", "UHU"}));
+  EXPECT_EQ(TrimmedNames(), (QStringList{"DG800", "UHU"}));
   EXPECT_EQ(FileOf(f.Store().GetActive()), "UHU_1.FC");
   EXPECT_EQ(FileOf(f.Store().GetPrevious()), "UHU.FC");
-  EXPECT_EQ(settings.texts["Software\\Morlind\\Veltrano\\1.0\\ModelMemDir"],
+  EXPECT_EQ(settings.texts[kKey + "ModelMemDir"],
             core::WithTrailingSeparator(core::Utf8FromPath(other)));
 }
 
@@ -163,8 +154,6 @@ TEST_F(WindowTest, CommandsNeedAnActiveModelMemory) {
   ASSERT_EQ(f.Store().GetActive(), nullptr);
   EXPECT_FALSE(f.Action("FktLoeschen")->isEnabled());
   EXPECT_FALSE(f.Action("FktLoeschenRueckgaengig")->isEnabled());
-  EXPECT_FALSE(f.Action("FktSenden")->isEnabled());
-  EXPECT_FALSE(f.TxButton()->isEnabled());
   EXPECT_EQ(f.StatusBar()->PanelText(2), "kein Modell gewählt");
   EXPECT_EQ(f.StatusBar()->Panel0()->Fill(), kGreen);
   // Commands without an active model memory do nothing.
@@ -188,9 +177,7 @@ TEST_F(WindowTest, CommandsNeedAnActiveModelMemory) {
 }
 
 TEST_F(WindowTest, TypingACommentTurnsTheFirstPanelRedUntilSaved) {
-  WriteMemory("ASW28.FC", "ASW28", {2026, 5, 1, 10, 0});
-  settings.texts[kModelMem] = "ASW28";
-  app::TMainForm& f = Open();
+  app::TMainForm& f = OpenActive("ASW28");
   ASSERT_NE(f.Store().GetActive(), nullptr);
   QTreeWidgetItem* node = NameNode("ASW28       ")->child(0);
   EXPECT_EQ(app::TMainForm::StateIndex(node), 2);
@@ -224,9 +211,7 @@ TEST_F(WindowTest, TheCommentBoxKeepsEveryCharacter) {
   const std::string comment =
       "Tab\there, no\xC2\xA0"
       "break, \xC3\xA4\xC3\xB6\xC3\xBC\n\n  \nEnde";
-  WriteMemory("ASW28.FC", "ASW28", {2026, 5, 1, 10, 0}, comment);
-  settings.texts[kModelMem] = "ASW28";
-  app::TMainForm& f = Open();
+  app::TMainForm& f = OpenActive("ASW28", comment);
   core::ModellSpeicherTyp* active = f.Store().GetActive();
   ASSERT_NE(active, nullptr);
   f.Store().SetActiveModelMemory(nullptr);  // takes the comment box's lines
@@ -235,9 +220,7 @@ TEST_F(WindowTest, TheCommentBoxKeepsEveryCharacter) {
 }
 
 TEST_F(WindowTest, DeleteAndUndeleteFollowTheIcons) {
-  WriteMemory("ASW28.FC", "ASW28", {2026, 5, 1, 10, 0}, "mit Kommentar");
-  settings.texts[kModelMem] = "ASW28";
-  app::TMainForm& f = Open();
+  app::TMainForm& f = OpenActive("ASW28", "mit Kommentar");
   QTreeWidgetItem* node = NameNode("ASW28       ")->child(0);
   EXPECT_EQ(app::TMainForm::StateIndex(node), 9);
   EXPECT_EQ(f.KommentarRichEdit()->toPlainText(), "mit Kommentar");
@@ -263,9 +246,7 @@ TEST_F(WindowTest, DeleteAndUndeleteFollowTheIcons) {
 }
 
 TEST_F(WindowTest, RenameKeepsTheOldFilesUntilTheNewOnesAreWritten) {
-  WriteMemory("ASK21.FC", "ASK21", {2026, 3, 7, 14, 12}, "Winde");
-  settings.texts[kModelMem] = "ASK21";
-  app::TMainForm& f = Open();
+  app::TMainForm& f = OpenActive("ASK21", "Winde");
   auto* edit = f.findChild<QLineEdit*>("ModellNameEdit");
   auto* button = f.findChild<QPushButton*>("NameUebernehmenButton");
   EXPECT_EQ(edit->maxLength(), 12);
@@ -286,9 +267,7 @@ TEST_F(WindowTest, RenameKeepsTheOldFilesUntilTheNewOnesAreWritten) {
   WaitTicks(1);
   ASSERT_NE(f.Store().GetActive(), nullptr);
   EXPECT_EQ(FileOf(f.Store().GetActive()), "ASK21B.FC");
-  QStringList names;
-  for (const QString& n : NameNodes()) names << Trimmed(n);
-  EXPECT_EQ(names, QStringList{"ASK 21 B"});
+  EXPECT_EQ(TrimmedNames(), QStringList{"ASK 21 B"});
   EXPECT_EQ(edit->text(), "ASK 21 B");
   EXPECT_EQ(f.StatusBar()->Panel0()->Fill(), kRed);
   // Not written yet: the old files are still there.
@@ -304,9 +283,7 @@ TEST_F(WindowTest, RenameKeepsTheOldFilesUntilTheNewOnesAreWritten) {
 }
 
 TEST_F(WindowTest, AFailedWriteIsReportedAndKeepsTheMemoryUnsaved) {
-  WriteMemory("ASW28.FC", "ASW28", {2026, 5, 1, 10, 0});
-  settings.texts[kModelMem] = "ASW28";
-  app::TMainForm& f = Open();
+  app::TMainForm& f = OpenActive("ASW28");
   // Something else took the file's place: a directory of that name cannot be written over.
   std::filesystem::remove(models / "ASW28.FC");
   std::filesystem::create_directory(models / "ASW28.FC");
@@ -334,15 +311,9 @@ TEST_F(WindowTest, AFailedWriteIsReportedAndKeepsTheMemoryUnsaved) {
 
 TEST_F(WindowTest, MenusCarryTheirCaptionsHintsAndStates) {
   app::TMainForm& f = Open();
-  EXPECT_EQ(f.windowTitle(), "Veltrano");
-  EXPECT_EQ(f.Action("FktExit")->text(), "E&xit");
-  EXPECT_EQ(f.Action("FktExit")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
-  EXPECT_EQ(f.Action("FktExit")->statusTip(), "Programm beenden");
+  // Umlauts survive the way from source to caption.
   EXPECT_EQ(f.Action("FktLoeschenRueckgaengig")->text(), "Löschen &Rückgängig");
-  EXPECT_EQ(f.Action("FktVerzeichnis")->statusTip(),
-            "Wahl des Verzeichnisses in dem die Modellspeicher gesichert werden");
-  EXPECT_EQ(f.Action("FktAlleFlugzustaende")->text(), "Alle &Flugzustände zeigen");
-  EXPECT_TRUE(f.Action("FktVersion")->text().startsWith("Version "));
+  EXPECT_EQ(f.Action("FktExit")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
   EXPECT_FALSE(f.Action("FktDefaultDaten")->isVisible());
   EXPECT_FALSE(f.Action("FktFormelnPruefen")->isVisible());
   for (const char* name : {"FktNeu", "FktCopyData", "FktResetData", "FktDrucken",
@@ -363,11 +334,9 @@ TEST_F(WindowTest, MenusCarryTheirCaptionsHintsAndStates) {
 }
 
 TEST_F(WindowTest, SettingsAreReadAtStartAndWrittenAtShutdown) {
-  WriteMemory("ASW28.FC", "ASW28", {2026, 5, 1, 10, 0});
-  settings.texts[kModelMem] = "ASW28";
-  settings.ints["Software\\Morlind\\Veltrano\\1.0\\Optionen"] = 4 + 8;
-  settings.ints["Software\\Morlind\\Veltrano\\1.0\\Transmitter"] = 33;
-  app::TMainForm& f = Open();
+  settings.ints[kKey + "Optionen"] = 4 + 8;
+  settings.ints[kKey + "Transmitter"] = 33;
+  app::TMainForm& f = OpenActive("ASW28");
   EXPECT_FALSE(f.Action("FktErlaeuterungen")->isChecked());
   EXPECT_TRUE(f.Action("FktDefaultwerte")->isChecked());
   EXPECT_EQ(f.ParameterTabIndex(), 1);
@@ -377,25 +346,17 @@ TEST_F(WindowTest, SettingsAreReadAtStartAndWrittenAtShutdown) {
   f.Action("FktV31")->trigger();
   f.Action("FktErlaeuterungen")->trigger();
   f.FormDestroy();
-  const std::string key = "Software\\Morlind\\Veltrano\\1.0\\";
-  EXPECT_EQ(settings.ints[key + "Transmitter"], 31);
-  EXPECT_EQ(settings.ints[key + "Optionen"], 1 + 4 + 8);
-  EXPECT_EQ(settings.texts[key + "ModelMem"], "ASW28");
-  EXPECT_EQ(settings.ints[key + "TransferRate"], 4800);
-  EXPECT_EQ(settings.ints[key + "ComPort"], 1);
-  EXPECT_EQ(settings.ints.count(key + "WinPosWidth"), 1u);
+  EXPECT_EQ(settings.ints[kKey + "Transmitter"], 31);
+  EXPECT_EQ(settings.ints[kKey + "Optionen"], 1 + 4 + 8);
+  EXPECT_EQ(settings.texts[kKey + "ModelMem"], "ASW28");
+  EXPECT_EQ(settings.ints[kKey + "TransferRate"], 4800);
+  EXPECT_EQ(settings.ints[kKey + "ComPort"], 1);
+  EXPECT_EQ(settings.ints.count(kKey + "WinPosWidth"), 1u);
 }
 
-}  // namespace
-}  // namespace apptest
-
-namespace apptest {
-namespace {
 
 TEST_F(WindowTest, IconFilesAreWrittenAtTheTwentySixthTickAndShownFromTheNextStart) {
-  WriteMemory("ASW28.FC", "ASW28", {2026, 5, 1, 10, 0});
-  settings.texts[kModelMem] = "ASW28";
-  app::TMainForm& f = Open();
+  app::TMainForm& f = OpenActive("ASW28");
   EXPECT_FALSE(f.HasIcons());
   EXPECT_TRUE(NameNode("ASW28       ")->icon(0).isNull());
   while (f.DisplayTickCounter() < 25) f.DispTimerTimer();
@@ -431,13 +392,10 @@ TEST_F(WindowTest, DialogsFollowTheMainWindow) {
 }
 
 TEST_F(WindowTest, StoredPlacementIsEnlargedWhenTooSmall) {
-  const std::string key = "Software\\Morlind\\Veltrano\\1.0\\";
-  settings.ints[key + "WinPosLeft"] = 10;
-  settings.ints[key + "WinPosTop"] = 10;
-  settings.ints[key + "WinPosWidth"] = 250;
-  settings.ints[key + "WinPosHeight"] = 200;
-  settings.ints[key + "TreeViewWidth"] = 180;
-  settings.ints[key + "TreeViewHeight"] = 300;
+  for (const auto& [name, value] : {std::pair{"WinPosLeft", 10}, {"WinPosTop", 10},
+                                    {"WinPosWidth", 250}, {"WinPosHeight", 200},
+                                    {"TreeViewWidth", 180}, {"TreeViewHeight", 300}})
+    settings.ints[kKey + name] = value;
   app::TMainForm& f = Open();
   EXPECT_EQ(f.width(), 600);
   EXPECT_EQ(f.height(), 440);
@@ -445,9 +403,9 @@ TEST_F(WindowTest, StoredPlacementIsEnlargedWhenTooSmall) {
   EXPECT_EQ(f.findChild<QWidget*>("TreeViewPanel")->height(), 300);
   // Written back as they are.
   f.FormDestroy();
-  EXPECT_EQ(settings.ints[key + "WinPosWidth"], 600);
-  EXPECT_EQ(settings.ints[key + "TreeViewWidth"], 180);
-  EXPECT_EQ(settings.ints[key + "TreeViewHeight"], 300);
+  EXPECT_EQ(settings.ints[kKey + "WinPosWidth"], 600);
+  EXPECT_EQ(settings.ints[kKey + "TreeViewWidth"], 180);
+  EXPECT_EQ(settings.ints[kKey + "TreeViewHeight"], 300);
 }
 
 }  // namespace

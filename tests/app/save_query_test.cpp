@@ -14,15 +14,11 @@
 namespace apptest {
 namespace {
 
-const std::string kModelMem = "Software\\Morlind\\Veltrano\\1.0\\ModelMem";
-
 class SaveQueryTest : public WindowTest {
  protected:
   /// ASK21 active with two unsaved copies, ASK21_1.FC and ASK21_2.FC (not yet written).
   app::TMainForm& OpenWithTwoCopies() {
-    WriteMemory("ASK21.FC", "ASK21", {2026, 3, 7, 14, 12});
-    settings.texts[kModelMem] = "ASK21";
-    app::TMainForm& f = Open();
+    app::TMainForm& f = OpenActive("ASK21");
     f.Action("FktKopieren")->trigger();
     f.Action("FktKopieren")->trigger();
     EXPECT_EQ(core::FileNameOf(f.Store().GetActive()->fileName), "ASK21_2.FC");
@@ -125,9 +121,7 @@ TEST_F(SaveQueryTest, QuestionIsModalWhileTheTimersRun) {
 }
 
 TEST_F(SaveQueryTest, ARenamedMemoryNotSavedAtClosingKeepsItsOldFiles) {
-  WriteMemory("ASK21.FC", "ASK21", {2026, 3, 7, 14, 12}, "Winde");
-  settings.texts[kModelMem] = "ASK21";
-  app::TMainForm& f = Open();
+  app::TMainForm& f = OpenActive("ASK21", "Winde");
   auto* edit = f.findChild<QLineEdit*>("ModellNameEdit");
   edit->setFocus();
   edit->selectAll();
@@ -143,9 +137,7 @@ TEST_F(SaveQueryTest, ARenamedMemoryNotSavedAtClosingKeepsItsOldFiles) {
 }
 
 TEST_F(SaveQueryTest, AFailedWriteWhileClosingKeepsTheProgramOpen) {
-  WriteMemory("ASW28.FC", "ASW28", {2026, 5, 1, 10, 0});
-  settings.texts[kModelMem] = "ASW28";
-  app::TMainForm& f = Open();
+  app::TMainForm& f = OpenActive("ASW28");
   std::filesystem::remove(models / "ASW28.FC");
   std::filesystem::create_directory(models / "ASW28.FC");
   QueueAnswers({"SpeichernButton"});

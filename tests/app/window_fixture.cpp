@@ -18,32 +18,6 @@
 
 namespace apptest {
 
-std::optional<std::int32_t> MemorySettings::readInt(core::RootKey, const std::string& key,
-                                                    const std::string& name) {
-  auto it = ints.find(key + "\\" + name);
-  if (it == ints.end()) return std::nullopt;
-  return it->second;
-}
-
-std::optional<std::string> MemorySettings::readText(core::RootKey, const std::string& key,
-                                                    const std::string& name) {
-  auto it = texts.find(key + "\\" + name);
-  if (it == texts.end()) return std::nullopt;
-  return it->second;
-}
-
-bool MemorySettings::writeInt(core::RootKey, const std::string& key, const std::string& name,
-                              std::int32_t value) {
-  ints[key + "\\" + name] = value;
-  return true;
-}
-
-bool MemorySettings::writeText(core::RootKey, const std::string& key, const std::string& name,
-                               const std::string& value) {
-  texts[key + "\\" + name] = value;
-  return true;
-}
-
 QApplication& App() {
   static int argc = 1;
   static char name[] = "app_tests";
@@ -63,7 +37,7 @@ WindowTest::WindowTest() {
   work = root / "work";
   std::filesystem::create_directories(models);
   std::filesystem::create_directories(work);
-  settings.texts["Software\\Morlind\\Veltrano\\1.0\\ModelMemDir"] =
+  settings.texts[kKey + "ModelMemDir"] =
       core::WithTrailingSeparator(core::Utf8FromPath(models));
 }
 
@@ -108,6 +82,12 @@ app::TMainForm& WindowTest::Open(bool withModules) {
   return *form;
 }
 
+app::TMainForm& WindowTest::OpenActive(const std::string& name, const std::string& comment) {
+  WriteMemory(name + ".FC", name, {2026, 5, 1, 10, 0}, comment);
+  settings.texts[kKey + "ModelMem"] = name;
+  return Open();
+}
+
 void WindowTest::WhenModal(std::function<void(QWidget*)> act) {
   auto* timer = new QTimer(form.get());
   QObject::connect(timer, &QTimer::timeout, form.get(), [timer, act] {
@@ -132,6 +112,12 @@ QStringList WindowTest::NameNodes() const {
   QStringList names;
   QTreeWidget* tree = form->MainTreeView();
   for (int i = 0; i < tree->topLevelItemCount(); ++i) names << tree->topLevelItem(i)->text(0);
+  return names;
+}
+
+QStringList WindowTest::TrimmedNames() const {
+  QStringList names;
+  for (const QString& n : NameNodes()) names << n.trimmed();
   return names;
 }
 

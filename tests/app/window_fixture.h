@@ -20,20 +20,40 @@
 
 namespace apptest {
 
+/// Where the program keeps its settings; a name is appended.
+inline const std::string kKey = "Software\\Morlind\\Veltrano\\1.0\\";
+
 /// The registry of a test: a map in memory.
 class MemorySettings : public core::SettingsBackend {
  public:
   std::optional<std::int32_t> readInt(core::RootKey, const std::string& key,
-                                      const std::string& name) override;
+                                      const std::string& name) override {
+    return Find(ints, key + "\\" + name);
+  }
   std::optional<std::string> readText(core::RootKey, const std::string& key,
-                                      const std::string& name) override;
+                                      const std::string& name) override {
+    return Find(texts, key + "\\" + name);
+  }
   bool writeInt(core::RootKey, const std::string& key, const std::string& name,
-                std::int32_t value) override;
+                std::int32_t value) override {
+    ints[key + "\\" + name] = value;
+    return true;
+  }
   bool writeText(core::RootKey, const std::string& key, const std::string& name,
-                 const std::string& value) override;
+                 const std::string& value) override {
+    texts[key + "\\" + name] = value;
+    return true;
+  }
 
   std::map<std::string, std::int32_t> ints;
   std::map<std::string, std::string> texts;
+
+ private:
+  template <typename T>
+  static std::optional<T> Find(const std::map<std::string, T>& m, const std::string& k) {
+    auto it = m.find(k);
+    return it == m.end() ? std::nullopt : std::optional<T>(it->second);
+  }
 };
 
 /// The one QApplication of the test program (offscreen).
@@ -53,6 +73,8 @@ class WindowTest : public ::testing::Test {
   /// Makes the window, runs its start-up, shows it and lets the first tick pass; with modules,
   /// as the program does (link, parameter model and their dialogs).
   app::TMainForm& Open(bool withModules = false);
+  /// Writes NAME.FC (with comment), remembers NAME as the last active memory, and opens.
+  app::TMainForm& OpenActive(const std::string& name, const std::string& comment = "");
   /// Lets the event loop run for ms milliseconds.
   static void Wait(int ms) { QTest::qWait(ms); }
   /// Once a modal window shows, hands it to act (polling; act runs once).
@@ -62,6 +84,8 @@ class WindowTest : public ::testing::Test {
 
   /// Top-level item texts, in tree order.
   QStringList NameNodes() const;
+  /// The same without the blanks that fill a name to 12 characters.
+  QStringList TrimmedNames() const;
   QTreeWidgetItem* NameNode(const QString& text) const;
   /// Presses and releases the mouse on an item, as a user does (expanding its parent first).
   void Click(QTreeWidgetItem* item);

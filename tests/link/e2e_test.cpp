@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -19,16 +20,9 @@ Bytes MemoryFile(const char* header, int length) {
   f.push_back(static_cast<unsigned char>(length >> 8));
   f.push_back(static_cast<unsigned char>(length & 0xFF));
   const Bytes name = {19, 5, 7, 12, 5, 18, 0, 0, 0, 0, 0, 0};  // SEGLER
-  for (int i = 0; i < length; ++i) {
+  for (int i = 0; i < length; ++i)
     f.push_back(i < 12 ? name[i] : static_cast<unsigned char>((i * 37 + 11) & 0xFF));
-  }
   return f;
-}
-
-void WriteFile(const std::string& path, const Bytes& bytes) {
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
 }
 
 Bytes ReadFile(const std::string& path) {
@@ -36,8 +30,10 @@ Bytes ReadFile(const std::string& path) {
   return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-bool Exists(const std::string& path) {
-  return std::ifstream(path).good();
+bool Exists(const std::string& path) { return std::filesystem::exists(path); }
+
+bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
 }
 
 struct ProcessRun {
@@ -45,74 +41,62 @@ struct ProcessRun {
   std::string err;
 };
 
-/// The simulator on its pseudo-terminal; the device path comes from its first output line.
-class Simulator {
- public:
-  explicit Simulator(QStringList args) {
-    proc_.start(FC28_SIM, args);
-    if (proc_.waitForReadyRead(5000)) device_ = proc_.readLine().trimmed().toStdString();
-  }
-  ~Simulator() {
-    if (proc_.state() != QProcess::NotRunning) {
-      proc_.kill();
-      proc_.waitForFinished(2000);
-    }
-  }
-  const std::string& Device() const { return device_; }
-  ProcessRun Finish(int ms = 10000) {
-    ProcessRun r;
-    if (proc_.waitForFinished(ms)) r.exitCode = proc_.exitCode();
-    r.err = proc_.readAllStandardError().toStdString();
-    return r;
-  }
-
- private:
-  QProcess proc_;
-  std::string device_;
-};
-
-ProcessRun Cli(QStringList args) {
-  QProcess p;
-  p.start(VELTRANO_CLI, args);
+ProcessRun Finish(QProcess& p, int ms) {
   ProcessRun r;
-  if (p.waitForFinished(30000)) r.exitCode = p.exitCode();
+  if (p.waitForFinished(ms)) r.exitCode = p.exitCode();
   r.err = p.readAllStandardError().toStdString();
   return r;
 }
 
-bool Has(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
+ProcessRun Cli(QStringList args) {
+  QProcess p;
+  p.start(VELTRANO_CLI, args);
+  return Finish(p, 30000);
 }
+
+struct Outcome {
+  ProcessRun sim, cli;
+};
 
 class LinkE2E : public ::testing::Test {
  protected:
   std::string Path(const char* name) { return dir_.filePath(name).toStdString(); }
-  QString Q(const std::string& s) { return QString::fromStdString(s); }
+  static QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-  // The transmitter sends `file`; veltrano-cli receives into out. Returns (sim, cli).
-  std::pair<ProcessRun, ProcessRun> Receive(const Bytes& file, const std::string& out,
-                                            QStringList simExtra, const char* baud = "9600",
-                                            const char* timeout = "15") {
-    const std::string in = Path("in.fc");
-    WriteFile(in, file);
-    Simulator sim(QStringList{"send", Q(in), "--baud", baud, "--timeout", "20"} + simExtra);
-    EXPECT_FALSE(sim.Device().empty());
-    ProcessRun cli =
-        Cli({"receive", Q(out), "--device", Q(sim.Device()), "--baud", baud, "--timeout", timeout});
-    return {sim.Finish(cli.exitCode == 0 ? 10000 : 100), cli};
+  // "receive": the transmitter sends `file` and veltrano-cli stores it in `out`.
+  // "send": veltrano-cli sends `file` and the transmitter stores what it got in got.fc.
+  Outcome Transfer(const char* cliMode, const Bytes& file, const std::string& out,
+               QStringList simExtra, const char* baud = "9600", const char* timeout = "15") {
+    const bool send = std::string(cliMode) == "send";
+    const std::string in = Path(send ? "send.fc" : "in.fc");
+    std::ofstream(in, std::ios::binary)
+        .write(reinterpret_cast<const char*>(file.data()),
+               static_cast<std::streamsize>(file.size()));
+    QProcess sim;
+    sim.start(FC28_SIM, QStringList{send ? "receive" : "send", Q(send ? Path("got.fc") : in),
+                                    "--baud", baud, "--timeout", "20"} +
+                            simExtra);
+    // The simulator's first line is its device path.
+    std::string device;
+    if (sim.waitForReadyRead(5000)) device = sim.readLine().trimmed().toStdString();
+    EXPECT_FALSE(device.empty());
+    Outcome r;
+    r.cli = Cli({cliMode, Q(send ? in : out), "--device", Q(device), "--baud", baud, "--timeout",
+                 timeout});
+    r.sim = Finish(sim, r.cli.exitCode == 0 ? 10000 : 100);
+    if (sim.state() != QProcess::NotRunning) {
+      sim.kill();
+      sim.waitForFinished(2000);
+    }
+    return r;
   }
-
-  // veltrano-cli sends `file`; the transmitter stores what it got in got.fc.
-  std::pair<ProcessRun, ProcessRun> Send(const Bytes& file, QStringList simExtra,
-                                         const char* baud = "9600", const char* timeout = "15") {
-    const std::string in = Path("send.fc");
-    WriteFile(in, file);
-    Simulator sim(QStringList{"receive", Q(Path("got.fc")), "--baud", baud, "--timeout", "20"} +
-                  simExtra);
-    EXPECT_FALSE(sim.Device().empty());
-    ProcessRun cli =
-        Cli({"send", Q(in), "--device", Q(sim.Device()), "--baud", baud, "--timeout", timeout});
-    return {sim.Finish(cli.exitCode == 0 ? 10000 : 100), cli};
+  Outcome Receive(const Bytes& file, const std::string& out, QStringList simExtra,
+              const char* baud = "9600", const char* timeout = "15") {
+    return Transfer("receive", file, out, simExtra, baud, timeout);
+  }
+  Outcome Send(const Bytes& file, QStringList simExtra, const char* baud = "9600",
+           const char* timeout = "15") {
+    return Transfer("send", file, "", simExtra, baud, timeout);
   }
 
   QTemporaryDir dir_;
@@ -126,9 +110,8 @@ TEST_F(LinkE2E, ReceivesADefaultSizedMemoryByteForByte) {
   EXPECT_EQ(sim.exitCode, 0) << sim.err;
   EXPECT_EQ(ReadFile(out), file);
   for (const char* line :
-       {"COM1: 9600 bit/s", "Format = FC28 V3.x", "Blocklänge = 1870", "Modell = SEGLER\n"}) {
+       {"COM1: 9600 bit/s", "Format = FC28 V3.x", "Blocklänge = 1870", "Modell = SEGLER\n"})
     EXPECT_TRUE(Has(cli.err, line)) << line << "\n" << cli.err;
-  }
   EXPECT_FALSE(Exists(out + ".part"));
 }
 
@@ -144,12 +127,12 @@ TEST_F(LinkE2E, SendsAMemoryTheTransmitterStoresIdentically) {
 
 TEST_F(LinkE2E, BothDirectionsAt4800) {
   const Bytes file = MemoryFile("FC2830", 300);
-  auto [sim, cli] = Receive(file, Path("out.fc"), {}, "4800");
-  EXPECT_EQ(cli.exitCode, 0) << cli.err;
+  Outcome r = Receive(file, Path("out.fc"), {}, "4800");
+  EXPECT_EQ(r.cli.exitCode, 0) << r.cli.err;
   EXPECT_EQ(ReadFile(Path("out.fc")), file);
-  EXPECT_TRUE(Has(cli.err, "COM1: 4800 bit/s"));
-  auto [sim2, cli2] = Send(file, {}, "4800");
-  EXPECT_EQ(cli2.exitCode, 0) << cli2.err;
+  EXPECT_TRUE(Has(r.cli.err, "COM1: 4800 bit/s"));
+  r = Send(file, {}, "4800");
+  EXPECT_EQ(r.cli.exitCode, 0) << r.cli.err;
   EXPECT_EQ(ReadFile(Path("got.fc")), file);
 }
 
@@ -168,53 +151,50 @@ TEST_F(LinkE2E, WrongHeaderOrLengthIsRefusedAndTheRetryArrives) {
 
 TEST_F(LinkE2E, HeaderByteByByteAndNoiseAroundAcknowledges) {
   const Bytes file = MemoryFile("FC2830", 200);
-  auto [sim, cli] = Receive(file, Path("a.fc"), {"--fault", "bytewise", "--fault-times", "0"});
-  EXPECT_EQ(cli.exitCode, 0) << cli.err;
-  EXPECT_EQ(ReadFile(Path("a.fc")), file);
-
-  auto [sim2, cli2] = Receive(file, Path("b.fc"), {"--fault", "noise", "--fault-times", "0"});
-  EXPECT_EQ(cli2.exitCode, 0) << cli2.err;
-  EXPECT_EQ(ReadFile(Path("b.fc")), file);
-
-  auto [sim3, cli3] = Send(file, {"--fault", "noise", "--fault-times", "0"});
-  EXPECT_EQ(cli3.exitCode, 0) << cli3.err;
-  EXPECT_EQ(sim3.exitCode, 0) << sim3.err;
-  EXPECT_EQ(ReadFile(Path("got.fc")), file);
+  for (const auto& [mode, fault] : {std::pair{"receive", "bytewise"}, std::pair{"receive", "noise"},
+                                    std::pair{"send", "noise"}}) {
+    SCOPED_TRACE(std::string(mode) + " " + fault);
+    Outcome r = Transfer(mode, file, Path("out.fc"), {"--fault", fault, "--fault-times", "0"});
+    EXPECT_EQ(r.cli.exitCode, 0) << r.cli.err;
+    EXPECT_EQ(r.sim.exitCode, 0) << r.sim.err;
+    EXPECT_EQ(ReadFile(Path(std::string(mode) == "send" ? "got.fc" : "out.fc")), file);
+    std::filesystem::remove(Path("out.fc"));
+  }
 }
 
 TEST_F(LinkE2E, StallOrSilenceEndsAtTheTimeLimitWithoutAFile) {
   const Bytes file = MemoryFile("FC2830", 400);
   const std::string out = Path("stalled.fc");
-  auto [sim, cli] = Receive(file, out, {"--fault", "stall:100"}, "9600", "1.5");
-  EXPECT_EQ(cli.exitCode, 1);
-  EXPECT_TRUE(Has(cli.err, "no complete transfer")) << cli.err;
+  Outcome r = Receive(file, out, {"--fault", "stall:100"}, "9600", "1.5");
+  EXPECT_EQ(r.cli.exitCode, 1);
+  EXPECT_TRUE(Has(r.cli.err, "no complete transfer")) << r.cli.err;
   EXPECT_FALSE(Exists(out));
   EXPECT_FALSE(Exists(out + ".part"));
 
-  auto [sim2, cli2] = Send(file, {"--fault", "silent"}, "9600", "1");
-  EXPECT_EQ(cli2.exitCode, 1);
-  EXPECT_TRUE(Has(cli2.err, "no complete transfer")) << cli2.err;
+  r = Send(file, {"--fault", "silent"}, "9600", "1");
+  EXPECT_EQ(r.cli.exitCode, 1);
+  EXPECT_TRUE(Has(r.cli.err, "no complete transfer")) << r.cli.err;
 
-  auto [sim3, cli3] = Send(file, {"--fault", "stall:50"}, "9600", "1");
-  EXPECT_EQ(cli3.exitCode, 1);
+  r = Send(file, {"--fault", "stall:50"}, "9600", "1");
+  EXPECT_EQ(r.cli.exitCode, 1);
   EXPECT_FALSE(Exists(Path("got.fc")));
 }
 
 TEST_F(LinkE2E, EmptyMemoryCompletesAtOnce) {
   const Bytes file = MemoryFile("FC2830", 0);
-  auto [sim, cli] = Receive(file, Path("empty.fc"), {}, "9600", "3");
-  EXPECT_EQ(cli.exitCode, 0) << cli.err;
+  Outcome r = Receive(file, Path("empty.fc"), {}, "9600", "3");
+  EXPECT_EQ(r.cli.exitCode, 0) << r.cli.err;
   EXPECT_EQ(ReadFile(Path("empty.fc")), file);
-  EXPECT_TRUE(Has(cli.err, "Blocklänge = 0")) << cli.err;
+  EXPECT_TRUE(Has(r.cli.err, "Blocklänge = 0")) << r.cli.err;
 }
 
 TEST_F(LinkE2E, ForeignHeaderIsKeptAndWarned) {
   const Bytes file = MemoryFile("FC2831", 64);
-  auto [sim, cli] = Receive(file, Path("v31.fc"), {});
-  EXPECT_EQ(cli.exitCode, 0) << cli.err;
+  Outcome r = Receive(file, Path("v31.fc"), {});
+  EXPECT_EQ(r.cli.exitCode, 0) << r.cli.err;
   EXPECT_EQ(ReadFile(Path("v31.fc")), file);
-  EXPECT_TRUE(Has(cli.err, "Format = FC28 V3.1")) << cli.err;
-  EXPECT_TRUE(Has(cli.err, "Achtung: Format ist nicht FC2830")) << cli.err;
+  EXPECT_TRUE(Has(r.cli.err, "Format = FC28 V3.1")) << r.cli.err;
+  EXPECT_TRUE(Has(r.cli.err, "Achtung: Format ist nicht FC2830")) << r.cli.err;
 }
 
 TEST_F(LinkE2E, BadArgumentsAreRefusedClearly) {

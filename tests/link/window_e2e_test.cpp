@@ -1,85 +1,37 @@
 // The main window with its link module against fc28-sim: receiving into the tree, sending the
 // active memory, the port dialog, the sleeping ComTimer and the link settings.
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <map>
-#include <random>
 
+#include "../app/window_fixture.h"
 #include "app/link/com_nr_form.h"
 #include "app/link/link_module.h"
-#include "main_status_bar.h"
-#include "mainform.h"
 #include "model_tree_view.h"
-#include "modules.h"
 #include "store/model_memory.h"
-#include "util/files.h"
 
 namespace {
 
 using Bytes = std::vector<unsigned char>;
-constexpr char kKey[] = "Software\\Morlind\\Veltrano\\1.0\\";
-
-class MemorySettings : public core::SettingsBackend {
- public:
-  std::optional<std::int32_t> readInt(core::RootKey, const std::string& key,
-                                      const std::string& name) override {
-    auto it = ints.find(key + "\\" + name);
-    return it == ints.end() ? std::nullopt : std::optional<std::int32_t>(it->second);
-  }
-  std::optional<std::string> readText(core::RootKey, const std::string& key,
-                                      const std::string& name) override {
-    auto it = texts.find(key + "\\" + name);
-    return it == texts.end() ? std::nullopt : std::optional<std::string>(it->second);
-  }
-  bool writeInt(core::RootKey, const std::string& key, const std::string& name,
-                std::int32_t v) override {
-    ints[key + "\\" + name] = v;
-    return true;
-  }
-  bool writeText(core::RootKey, const std::string& key, const std::string& name,
-                 const std::string& v) override {
-    texts[key + "\\" + name] = v;
-    return true;
-  }
-  std::map<std::string, std::int32_t> ints;
-  std::map<std::string, std::string> texts;
-};
-
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "link_window_tests";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
+using apptest::kKey;
 
 Bytes ReadFile(const std::filesystem::path& p) {
   std::ifstream in(p, std::ios::binary);
   return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
+void WriteFile(const std::filesystem::path& p, const Bytes& b) {
+  std::ofstream(p, std::ios::binary)
+      .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+}
+
 Bytes MemoryFile(int length) {
-  Bytes f = {'F',
-             'C',
-             '2',
-             '8',
-             '3',
-             '0',
-             static_cast<unsigned char>(length >> 8),
+  Bytes f = {'F', 'C', '2', '8', '3', '0', static_cast<unsigned char>(length >> 8),
              static_cast<unsigned char>(length & 0xFF)};
   const Bytes name = {1, 19, 11, 0, 55, 54, 0, 0, 0, 0, 0, 0};  // ASK 21
   for (int i = 0; i < length; ++i)
@@ -87,81 +39,57 @@ Bytes MemoryFile(int length) {
   return f;
 }
 
-class LinkWindow : public ::testing::Test {
+class LinkWindow : public apptest::WindowTest {
  protected:
-  LinkWindow() {
-    App();
-    std::random_device rd;
-    root_ = std::filesystem::temp_directory_path() / ("veltrano_link_" + std::to_string(rd()));
-    models_ = root_ / "models";
-    std::filesystem::create_directories(models_);
-    std::filesystem::create_directories(root_ / "work");
-    settings_.texts[std::string(kKey) + "ModelMemDir"] =
-        core::WithTrailingSeparator(core::Utf8FromPath(models_));
-    settings_.ints[std::string(kKey) + "TransferRate"] = 9600;
-  }
+  LinkWindow() { settings.ints[kKey + "TransferRate"] = 9600; }
   ~LinkWindow() override {
-    form_.reset();
+    form.reset();
     if (sim_.state() != QProcess::NotRunning) {
       sim_.kill();
       sim_.waitForFinished(2000);
     }
-    std::error_code ec;
-    std::filesystem::remove_all(root_, ec);
   }
 
   void StartSim(QStringList args) {
     sim_.start(FC28_SIM, args + QStringList{"--baud", "9600", "--timeout", "20"});
     ASSERT_TRUE(sim_.waitForReadyRead(5000));
-    settings_.texts[std::string(kKey) + "ComDevice1"] = sim_.readLine().trimmed().toStdString();
+    settings.texts[kKey + "ComDevice1"] = sim_.readLine().trimmed().toStdString();
   }
 
-  app::TMainForm& Open() {
-    app::MainFormEnv env;
-    env.registry = &settings_;
-    env.workingDir = root_ / "work";
-    form_ = std::make_unique<app::TMainForm>(env);
-    form_->SetTerminateHandler([] {});
-    app::InstallModules(*form_);
-    form_->FormCreate();
-    app::CreateModuleDialogs(*form_);
-    form_->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
-    QTest::qWait(100);
-    return *form_;
+  app::TMainForm& OpenLinked() {
+    app::TMainForm& f = Open(true);
+    Wait(100);
+    return f;
   }
 
-  app::LinkModule& Link() { return *form_->findChild<app::LinkModule*>(); }
+  app::LinkModule& Link() { return *form->findChild<app::LinkModule*>(); }
 
   QStringList Log() const {
     QStringList lines;
-    for (int i = 0; i < form_->RxTxListBox()->count(); ++i)
-      lines << form_->RxTxListBox()->item(i)->text();
+    for (int i = 0; i < form->RxTxListBox()->count(); ++i)
+      lines << form->RxTxListBox()->item(i)->text();
     return lines;
   }
 
-  bool WaitFor(const std::function<bool()>& done, int ms) {
+  static bool WaitFor(const std::function<bool()>& done, int ms) {
     QElapsedTimer t;
     t.start();
-    while (!done() && t.elapsed() < ms) QTest::qWait(10);
+    while (!done() && t.elapsed() < ms) Wait(10);
     return done();
   }
 
-  std::filesystem::path root_, models_;
-  MemorySettings settings_;
-  std::unique_ptr<app::TMainForm> form_;
   QProcess sim_;
 };
 
 TEST_F(LinkWindow, ReceivedMemoryAppearsInTheTreeAsNewAndUnsaved) {
   const Bytes file = MemoryFile(1870);
-  const auto in = root_ / "in.fc";
-  std::ofstream(in, std::ios::binary)
-      .write(reinterpret_cast<const char*>(file.data()), file.size());
-  StartSim({"send", QString::fromStdString(in.string())});
-  app::TMainForm& f = Open();
+  WriteFile(root / "in.fc", file);
+  StartSim({"send", QString::fromStdString((root / "in.fc").string())});
+  app::TMainForm& f = OpenLinked();
   EXPECT_EQ(Log().value(0), "COM1: 9600 bit/s");
-  EXPECT_FALSE(Link().ComTimer().isActive());  // port open, nothing to do: the timer sleeps
+  // Port open, nothing to do: the timer sleeps (each opening byte of the simulator wakes it
+  // for a tick).
+  EXPECT_TRUE(WaitFor([&] { return !Link().ComTimer().isActive(); }, 1000));
   EXPECT_TRUE(f.RxButton()->isEnabled());
 
   f.RxButton()->click();
@@ -169,9 +97,8 @@ TEST_F(LinkWindow, ReceivedMemoryAppearsInTheTreeAsNewAndUnsaved) {
   EXPECT_TRUE(WaitFor([&] { return f.MainTreeView()->topLevelItemCount() == 1; }, 8000));
   EXPECT_EQ(f.MainTreeView()->topLevelItem(0)->text(0).trimmed(), "ASK 21");
   EXPECT_EQ(Link().Display()->DisplayState(), core::kDisplayDone);
-  EXPECT_TRUE(Log().contains("Format = FC28 V3.x"));
-  EXPECT_TRUE(Log().contains("Blocklänge = 1870"));
-  EXPECT_TRUE(Log().contains("Modell = ASK 21"));
+  for (const char* line : {"Format = FC28 V3.x", "Blocklänge = 1870", "Modell = ASK 21"})
+    EXPECT_TRUE(Log().contains(line)) << line;
   EXPECT_EQ(f.RxTxListBox()->currentRow(), f.RxTxListBox()->count() - 1);
 
   const core::ModellSpeicherTyp* got = nullptr;
@@ -187,7 +114,7 @@ TEST_F(LinkWindow, ReceivedMemoryAppearsInTheTreeAsNewAndUnsaved) {
   EXPECT_EQ(f.Store().GetActive(), nullptr);  // shown, not made active
 
   // "Ok" for three seconds, then idle, and the timer goes back to sleep.
-  QTest::qWait(2500);
+  Wait(2500);
   EXPECT_EQ(Link().Display()->DisplayState(), core::kDisplayDone);
   EXPECT_TRUE(WaitFor([&] { return !Link().ComTimer().isActive(); }, 2000));
   EXPECT_EQ(Link().Display()->DisplayState(), core::kDisplayIdle);
@@ -201,28 +128,27 @@ TEST_F(LinkWindow, ReceivedMemoryAppearsInTheTreeAsNewAndUnsaved) {
 
 TEST_F(LinkWindow, SendsTheActiveMemory) {
   const Bytes file = MemoryFile(600);
-  std::ofstream(models_ / "ASK21.FC", std::ios::binary)
-      .write(reinterpret_cast<const char*>(file.data()), file.size());
-  settings_.texts[std::string(kKey) + "ModelMem"] = "ASK 21";
-  StartSim({"receive", QString::fromStdString((root_ / "got.fc").string())});
-  app::TMainForm& f = Open();
+  WriteFile(models / "ASK21.FC", file);
+  settings.texts[kKey + "ModelMem"] = "ASK 21";
+  StartSim({"receive", QString::fromStdString((root / "got.fc").string())});
+  app::TMainForm& f = OpenLinked();
   ASSERT_NE(f.Store().GetActive(), nullptr);
-  QTest::qWait(250);  // the display timer enables the send controls
+  Wait(250);  // the display timer enables the send controls
   ASSERT_TRUE(f.TxButton()->isEnabled());
   f.TxButton()->click();
   // Waiting with the event loop running: the link works on the window's timer.
   ASSERT_TRUE(WaitFor([&] { return sim_.state() == QProcess::NotRunning; }, 8000));
   EXPECT_EQ(sim_.exitCode(), 0) << sim_.readAllStandardError().toStdString();
-  EXPECT_EQ(ReadFile(root_ / "got.fc"), file);
+  EXPECT_EQ(ReadFile(root / "got.fc"), file);
   EXPECT_TRUE(Log().contains("Blocklänge = 600 byte"));
   EXPECT_TRUE(WaitFor([&] { return Link().Link().TransferBusy() == 0; }, 1000));
 }
 
 TEST_F(LinkWindow, PortDialogAndSettings) {
-  settings_.ints[std::string(kKey) + "ComPort"] = 5;
-  settings_.ints[std::string(kKey) + "TransferRate"] = 19200;
-  settings_.ints[std::string(kKey) + "PortAuto"] = 0;
-  app::TMainForm& f = Open();
+  settings.ints[kKey + "ComPort"] = 5;
+  settings.ints[kKey + "TransferRate"] = 19200;
+  settings.ints[kKey + "PortAuto"] = 0;
+  app::TMainForm& f = OpenLinked();
   EXPECT_EQ(Log().value(0), "COM5: 19200 bit/s");
   app::TComNrForm* d = Link().ComNrForm();
   ASSERT_NE(d, nullptr);
@@ -241,7 +167,7 @@ TEST_F(LinkWindow, PortDialogAndSettings) {
   d->findChild<QRadioButton*>("Rate48RadioButton")->setChecked(true);
   d->findChild<QPushButton*>("ComOkButton")->click();
   EXPECT_FALSE(d->isVisible());
-  QTest::qWait(50);
+  Wait(50);
   EXPECT_EQ(Log().last(), "COM2: 4800 bit/s");
 
   // Waiting for a transmitter costs nothing: the timer sleeps once "Warte auf Daten ..." shows.
@@ -257,10 +183,10 @@ TEST_F(LinkWindow, PortDialogAndSettings) {
   d->findChild<QPushButton*>("ComAbbruchButton")->click();
   EXPECT_FALSE(d->isVisible());
 
-  form_.reset();  // shutdown writes the link settings
-  EXPECT_EQ(settings_.ints[std::string(kKey) + "ComPort"], 2);
-  EXPECT_EQ(settings_.ints[std::string(kKey) + "TransferRate"], 4800);
-  EXPECT_EQ(settings_.ints[std::string(kKey) + "PortAuto"], 1);
+  form.reset();  // shutdown writes the link settings
+  EXPECT_EQ(settings.ints[kKey + "ComPort"], 2);
+  EXPECT_EQ(settings.ints[kKey + "TransferRate"], 4800);
+  EXPECT_EQ(settings.ints[kKey + "PortAuto"], 1);
 }
 
 }  // namespace

@@ -6,11 +6,14 @@
 
 namespace {
 
-using linktest::FakeSystem;
+struct ComPortsTest : ::testing::Test {
+  ComPortsTest() { ports.ComInit(); }
+  linktest::FakeSystem sys;
+  core::ComPorts ports{sys};
+  int Open(int port, double baud = 4800.0) { return ports.ComOpen(port, 8, 2, baud, 2); }
+};
 
-TEST(ComPorts, EnumerateMarksListedPortsOnly) {
-  FakeSystem sys;
-  core::ComPorts ports(sys);
+TEST_F(ComPortsTest, EnumerateMarksListedPortsOnly) {
   sys.names = {"COM2", "COM10", "LPT1"};
   ports.ComInit();
   for (int n = 1; n <= 8; ++n) EXPECT_EQ(ports.ComPortPresent(n), n == 2) << n;
@@ -28,13 +31,10 @@ TEST(ComPorts, EnumerateMarksListedPortsOnly) {
   EXPECT_FALSE(ports.ComPortPresent(9));
 }
 
-TEST(ComPorts, OpenSetsLineSettingsAndClearsLines) {
-  FakeSystem sys;
-  core::ComPorts ports(sys);
-  ports.ComInit();
-  EXPECT_EQ(ports.ComOpen(9, 8, 2, 4800.0, 2), 2048);
-  EXPECT_EQ(ports.ComOpen(0, 8, 2, 4800.0, 2), 2048);
-  EXPECT_EQ(ports.ComOpen(1, 8, 2, 4800.7, 2), 0);
+TEST_F(ComPortsTest, OpenSetsLineSettingsAndClearsLines) {
+  EXPECT_EQ(Open(9), 2048);
+  EXPECT_EQ(Open(0), 2048);
+  EXPECT_EQ(Open(1, 4800.7), 0);
   const auto& line = sys.lines[1];
   EXPECT_TRUE(ports.IsOpen(1));
   EXPECT_EQ(line.settings.baud, 4800);
@@ -44,12 +44,12 @@ TEST(ComPorts, OpenSetsLineSettingsAndClearsLines) {
   ASSERT_EQ(line.lineCalls.size(), 1u);
   EXPECT_EQ(line.lineCalls[0], std::make_pair(false, false));
   // Reopening closes first and clears the lines again.
-  EXPECT_EQ(ports.ComOpen(1, 8, 2, 9600.0, 2), 0);
+  EXPECT_EQ(Open(1, 9600.0), 0);
   EXPECT_EQ(line.opens, 2);
   EXPECT_EQ(line.settings.baud, 9600);
   EXPECT_EQ(line.lineCalls.size(), 2u);
   // Opening another port keeps the first open.
-  EXPECT_EQ(ports.ComOpen(2, 8, 2, 9600.0, 2), 0);
+  EXPECT_EQ(Open(2, 9600.0), 0);
   EXPECT_TRUE(sys.lines[1].open);
   ports.ComCloseAll();
   EXPECT_FALSE(sys.lines[1].open);
@@ -57,12 +57,9 @@ TEST(ComPorts, OpenSetsLineSettingsAndClearsLines) {
   EXPECT_FALSE(ports.IsOpen(1));
 }
 
-TEST(ComPorts, PortThatCannotOpenStaysClosedAndSilent) {
-  FakeSystem sys;
-  core::ComPorts ports(sys);
-  ports.ComInit();
+TEST_F(ComPortsTest, PortThatCannotOpenStaysClosedAndSilent) {
   sys.canOpen[4] = false;
-  EXPECT_EQ(ports.ComOpen(4, 8, 2, 4800.0, 2), 0);
+  EXPECT_EQ(Open(4), 0);
   EXPECT_FALSE(ports.IsOpen(4));
   EXPECT_FALSE(ports.ComTxDone(4));
   EXPECT_FALSE(ports.ComRxAvailable(4));
@@ -78,11 +75,8 @@ TEST(ComPorts, PortThatCannotOpenStaysClosedAndSilent) {
   ports.ComSetLines(-1, true, true);
 }
 
-TEST(ComPorts, ReadTakesOnlyWhatWasReportedWaiting) {
-  FakeSystem sys;
-  core::ComPorts ports(sys);
-  ports.ComInit();
-  ports.ComOpen(1, 8, 2, 4800.0, 2);
+TEST_F(ComPortsTest, ReadTakesOnlyWhatWasReportedWaiting) {
+  Open(1);
   auto& line = sys.lines[1];
   line.input = {1, 2, 3, 4, 5};
   ASSERT_TRUE(ports.ComRxAvailable(1));
@@ -104,21 +98,16 @@ TEST(ComPorts, ReadTakesOnlyWhatWasReportedWaiting) {
   EXPECT_EQ(count, 0);
   EXPECT_EQ(line.input.size(), 1u);
   // A read with nothing known waiting leaves count unchanged and reads nothing.
-  core::ComPorts fresh(sys);
-  fresh.ComInit();
-  fresh.ComOpen(3, 8, 2, 4800.0, 2);
+  Open(3);
   count = 4;
-  fresh.ComRead(3, buf, count);
+  ports.ComRead(3, buf, count);
   EXPECT_EQ(count, 4);
   EXPECT_EQ(sys.lines[3].readCalls, 0);
 }
 
-TEST(ComPorts, WriteAndTxDone) {
-  FakeSystem sys;
-  core::ComPorts ports(sys);
-  ports.ComInit();
+TEST_F(ComPortsTest, WriteAndTxDone) {
   EXPECT_FALSE(ports.ComTxDone(1));  // not open
-  ports.ComOpen(1, 8, 2, 4800.0, 2);
+  Open(1);
   auto& line = sys.lines[1];
   EXPECT_TRUE(ports.ComTxDone(1));
   const std::uint8_t block[4] = {1, 2, 3, 4};

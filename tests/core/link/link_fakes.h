@@ -129,6 +129,11 @@ struct Rig {
   }
   void Feed(const Bytes& bytes) { line.input.insert(line.input.end(), bytes.begin(), bytes.end()); }
   void Feed(std::uint8_t b) { line.input.push_back(b); }
+  /// What the transmitter sends, then n ticks.
+  void Answer(const Bytes& bytes, int n = 1) {
+    Feed(bytes);
+    Tick(n);
+  }
   Bytes TakeWritten() {
     Bytes w = line.written;
     line.written.clear();

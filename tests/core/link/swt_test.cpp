@@ -7,11 +7,13 @@
 namespace {
 
 using core::SoftTimers;
-using linktest::FakeClock;
 
-TEST(SoftTimers, NumbersNewTimersFrom21AndRestartsById) {
-  FakeClock clock;
-  SoftTimers t(clock);
+struct SoftTimersTest : ::testing::Test {
+  linktest::FakeClock clock;
+  SoftTimers t{clock};
+};
+
+TEST_F(SoftTimersTest, NumbersNewTimersFrom21AndRestartsById) {
   t.SwtInit();
   EXPECT_EQ(t.SwtStart(0, 0x41, 300), 21);
   EXPECT_EQ(t.SwtStart(0, 0x41, 300), 22);
@@ -22,9 +24,7 @@ TEST(SoftTimers, NumbersNewTimersFrom21AndRestartsById) {
   EXPECT_EQ(t.SwtStart(0, 0x41, 300), 21);
 }
 
-TEST(SoftTimers, CountDownExpiresAfterItsDurationAndStaysExpired) {
-  FakeClock clock;
-  SoftTimers t(clock);
+TEST_F(SoftTimersTest, CountDownExpiresAfterItsDurationAndStaysExpired) {
   const auto id = t.SwtStart(0, 0x41, 300);
   clock.Advance(290);
   EXPECT_FALSE(t.SwtExpired(id));
@@ -36,16 +36,11 @@ TEST(SoftTimers, CountDownExpiresAfterItsDurationAndStaysExpired) {
   EXPECT_EQ(t.SwtValue(id), 0);
   EXPECT_TRUE(t.SwtExpired(999));  // unknown id
   EXPECT_EQ(t.SwtValue(999), 0);
-
-  const auto shortOne = t.SwtStart(0, 0x41, 9);  // below 10 ms: expired at the first check
-  EXPECT_TRUE(t.SwtExpired(shortOne));
-  const auto stopwatch = t.SwtStart(0, 0x42, 0);
-  EXPECT_TRUE(t.SwtExpired(stopwatch));  // not a count-down
+  EXPECT_TRUE(t.SwtExpired(t.SwtStart(0, 0x41, 9)));  // below 10 ms: expired at once
+  EXPECT_TRUE(t.SwtExpired(t.SwtStart(0, 0x42, 0)));  // a stopwatch is no count-down
 }
 
-TEST(SoftTimers, OtherUnits) {
-  FakeClock clock;
-  SoftTimers t(clock);
+TEST_F(SoftTimersTest, OtherUnits) {
   const auto s = t.SwtStart(0, 0x11, 2);
   const auto cs = t.SwtStart(0, 0x21, 50);
   const auto none = t.SwtStart(0, 0x01, 1);
@@ -60,9 +55,7 @@ TEST(SoftTimers, OtherUnits) {
   EXPECT_EQ(t.SwtValue(secondsUp), 8);
 }
 
-TEST(SoftTimers, MidnightWrap) {
-  FakeClock clock;
-  SoftTimers t(clock);
+TEST_F(SoftTimersTest, MidnightWrap) {
   clock.ms = core::kMillisecondsPerDay - 100;  // 23:59:59.90
   EXPECT_EQ(t.SwtNow(), 8639990);
   const auto id = t.SwtStart(0, 0x41, 300);
@@ -72,9 +65,7 @@ TEST(SoftTimers, MidnightWrap) {
   EXPECT_EQ(SoftTimers::SwtElapsed(100, 40), 60);
 }
 
-TEST(SoftTimers, StopwatchValueInMillisecondsClamped) {
-  FakeClock clock;
-  SoftTimers t(clock);
+TEST_F(SoftTimersTest, StopwatchValueInMillisecondsClamped) {
   const auto id = t.SwtStart(0, 0x42, 0);
   clock.Advance(2500);
   EXPECT_EQ(t.SwtValue(id), 2500);
