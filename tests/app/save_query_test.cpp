@@ -1,5 +1,4 @@
 #include <QAction>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -37,15 +36,10 @@ TEST_F(SaveQueryTest, ContinuingAtTheFirstQuestionAndSavingAtTheSecondCloses) {
   duringQuestion = [&] {
     if (checked) return;
     checked = true;
-    EXPECT_EQ(Dialog()->windowTitle(), "Modelldaten sichern");
     EXPECT_TRUE(DialogButton("AbbrechenButton")->isVisible());
     EXPECT_TRUE(DialogButton("AllesSpeichernButton")->isEnabled());
     EXPECT_TRUE(DialogButton("KeinenSpeichernButton")->isEnabled());
-    EXPECT_EQ(Dialog()->height(), 190);
-    EXPECT_EQ(Dialog()->findChild<QLabel*>("SpeichernAbfrageLabel3")->text(),
-              "wurde noch nicht gespeichert!");
-    EXPECT_TRUE(
-        Dialog()->findChild<QLabel*>("SpeichernAbfrageLabel2")->text().startsWith("erstellt am "));
+    EXPECT_EQ(Dialog()->height(), 190);  // with the "Programm fortsetzen" row
   };
   QueueAnswers({"AbbrechenButton", "SpeichernButton"});
   f.findChild<QPushButton*>("ExitButton")->click();

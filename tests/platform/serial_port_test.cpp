@@ -22,47 +22,42 @@ void EnsureApp() {
   if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
 }
 
+// Polls with the event loop running, as the link does, until done or ms have passed.
+template <typename Done>
+bool WaitUntil(Done done, int ms = 1000) {
+  QElapsedTimer t;
+  t.start();
+  while (t.elapsed() < ms) {
+    QCoreApplication::processEvents();
+    if (done()) return true;
+    usleep(1000);
+  }
+  return false;
+}
+
 // A pseudo-terminal standing in for a serial port; the test plays the far end on the master.
 struct Pty {
-  int master = -1;
+  int master = posix_openpt(O_RDWR | O_NOCTTY);
   std::string path;
   Pty() {
-    master = posix_openpt(O_RDWR | O_NOCTTY);
     grantpt(master);
     unlockpt(master);
     path = ptsname(master);
     fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
   }
   ~Pty() { close(master); }
-  std::string ReadAll(int waitMs = 200) {
+  /// What arrived until a read after the first bytes finds nothing more.
+  std::string ReadAll() {
     std::string got;
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < waitMs) {
-      QCoreApplication::processEvents();
+    WaitUntil([&] {
       char buf[256];
       const ssize_t n = read(master, buf, sizeof buf);
-      if (n > 0)
-        got.append(buf, static_cast<std::size_t>(n));
-      else if (!got.empty())
-        break;
-      usleep(1000);
-    }
+      if (n > 0) got.append(buf, static_cast<std::size_t>(n));
+      return n <= 0 && !got.empty();
+    }, 200);
     return got;
   }
 };
-
-// Polls like the link does until the slot reports waiting bytes.
-bool WaitRx(core::ComPorts& ports, int port) {
-  QElapsedTimer t;
-  t.start();
-  while (t.elapsed() < 1000) {
-    QCoreApplication::processEvents();
-    if (ports.ComRxAvailable(port)) return true;
-    usleep(1000);
-  }
-  return false;
-}
 
 TEST(QtSerialSystem, PinnedDeviceIsListedAndOpenedWithTheLineSettings) {
   EnsureApp();
@@ -98,14 +93,11 @@ TEST(QtSerialSystem, PinnedDeviceIsListedAndOpenedWithTheLineSettings) {
   EXPECT_EQ(ports.ComWrite(3, out, 3), 0);
   EXPECT_EQ(pty.ReadAll(), std::string("\xAA"
                                        "FC"));
-  QElapsedTimer t;
-  t.start();
-  while (!ports.ComTxDone(3) && t.elapsed() < 1000) QCoreApplication::processEvents();
-  EXPECT_TRUE(ports.ComTxDone(3));
+  EXPECT_TRUE(WaitUntil([&] { return ports.ComTxDone(3); }));
 
   EXPECT_FALSE(ports.ComRxAvailable(3));
   ASSERT_EQ(write(pty.master, "\x00\x55\xAA\x12\x34", 5), 5);
-  ASSERT_TRUE(WaitRx(ports, 3));
+  ASSERT_TRUE(WaitUntil([&] { return ports.ComRxAvailable(3); }));
   std::uint8_t in[8] = {};
   int count = 2;
   ports.ComRead(3, in, count);
@@ -144,11 +136,7 @@ TEST(SerialPollTimer, SleepsWhenTheStepHasNothingMoreToDo) {
   platform::SerialPollTimer timer([&] { return ++ticks < 5; });
   EXPECT_FALSE(timer.Active());
   timer.Wake();
-  QElapsedTimer t;
-  t.start();
-  while (timer.Active() && t.elapsed() < 2000)
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-  EXPECT_FALSE(timer.Active());
+  EXPECT_TRUE(WaitUntil([&] { return !timer.Active(); }, 2000));
   EXPECT_EQ(ticks, 5);
   timer.Wake();
   EXPECT_TRUE(timer.Active());
