@@ -317,6 +317,7 @@ TEST_F(WindowTest, FirstRunMenusDefaultsAndDialogs) {
                            "MenuFuncSchnittstelle", "FktSenden", "FktEmpfangen"})
     EXPECT_FALSE(f.Action(name)->isEnabled()) << name;
   EXPECT_FALSE(f.RxButton()->isEnabled());
+  EXPECT_FALSE(f.TxButton()->isEnabled());
   // Defaults of a first run: explanations and all flight conditions, V3.2, the first tab.
   EXPECT_TRUE(f.Action("FktErlaeuterungen")->isChecked());
   EXPECT_TRUE(f.Action("FktAlleFlugzustaende")->isChecked());

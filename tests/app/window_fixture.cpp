@@ -1,16 +1,13 @@
 #include "window_fixture.h"
 
-#include "modules.h"
-
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-#include <cstdlib>
-#include <fstream>
 #include <random>
 
 #include "model_tree_view.h"
+#include "modules.h"
 #include "speichern_abfrage.h"
 #include "store/model_memory.h"
 #include "util/files.h"

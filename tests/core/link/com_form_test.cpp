@@ -10,7 +10,8 @@ std::array<bool, 9> Only(int port) {
   return p;
 }
 
-TEST(ComForm, OnlyListedPortsEnabledAndAGoneCurrentPortFallsBackToOne) {
+TEST(ComForm, TheCheckBoxDecidesWhichPortsAreOffered) {
+  // Checked: only listed ports are enabled, and a current port no longer listed falls back to 1.
   const auto v = core::ComFormShow(5, 4800, true, Only(3));
   for (int n = 1; n <= 8; ++n) EXPECT_EQ(v.enabled[n], n == 3) << n;
   EXPECT_EQ(v.checkedPort, 1);  // even though port 1 is disabled too
@@ -19,14 +20,13 @@ TEST(ComForm, OnlyListedPortsEnabledAndAGoneCurrentPortFallsBackToOne) {
   const auto ok = core::ComFormOk(v.rate48, !v.rate48, v.checkedPort, 4800, 5);
   EXPECT_EQ(ok.portNumber, 1);
   EXPECT_EQ(ok.baudRate, 4800);
-}
 
-TEST(ComForm, UncheckedBoxEnablesAllAndKeepsThePort) {
-  const auto v = core::ComFormShow(5, 9600, false, Only(3));
-  for (int n = 1; n <= 8; ++n) EXPECT_TRUE(v.enabled[n]) << n;
-  EXPECT_EQ(v.checkedPort, 5);
-  EXPECT_FALSE(v.checkBox);
-  EXPECT_FALSE(v.rate48);
+  // Unchecked: all are enabled and the port stays.
+  const auto all = core::ComFormShow(5, 9600, false, Only(3));
+  for (int n = 1; n <= 8; ++n) EXPECT_TRUE(all.enabled[n]) << n;
+  EXPECT_EQ(all.checkedPort, 5);
+  EXPECT_FALSE(all.checkBox);
+  EXPECT_FALSE(all.rate48);
 }
 
 TEST(ComForm, OddStoredValues) {
