@@ -1,5 +1,7 @@
 #include "model/rules.h"
 
+#include <optional>
+
 #include "model/access.h"
 #include "model/defaults.h"
 #include "model/names.h"
@@ -34,24 +36,37 @@ int PartnerKey(const KeyPair& pair, int key) {
   return 0;
 }
 
+// The partner row of the changed row's key in one pair, at the changed row's condition.
+struct Partner {
+  const MemApplMapTyp* def;
+  int address;
+  int bit;
+};
+
+std::optional<Partner> PartnerOf(const KeyPair& pair, int key, int condition) {
+  const int other = PartnerKey(pair, key);
+  if (other == 0) return std::nullopt;
+  const int p = FirstRowWithKey(other);
+  if (p == 0) return std::nullopt;
+  const MemApplMapTyp& def = ParamDef(p);
+  return Partner{&def, def.address + kBlockStride * condition, ParameterFirstBit(def)};
+}
+
 bool SignPartnerRule(const MemApplMapTyp& def, int condition, const std::string& newText,
                      ModellSpeicherTyp* mem, int version) {
   bool reported = false;
   for (const KeyPair& pair : kSignPartners) {
-    const int other = PartnerKey(pair, def.key);
-    if (other == 0) continue;
-    const int p = FirstRowWithKey(other);
-    if (p == 0) continue;
-    const MemApplMapTyp& partner = ParamDef(p);
-    const int address = partner.address + kBlockStride * condition;
-    const int bit = ParameterFirstBit(partner);
+    const auto partner = PartnerOf(pair, def.key, condition);
+    if (!partner) continue;
+    const int address = partner->address;
+    const int bit = partner->bit;
     std::string partnerText = TrimBlanks(GetParameterText(address, bit, mem, version));
     const bool newNegative = !newText.empty() && newText.front() == '-';
     const bool partnerNegative = !partnerText.empty() && partnerText.front() == '-';
     if (newNegative == partnerNegative) continue;
     partnerText = newNegative ? "-" + partnerText : partnerText.substr(1);
     if (SetParameterText(address, bit, mem, false, partnerText, version) != kUnchanged &&
-        SharesMenu(def, partner))
+        SharesMenu(def, *partner->def))
       reported = true;
   }
   return reported;
@@ -93,16 +108,13 @@ bool ActRule(const MemApplMapTyp& def, int condition, const std::string& newText
              ModellSpeicherTyp* mem, int version) {
   bool reported = false;
   for (const KeyPair& pair : kActPairs) {
-    const int other = PartnerKey(pair, def.key);
-    if (other == 0) continue;
-    const int p = FirstRowWithKey(other);
-    if (p == 0) continue;
-    const MemApplMapTyp& partner = ParamDef(p);
-    const int address = partner.address + kBlockStride * condition;
-    const int bit = ParameterFirstBit(partner);
+    const auto partner = PartnerOf(pair, def.key, condition);
+    if (!partner) continue;
+    const int address = partner->address;
+    const int bit = partner->bit;
     if (newText != "ACT" || TrimBlanks(GetParameterText(address, bit, mem, version)) != "ACT") continue;
     if (SetParameterText(address, bit, mem, false, "INH", version) != kUnchanged &&
-        SharesMenu(def, partner))
+        SharesMenu(def, *partner->def))
       reported = true;
   }
   return reported;
