@@ -149,6 +149,10 @@ QWidget* TMainForm::BuildNamePanel() {
       modellDatumLabel_->fontMetrics().horizontalAdvance("00.00.00   00:00 "));
   nameUebernehmenButton_ = Button("NameUebernehmenButton", "Name übernehmen", panel);
   nameUebernehmenButton_->setEnabled(false);
+  // Room for the whole caption in every style (some clip the umlaut caption at its size hint).
+  nameUebernehmenButton_->setMinimumWidth(
+      nameUebernehmenButton_->sizeHint().width() +
+      nameUebernehmenButton_->fontMetrics().horizontalAdvance("  "));
   modelltypLabel_ = Label("ModelltypLabel", "Modelltyp: -.-", panel);
   auto* row = new QHBoxLayout(panel);
   row->setContentsMargins(2, 2, 2, 6);
