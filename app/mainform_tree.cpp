@@ -8,7 +8,6 @@
 #include "mainform_host.h"
 #include "model_tree_view.h"
 #include "store/model_memory.h"
-#include "util/text.h"
 
 namespace app {
 
@@ -102,22 +101,7 @@ void TMainForm::UpdateNamePanel() {
   nameUebernehmenButton_->setEnabled(false);
 }
 
-void TMainForm::CommentEdited() {
-  core::ModellSpeicherTyp* active = store_->GetActive();
-  if (active == nullptr) return;
-  store_->MarkChanged(*active, true, false);
-  bool hasContent = false;
-  for (const std::string& line : host_->CommentBoxLines()) {
-    if (!core::TrimBlanks(line).empty()) {
-      hasContent = true;
-      break;
-    }
-  }
-  if (hasContent != active->hasComment) {
-    active->hasComment = hasContent;
-    RefreshIcons();
-  }
-}
+void TMainForm::CommentEdited() { store_->CommentEdited(); }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == kommentarRichEdit_ && event->type() == QEvent::KeyRelease) CommentEdited();

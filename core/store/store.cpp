@@ -375,6 +375,19 @@ bool ModelMemoryStore::QueryAndSaveAll(bool closing) {
   return result;
 }
 
+void ModelMemoryStore::CommentEdited() {
+  if (active_ == nullptr) return;
+  MarkChanged(*active_, true, false);
+  const std::vector<std::string> lines = host_.CommentBoxLines();
+  const bool hasContent = std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+    return !TrimBlanks(line).empty();
+  });
+  if (hasContent != active_->hasComment) {
+    active_->hasComment = hasContent;
+    host_.RefreshIcons();
+  }
+}
+
 void ModelMemoryStore::DeleteActive() {
   if (active_ == nullptr) return;
   active_->deleted = true;

@@ -77,6 +77,9 @@ class ModelMemoryStore {
   /// The last answer of the save query (0 when none was asked since QueryAndSaveAll began).
   int LastAnswer() const { return lastAnswer_; }
 
+  /// The comment box of the active memory was edited: its comment is unsaved, and whether it
+  /// has a comment (a line that is not blank) follows the box, refreshing the icons on a change.
+  void CommentEdited();
   void DeleteActive();
   void UndeleteActive();
   /// "Name übernehmen": renames the active model memory unless the name is the same

@@ -570,6 +570,26 @@ TEST_F(StoreTest, DeleteAndUndeleteOnlyMark) {
   EXPECT_EQ(host_.refreshIcons, 2);
 }
 
+TEST_F(StoreTest, EditedCommentIsUnsavedAndItsPresenceFollowsTheBox) {
+  LoadFiles({{"A.FC", "A"}});
+  store_.CommentEdited();  // nothing active: nothing happens
+  store_.SetActiveModelMemory(store_.MainListHead());
+  ModellSpeicherTyp& a = *store_.GetActive();
+  host_.commentBox = {" \t", ""};
+  store_.CommentEdited();
+  EXPECT_FALSE(a.commentSaved);
+  EXPECT_FALSE(a.hasComment);
+  EXPECT_EQ(host_.refreshIcons, 0);
+  host_.commentBox = {"", " x"};
+  store_.CommentEdited();
+  EXPECT_TRUE(a.hasComment);
+  store_.CommentEdited();  // no change of presence: no refresh
+  host_.commentBox = {" "};
+  store_.CommentEdited();
+  EXPECT_FALSE(a.hasComment);
+  EXPECT_EQ(host_.refreshIcons, 2);
+}
+
 TEST_F(StoreTest, ChangingTheDirectoryLoadsTheChosenOneOrKeepsEverything) {
   LoadFiles({{"A.FC", "A"}, {"B.FC", "B"}});
   ModellSpeicherTyp* a = ByFile("A.FC");
