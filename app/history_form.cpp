@@ -1,4 +1,4 @@
-#include "history_form.h"
+#include "app/history_form.h"
 
 #include <QDialogButtonBox>
 #include <QPlainTextEdit>

@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <QDir>
 
-#include "mainform.h"
-#include "modules.h"
+#include "app/mainform.h"
+#include "app/modules.h"
 #include "platform/settings_backend.h"
 
 int main(int argc, char** argv) {

@@ -1,4 +1,4 @@
-#include "main_status_bar.h"
+#include "app/main_status_bar.h"
 
 #include <QLabel>
 #include <QPainter>

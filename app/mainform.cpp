@@ -1,4 +1,4 @@
-#include "mainform.h"
+#include "app/mainform.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -14,11 +14,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/icons.h"
-#include "main_status_bar.h"
-#include "mainform_host.h"
-#include "model_tree_view.h"
-#include "speichern_abfrage.h"
+#include "core/shell/icons.h"
+#include "app/main_status_bar.h"
+#include "app/mainform_host.h"
+#include "app/model_tree_view.h"
+#include "app/speichern_abfrage.h"
 
 namespace app {
 

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "app/startup.h"
-#include "settings/l_regist.h"
-#include "store/store.h"
-#include "store/tree.h"
+#include "core/shell/startup.h"
+#include "core/settings/l_regist.h"
+#include "core/store/store.h"
+#include "core/store/tree.h"
 
 class QAction;
 class QActionGroup;

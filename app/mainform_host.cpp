@@ -1,4 +1,4 @@
-#include "mainform_host.h"
+#include "app/mainform_host.h"
 
 #include <QFileDialog>
 #include <QLabel>
@@ -6,12 +6,12 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include "mainform.h"
-#include "model/defaults.h"
+#include "app/mainform.h"
+#include "core/model/defaults.h"
 #include "platform/settings_backend.h"
-#include "speichern_abfrage.h"
-#include "util/files.h"
-#include "util/text.h"
+#include "app/speichern_abfrage.h"
+#include "core/util/files.h"
+#include "core/util/text.h"
 
 namespace app {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/store_host.h"
+#include "core/store/store_host.h"
 
 namespace app {
 

@@ -11,12 +11,12 @@
 #include <QTableWidget>
 #include <QTimer>
 
-#include "app/display.h"
-#include "app/icons.h"
-#include "main_status_bar.h"
-#include "mainform.h"
-#include "model_tree_view.h"
-#include "store/model_memory.h"
+#include "core/shell/display.h"
+#include "core/shell/icons.h"
+#include "app/main_status_bar.h"
+#include "app/mainform.h"
+#include "app/model_tree_view.h"
+#include "core/store/model_memory.h"
 
 #ifndef VELTRANO_VERSION
 #define VELTRANO_VERSION "1.0"

@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QTabBar>
 
-#include "main_status_bar.h"
-#include "mainform.h"
-#include "model_tree_view.h"
+#include "app/main_status_bar.h"
+#include "app/mainform.h"
+#include "app/model_tree_view.h"
 
 #ifndef VELTRANO_VERSION
 #define VELTRANO_VERSION "1.0"

@@ -3,12 +3,12 @@
 #include <QPushButton>
 #include <QStatusTipEvent>
 
-#include "app/display.h"
-#include "app/icons.h"
-#include "main_status_bar.h"
-#include "mainform.h"
-#include "store/model_memory.h"
-#include "util/files.h"
+#include "core/shell/display.h"
+#include "core/shell/icons.h"
+#include "app/main_status_bar.h"
+#include "app/mainform.h"
+#include "core/store/model_memory.h"
+#include "core/util/files.h"
 
 namespace app {
 

@@ -4,10 +4,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "mainform.h"
-#include "mainform_host.h"
-#include "model_tree_view.h"
-#include "store/model_memory.h"
+#include "app/mainform.h"
+#include "app/mainform_host.h"
+#include "app/model_tree_view.h"
+#include "core/store/model_memory.h"
 
 namespace app {
 

@@ -1,4 +1,4 @@
-#include "model_tree_view.h"
+#include "app/model_tree_view.h"
 
 #include <QHeaderView>
 

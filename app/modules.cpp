@@ -1,12 +1,12 @@
-#include "modules.h"
+#include "app/modules.h"
 
 #include <QAction>
 
 #include "app/link/link_module.h"
 #include "app/model/model_module.h"
-#include "history_form.h"
-#include "mainform.h"
-#include "speichern_abfrage.h"
+#include "app/history_form.h"
+#include "app/mainform.h"
+#include "app/speichern_abfrage.h"
 
 namespace app {
 

@@ -1,4 +1,4 @@
-#include "speichern_abfrage.h"
+#include "app/speichern_abfrage.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "util/text.h"
+#include "core/util/text.h"
 
 namespace app {
 

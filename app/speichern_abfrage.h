@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "store/store_host.h"
+#include "core/store/store_host.h"
 
 class QLabel;
 class QPushButton;

@@ -1,11 +1,11 @@
 # Helpers shared by every folder's CMakeLists.
 
 # veltrano_core_library(NAME SOURCES... [DEPENDS lib...])
-# A core folder library: standard library only, headers included as "folder/file.h".
+# A core folder library: standard library only, headers included from the project root as "core/folder/file.h".
 function(veltrano_core_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/core)
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
   target_link_libraries(veltrano_core INTERFACE ${name})
 endfunction()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/clock.h"
+#include "core/link/clock.h"
 
 namespace platform {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "link/serial_port.h"
+#include "core/link/serial_port.h"
 
 namespace platform {
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "settings/l_regist.h"
+#include "core/settings/l_regist.h"
 
 namespace platform {
 

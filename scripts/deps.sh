@@ -2,7 +2,8 @@
 # Installs what building, running and testing Veltrano needs on Debian 12; skips what is there.
 set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-serialport-dev libgtest-dev libgmock-dev
-          libbenchmark-dev clang libclang-rt-14-dev xvfb xauth x11-utils imagemagick fonts-dejavu-core)
+          libbenchmark-dev clang libclang-rt-14-dev xvfb xauth x11-utils imagemagick fonts-dejavu-core
+          qt6-translations-l10n fonts-liberation poppler-utils ccache)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/link/link_module.h"
-#include "link/com_form.h"
+#include "core/link/com_form.h"
 
 namespace app {
 

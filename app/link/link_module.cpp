@@ -7,9 +7,9 @@
 #include <QPushButton>
 
 #include "app/link/com_nr_form.h"
-#include "main_status_bar.h"
-#include "mainform.h"
-#include "settings/l_regist.h"
+#include "app/main_status_bar.h"
+#include "app/mainform.h"
+#include "core/settings/l_regist.h"
 
 namespace app {
 

@@ -3,10 +3,10 @@
 #include <QObject>
 #include <memory>
 
-#include "link/com_handler.h"
-#include "link/com_ports.h"
-#include "link/swt.h"
-#include "link/transfer_display.h"
+#include "core/link/com_handler.h"
+#include "core/link/com_ports.h"
+#include "core/link/swt.h"
+#include "core/link/transfer_display.h"
 #include "platform/clock.h"
 #include "platform/serial_poll_timer.h"
 #include "platform/serial_port.h"

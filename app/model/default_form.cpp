@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/model/model_module.h"
-#include "mainform.h"
+#include "app/mainform.h"
 
 namespace app {
 

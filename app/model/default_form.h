@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "model/defaults.h"
+#include "core/model/defaults.h"
 
 class QComboBox;
 class QRadioButton;

@@ -3,10 +3,10 @@
 #include <QAction>
 
 #include "app/model/default_form.h"
-#include "mainform.h"
-#include "model/defaults.h"
-#include "model/valuelist.h"
-#include "util/files.h"
+#include "app/mainform.h"
+#include "core/model/defaults.h"
+#include "core/model/valuelist.h"
+#include "core/util/files.h"
 
 namespace app {
 

@@ -1,10 +1,10 @@
-#include "editor/menutab.h"
+#include "core/editor/menutab.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "model/access.h"
-#include "model/partab.h"
+#include "core/model/access.h"
+#include "core/model/partab.h"
 
 namespace core {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "store/record.h"
+#include "core/store/record.h"
 
 // The transmitter's 66 menus: which menu a parameter belongs to, for which model types and in
 // which main tab it is offered, and how its title reads. The table and FindMenu are constant

@@ -1,8 +1,8 @@
-#include "link/com_handler.h"
+#include "core/link/com_handler.h"
 
 #include <algorithm>
 
-#include "store/model_memory.h"
+#include "core/store/model_memory.h"
 
 namespace core {
 

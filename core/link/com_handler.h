@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <string>
 
-#include "link/com_ports.h"
-#include "link/link_host.h"
-#include "link/swt.h"
-#include "link/wire_format.h"
-#include "store/record.h"
+#include "core/link/com_ports.h"
+#include "core/link/link_host.h"
+#include "core/link/swt.h"
+#include "core/link/wire_format.h"
+#include "core/store/record.h"
 
 namespace core {
 

@@ -1,4 +1,4 @@
-#include "link/com_ports.h"
+#include "core/link/com_ports.h"
 
 #include <algorithm>
 #include <cctype>

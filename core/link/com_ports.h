@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "link/serial_port.h"
+#include "core/link/serial_port.h"
 
 namespace core {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "store/record.h"
+#include "core/store/record.h"
 
 namespace core {
 

@@ -1,4 +1,4 @@
-#include "link/swt.h"
+#include "core/link/swt.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "link/clock.h"
+#include "core/link/clock.h"
 
 namespace core {
 

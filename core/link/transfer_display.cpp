@@ -1,4 +1,4 @@
-#include "link/transfer_display.h"
+#include "core/link/transfer_display.h"
 
 namespace core {
 

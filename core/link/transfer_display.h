@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "link/swt.h"
+#include "core/link/swt.h"
 
 namespace core {
 

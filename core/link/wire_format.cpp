@@ -1,4 +1,4 @@
-#include "link/wire_format.h"
+#include "core/link/wire_format.h"
 
 #include <algorithm>
 

@@ -1,15 +1,15 @@
-#include "model/access.h"
+#include "core/model/access.h"
 
 #include <cstdio>
 
-#include "model/defaults.h"
-#include "model/names.h"
-#include "model/partab_layout.h"
-#include "model/rules.h"
-#include "model/storage.h"
-#include "model/valuelist.h"
-#include "store/model_memory.h"
-#include "util/text.h"
+#include "core/model/defaults.h"
+#include "core/model/names.h"
+#include "core/model/partab_layout.h"
+#include "core/model/rules.h"
+#include "core/model/storage.h"
+#include "core/model/valuelist.h"
+#include "core/store/model_memory.h"
+#include "core/util/text.h"
 
 namespace core {
 

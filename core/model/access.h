@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "model/partab.h"
-#include "store/record.h"
+#include "core/model/partab.h"
+#include "core/store/record.h"
 
 // The only road to a parameter's bytes. Every operation takes the model memory (nullptr allowed:
 // empty text, 0 or false) and, where rows are filtered, the configured transmitter version

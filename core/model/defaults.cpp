@@ -1,12 +1,12 @@
-#include "model/defaults.h"
+#include "core/model/defaults.h"
 
 #include <cstdio>
 
-#include "model/access.h"
-#include "model/defaults_data.h"
-#include "model/partab_keys.h"
-#include "store/store.h"
-#include "util/files.h"
+#include "core/model/access.h"
+#include "core/model/defaults_data.h"
+#include "core/model/partab_keys.h"
+#include "core/store/store.h"
+#include "core/util/files.h"
 
 namespace core {
 

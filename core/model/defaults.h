@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "store/record.h"
+#include "core/store/record.h"
 
 // The four default images and new model memories made from them.
 

@@ -1,4 +1,4 @@
-#include "model/defaults_data.h"
+#include "core/model/defaults_data.h"
 
 namespace core {
 

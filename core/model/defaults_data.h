@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "model/partab_layout.h"
+#include "core/model/partab_layout.h"
 
 // The four factory model memory images (Standard, Acro, Glider, Heli). Only offsets 0..469 are
 // data of their own: the five condition blocks are equal, so 470..1869 repeat 120..469, and

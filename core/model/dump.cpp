@@ -1,7 +1,7 @@
-#include "model/dump.h"
+#include "core/model/dump.h"
 
-#include "model/access.h"
-#include "model/names.h"
+#include "core/model/access.h"
+#include "core/model/names.h"
 
 namespace core {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "store/record.h"
+#include "core/store/record.h"
 
 // Every value of a model memory as "full name: display text" lines, in a fixed order that
 // scripts diff: flight condition 0..4, then the rows in table order.

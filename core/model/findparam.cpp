@@ -1,10 +1,10 @@
 #include <array>
 #include <vector>
 
-#include "editor/menutab.h"
-#include "model/access.h"
-#include "model/partab_layout.h"
-#include "model/storage.h"
+#include "core/editor/menutab.h"
+#include "core/model/access.h"
+#include "core/model/partab_layout.h"
+#include "core/model/storage.h"
 
 namespace core {
 

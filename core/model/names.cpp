@@ -1,14 +1,14 @@
-#include "model/names.h"
+#include "core/model/names.h"
 
 #include <array>
 #include <cstdio>
 #include <string_view>
 
-#include "editor/menutab.h"
-#include "model/access.h"
-#include "model/partab.h"
-#include "model/partab_keys.h"
-#include "util/text.h"
+#include "core/editor/menutab.h"
+#include "core/model/access.h"
+#include "core/model/partab.h"
+#include "core/model/partab_keys.h"
+#include "core/util/text.h"
 
 namespace core {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "store/record.h"
+#include "core/store/record.h"
 
 // Function (channel) names, flight condition names and full parameter names.
 

@@ -1,4 +1,4 @@
-#include "model/numtext.h"
+#include "core/model/numtext.h"
 
 #include <charconv>
 #include <cmath>

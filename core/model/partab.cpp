@@ -1,6 +1,6 @@
-#include "model/partab.h"
+#include "core/model/partab.h"
 
-#include "model/partab_table.h"
+#include "core/model/partab_table.h"
 
 namespace core {
 

@@ -1,13 +1,13 @@
-#include "model/rules.h"
+#include "core/model/rules.h"
 
 #include <optional>
 
-#include "model/access.h"
-#include "model/defaults.h"
-#include "model/names.h"
-#include "model/partab_keys.h"
-#include "model/storage.h"
-#include "util/text.h"
+#include "core/model/access.h"
+#include "core/model/defaults.h"
+#include "core/model/names.h"
+#include "core/model/partab_keys.h"
+#include "core/model/storage.h"
+#include "core/util/text.h"
 
 namespace core {
 

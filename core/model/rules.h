@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "store/record.h"
+#include "core/store/record.h"
 
 namespace core {
 

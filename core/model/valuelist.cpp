@@ -1,12 +1,12 @@
-#include "model/valuelist.h"
+#include "core/model/valuelist.h"
 
 #include <array>
 #include <cmath>
 
-#include "model/names.h"
-#include "model/numtext.h"
-#include "util/files.h"
-#include "util/text.h"
+#include "core/model/names.h"
+#include "core/model/numtext.h"
+#include "core/util/files.h"
+#include "core/util/text.h"
 
 namespace core {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "store/record.h"
+#include "core/store/record.h"
 
 // Value lists and numeric formulas: a parameter's decoded value to display text and back.
 

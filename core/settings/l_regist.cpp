@@ -1,10 +1,10 @@
-#include "settings/l_regist.h"
+#include "core/settings/l_regist.h"
 
 #include <fstream>
 #include <limits>
 #include <system_error>
 
-#include "settings/textcodec.h"
+#include "core/settings/textcodec.h"
 
 namespace core {
 

@@ -1,8 +1,8 @@
-#include "settings/textcodec.h"
+#include "core/settings/textcodec.h"
 
 #include <string_view>
 
-#include "util/text.h"
+#include "core/util/text.h"
 
 namespace core {
 

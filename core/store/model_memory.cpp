@@ -1,4 +1,4 @@
-#include "store/model_memory.h"
+#include "core/store/model_memory.h"
 
 #include <algorithm>
 #include <array>
@@ -6,8 +6,8 @@
 #include <cstring>
 #include <memory>
 
-#include "util/files.h"
-#include "util/text.h"
+#include "core/util/files.h"
+#include "core/util/text.h"
 
 namespace core {
 

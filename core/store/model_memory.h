@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "store/record.h"
-#include "util/datetime.h"
+#include "core/store/record.h"
+#include "core/util/datetime.h"
 
 namespace core {
 

@@ -1,12 +1,12 @@
-#include "store/store.h"
+#include "core/store/store.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 #include <unordered_set>
 
-#include "util/files.h"
-#include "util/text.h"
+#include "core/util/files.h"
+#include "core/util/text.h"
 
 namespace core {
 

@@ -7,9 +7,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "store/model_memory.h"
-#include "store/record.h"
-#include "store/store_host.h"
+#include "core/store/model_memory.h"
+#include "core/store/record.h"
+#include "core/store/store_host.h"
 
 namespace core {
 

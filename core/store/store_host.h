@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "store/record.h"
+#include "core/store/record.h"
 
 namespace core {
 

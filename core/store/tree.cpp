@@ -1,12 +1,12 @@
-#include "store/tree.h"
+#include "core/store/tree.h"
 
 #include <filesystem>
 #include <system_error>
 #include <unordered_set>
 
-#include "store/model_memory.h"
-#include "util/files.h"
-#include "util/text.h"
+#include "core/store/model_memory.h"
+#include "core/util/files.h"
+#include "core/util/text.h"
 
 namespace core {
 

@@ -6,8 +6,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "store/record.h"
-#include "store/store.h"
+#include "core/store/record.h"
+#include "core/store/store.h"
 
 namespace core {
 

@@ -1,4 +1,4 @@
-#include "util/datetime.h"
+#include "core/util/datetime.h"
 
 #include <algorithm>
 #include <utility>

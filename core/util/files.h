@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "util/datetime.h"
+#include "core/util/datetime.h"
 
 namespace core {
 

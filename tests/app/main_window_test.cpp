@@ -6,14 +6,14 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "main_status_bar.h"
-#include "model_tree_view.h"
-#include "modules.h"
-#include "speichern_abfrage.h"
-#include "store/model_memory.h"
-#include "util/files.h"
-#include "util/text.h"
-#include "window_fixture.h"
+#include "app/main_status_bar.h"
+#include "app/model_tree_view.h"
+#include "app/modules.h"
+#include "app/speichern_abfrage.h"
+#include "core/store/model_memory.h"
+#include "core/util/files.h"
+#include "core/util/text.h"
+#include "tests/app/window_fixture.h"
 
 namespace apptest {
 namespace {

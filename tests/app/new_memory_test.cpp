@@ -5,9 +5,9 @@
 #include <QRadioButton>
 
 #include "app/model/default_form.h"
-#include "model/access.h"
-#include "store/model_memory.h"
-#include "window_fixture.h"
+#include "core/model/access.h"
+#include "core/store/model_memory.h"
+#include "tests/app/window_fixture.h"
 
 namespace apptest {
 namespace {

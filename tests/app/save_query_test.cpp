@@ -4,11 +4,11 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "main_status_bar.h"
-#include "speichern_abfrage.h"
-#include "store/model_memory.h"
-#include "util/files.h"
-#include "window_fixture.h"
+#include "app/main_status_bar.h"
+#include "app/speichern_abfrage.h"
+#include "core/store/model_memory.h"
+#include "core/util/files.h"
+#include "tests/app/window_fixture.h"
 
 namespace apptest {
 namespace {

@@ -1,4 +1,4 @@
-#include "window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -6,12 +6,12 @@
 #include <QTimer>
 #include <random>
 
-#include "model_tree_view.h"
-#include "modules.h"
-#include "speichern_abfrage.h"
-#include "store/model_memory.h"
-#include "util/files.h"
-#include "util/text.h"
+#include "app/model_tree_view.h"
+#include "app/modules.h"
+#include "app/speichern_abfrage.h"
+#include "core/store/model_memory.h"
+#include "core/util/files.h"
+#include "core/util/text.h"
 
 namespace apptest {
 

@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "mainform.h"
-#include "settings/l_regist.h"
-#include "store/record.h"
-#include "util/datetime.h"
+#include "app/mainform.h"
+#include "core/settings/l_regist.h"
+#include "core/store/record.h"
+#include "core/util/datetime.h"
 
 namespace apptest {
 

@@ -9,11 +9,11 @@
 #include <fstream>
 #include <iterator>
 
-#include "../app/window_fixture.h"
+#include "tests/app/window_fixture.h"
 #include "app/link/com_nr_form.h"
 #include "app/link/link_module.h"
-#include "model_tree_view.h"
-#include "store/model_memory.h"
+#include "app/model_tree_view.h"
+#include "core/store/model_memory.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "app/icons.h"
+#include "core/shell/icons.h"
 
 namespace platform {
 namespace {

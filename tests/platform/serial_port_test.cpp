@@ -9,7 +9,7 @@
 #include <QElapsedTimer>
 #include <string>
 
-#include "link/com_ports.h"
+#include "core/link/com_ports.h"
 #include "platform/clock.h"
 #include "platform/serial_poll_timer.h"
 

@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "commands.h"
+#include "tools/cli/commands.h"
 
 #if defined(VELTRANO_HAVE_PLATFORM)
 #include <QCoreApplication>
@@ -11,14 +11,14 @@
 #include <memory>
 #include <vector>
 
-#include "link/com_handler.h"
-#include "link/com_ports.h"
-#include "link/swt.h"
-#include "link/wire_format.h"
+#include "core/link/com_handler.h"
+#include "core/link/com_ports.h"
+#include "core/link/swt.h"
+#include "core/link/wire_format.h"
 #include "platform/clock.h"
 #include "platform/serial_poll_timer.h"
 #include "platform/serial_port.h"
-#include "store/model_memory.h"
+#include "core/store/model_memory.h"
 #endif
 
 namespace cli {

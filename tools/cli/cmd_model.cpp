@@ -2,13 +2,13 @@
 #include <optional>
 #include <string>
 
-#include "commands.h"
-#include "model/access.h"
-#include "model/defaults.h"
-#include "model/dump.h"
-#include "store/model_memory.h"
-#include "util/files.h"
-#include "util/text.h"
+#include "tools/cli/commands.h"
+#include "core/model/access.h"
+#include "core/model/defaults.h"
+#include "core/model/dump.h"
+#include "core/store/model_memory.h"
+#include "core/util/files.h"
+#include "core/util/text.h"
 
 namespace cli {
 

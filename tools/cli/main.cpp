@@ -1,7 +1,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "commands.h"
+#include "tools/cli/commands.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <iterator>
 #include <string>
 
-#include "link/wire_format.h"
-#include "paced_line.h"
-#include "transmitter.h"
+#include "core/link/wire_format.h"
+#include "tools/sim/paced_line.h"
+#include "tools/sim/transmitter.h"
 
 namespace {
 

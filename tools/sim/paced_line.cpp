@@ -1,4 +1,4 @@
-#include "paced_line.h"
+#include "tools/sim/paced_line.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -11,7 +11,7 @@
 #include <cstring>
 #include <ctime>
 
-#include "link/wire_format.h"
+#include "core/link/wire_format.h"
 
 namespace sim {
 

@@ -1,10 +1,10 @@
-#include "transmitter.h"
+#include "tools/sim/transmitter.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
-#include "link/wire_format.h"
+#include "core/link/wire_format.h"
 
 namespace sim {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "paced_line.h"
+#include "tools/sim/paced_line.h"
 
 namespace sim {
 

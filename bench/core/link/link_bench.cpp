@@ -1,9 +1,9 @@
 // Cost of link steps: an idle tick, a waiting tick, and a whole receive of 1870 bytes.
 #include <benchmark/benchmark.h>
 
-#include "link/com_handler.h"
-#include "link/transfer_display.h"
-#include "link_fakes.h"
+#include "core/link/com_handler.h"
+#include "core/link/transfer_display.h"
+#include "tests/core/link/link_fakes.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "model/access.h"
-#include "model/defaults.h"
-#include "model/dump.h"
+#include "core/model/access.h"
+#include "core/model/defaults.h"
+#include "core/model/dump.h"
 
 namespace {
 

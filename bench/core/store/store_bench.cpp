@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "store/model_memory.h"
-#include "store/store.h"
-#include "store/tree.h"
-#include "util/datetime.h"
-#include "util/files.h"
+#include "core/store/model_memory.h"
+#include "core/store/store.h"
+#include "core/store/tree.h"
+#include "core/util/datetime.h"
+#include "core/util/files.h"
 
 namespace {
 

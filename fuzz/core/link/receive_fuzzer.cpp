@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "link/com_handler.h"
-#include "link_fakes.h"
+#include "core/link/com_handler.h"
+#include "tests/core/link/link_fakes.h"
 
 namespace {
 

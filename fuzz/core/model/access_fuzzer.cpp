@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "model/access.h"
-#include "model/defaults.h"
-#include "model/names.h"
-#include "model/valuelist.h"
+#include "core/model/access.h"
+#include "core/model/defaults.h"
+#include "core/model/names.h"
+#include "core/model/valuelist.h"
 
 namespace {
 

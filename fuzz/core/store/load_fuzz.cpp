@@ -8,8 +8,8 @@
 #include <random>
 #include <string>
 
-#include "store/model_memory.h"
-#include "store/record.h"
+#include "core/store/model_memory.h"
+#include "core/store/record.h"
 
 namespace {
 

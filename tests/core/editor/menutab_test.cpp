@@ -1,13 +1,13 @@
-#include "editor/menutab.h"
+#include "core/editor/menutab.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "model/access.h"
-#include "model/defaults_data.h"
-#include "model/partab.h"
+#include "core/model/access.h"
+#include "core/model/defaults_data.h"
+#include "core/model/partab.h"
 
 namespace core {
 namespace {

@@ -1,4 +1,4 @@
-#include "link/com_form.h"
+#include "core/link/com_form.h"
 
 #include <gtest/gtest.h>
 

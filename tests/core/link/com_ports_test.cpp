@@ -1,8 +1,8 @@
-#include "link/com_ports.h"
+#include "core/link/com_ports.h"
 
 #include <gtest/gtest.h>
 
-#include "link_fakes.h"
+#include "tests/core/link/link_fakes.h"
 
 namespace {
 

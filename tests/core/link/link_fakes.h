@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "link/clock.h"
-#include "link/com_handler.h"
-#include "link/com_ports.h"
-#include "link/link_host.h"
-#include "link/serial_port.h"
-#include "link/swt.h"
+#include "core/link/clock.h"
+#include "core/link/com_handler.h"
+#include "core/link/com_ports.h"
+#include "core/link/link_host.h"
+#include "core/link/serial_port.h"
+#include "core/link/swt.h"
 
 namespace linktest {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "link/com_handler.h"
-#include "link_fakes.h"
+#include "core/link/com_handler.h"
+#include "tests/core/link/link_fakes.h"
 
 namespace {
 

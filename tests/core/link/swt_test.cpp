@@ -1,8 +1,8 @@
-#include "link/swt.h"
+#include "core/link/swt.h"
 
 #include <gtest/gtest.h>
 
-#include "link_fakes.h"
+#include "tests/core/link/link_fakes.h"
 
 namespace {
 

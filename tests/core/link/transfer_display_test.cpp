@@ -1,8 +1,8 @@
-#include "link/transfer_display.h"
+#include "core/link/transfer_display.h"
 
 #include <gtest/gtest.h>
 
-#include "link_fakes.h"
+#include "tests/core/link/link_fakes.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "model/access.h"
+#include "core/model/access.h"
 
 #include <gtest/gtest.h>
 
-#include "model/names.h"
-#include "model/partab_keys.h"
-#include "model_fixture.h"
+#include "core/model/names.h"
+#include "core/model/partab_keys.h"
+#include "tests/core/model/model_fixture.h"
 
 namespace core {
 namespace {

@@ -9,9 +9,9 @@
 #include <iterator>
 #include <string>
 
-#include "model/dump.h"
-#include "model_fixture.h"
-#include "store/model_memory.h"
+#include "core/model/dump.h"
+#include "tests/core/model/model_fixture.h"
+#include "core/store/model_memory.h"
 
 namespace core {
 namespace {

@@ -1,9 +1,9 @@
-#include "model/defaults_data.h"
+#include "core/model/defaults_data.h"
 
 #include <gtest/gtest.h>
 
-#include "model/partab_layout.h"
-#include "model/storage.h"
+#include "core/model/partab_layout.h"
+#include "core/model/storage.h"
 
 namespace core {
 namespace {

@@ -1,4 +1,4 @@
-#include "model/defaults.h"
+#include "core/model/defaults.h"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +7,11 @@
 #include <fstream>
 #include <iterator>
 
-#include "model/names.h"
-#include "model/partab_keys.h"
-#include "model_fixture.h"
-#include "store/model_memory.h"
-#include "store/store.h"
+#include "core/model/names.h"
+#include "core/model/partab_keys.h"
+#include "tests/core/model/model_fixture.h"
+#include "core/store/model_memory.h"
+#include "core/store/store.h"
 
 namespace core {
 namespace {

@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "model/access.h"
-#include "model/defaults.h"
-#include "model/partab.h"
+#include "core/model/access.h"
+#include "core/model/defaults.h"
+#include "core/model/partab.h"
 
 namespace core::test {
 

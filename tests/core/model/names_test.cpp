@@ -1,12 +1,12 @@
-#include "model/names.h"
+#include "core/model/names.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
 #include <vector>
 
-#include "model/partab_keys.h"
-#include "model_fixture.h"
+#include "core/model/partab_keys.h"
+#include "tests/core/model/model_fixture.h"
 
 namespace core {
 namespace {

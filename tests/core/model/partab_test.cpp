@@ -1,4 +1,4 @@
-#include "model/partab.h"
+#include "core/model/partab.h"
 
 #include <gtest/gtest.h>
 
@@ -6,12 +6,12 @@
 #include <tuple>
 #include <vector>
 
-#include "model/partab_keys.h"
-#include "model/partab_layout.h"
-#include "model/partab_table.h"
-#include "model/storage.h"
-#include "model/valuelist.h"
-#include "model_fixture.h"
+#include "core/model/partab_keys.h"
+#include "core/model/partab_layout.h"
+#include "core/model/partab_table.h"
+#include "core/model/storage.h"
+#include "core/model/valuelist.h"
+#include "tests/core/model/model_fixture.h"
 
 namespace core {
 namespace {

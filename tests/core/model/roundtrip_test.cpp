@@ -5,11 +5,11 @@
 #include <cstring>
 #include <vector>
 
-#include "model/numtext.h"
-#include "model/storage.h"
-#include "model/valuelist.h"
-#include "model_fixture.h"
-#include "util/text.h"
+#include "core/model/numtext.h"
+#include "core/model/storage.h"
+#include "core/model/valuelist.h"
+#include "tests/core/model/model_fixture.h"
+#include "core/util/text.h"
 
 namespace core {
 namespace {

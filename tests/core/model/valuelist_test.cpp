@@ -1,4 +1,4 @@
-#include "model/valuelist.h"
+#include "core/model/valuelist.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "model_fixture.h"
+#include "tests/core/model/model_fixture.h"
 
 namespace core {
 namespace {

@@ -6,8 +6,8 @@
 #include <variant>
 #include <vector>
 
-#include "../util/temp_dir.h"
-#include "settings/l_regist.h"
+#include "tests/core/util/temp_dir.h"
+#include "core/settings/l_regist.h"
 
 namespace core::testing {
 

@@ -1,12 +1,12 @@
-#include "settings/l_regist.h"
+#include "core/settings/l_regist.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
-#include "fake_backend.h"
-#include "settings/textcodec.h"
+#include "tests/core/settings/fake_backend.h"
+#include "core/settings/textcodec.h"
 
 namespace core {
 namespace {

@@ -1,12 +1,12 @@
-#include "store/model_memory.h"
+#include "core/store/model_memory.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <filesystem>
 
-#include "store_fixture.h"
-#include "util/files.h"
+#include "tests/core/store/store_fixture.h"
+#include "core/util/files.h"
 
 namespace core {
 namespace {

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "../util/temp_dir.h"
-#include "store/model_memory.h"
-#include "store/store_host.h"
-#include "util/datetime.h"
-#include "util/files.h"
+#include "tests/core/util/temp_dir.h"
+#include "core/store/model_memory.h"
+#include "core/store/store_host.h"
+#include "core/util/datetime.h"
+#include "core/util/files.h"
 
 namespace core::testing {
 

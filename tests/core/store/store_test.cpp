@@ -1,4 +1,4 @@
-#include "store/store.h"
+#include "core/store/store.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <random>
 
-#include "store/tree.h"
-#include "store_fixture.h"
-#include "util/files.h"
+#include "core/store/tree.h"
+#include "tests/core/store/store_fixture.h"
+#include "core/util/files.h"
 
 namespace core {
 namespace {

@@ -1,9 +1,9 @@
-#include "store/tree.h"
+#include "core/store/tree.h"
 
 #include <gtest/gtest.h>
 
-#include "store_fixture.h"
-#include "util/files.h"
+#include "tests/core/store/store_fixture.h"
+#include "core/util/files.h"
 
 namespace core {
 namespace {

@@ -1,11 +1,11 @@
-#include "util/files.h"
+#include "core/util/files.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "temp_dir.h"
+#include "tests/core/util/temp_dir.h"
 
 namespace core {
 namespace {

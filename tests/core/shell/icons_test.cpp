@@ -1,11 +1,11 @@
-#include "app/icons.h"
+#include "core/shell/icons.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <set>
 
-#include "../util/temp_dir.h"
+#include "tests/core/util/temp_dir.h"
 
 namespace core {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "store/record.h"
+#include "core/store/record.h"
 
 namespace core {
 

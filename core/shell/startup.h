@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "settings/l_regist.h"
+#include "core/settings/l_regist.h"
 
 namespace core {
 

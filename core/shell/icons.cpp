@@ -1,10 +1,10 @@
-#include "app/icons.h"
+#include "core/shell/icons.h"
 
 #include <fstream>
 #include <iterator>
 #include <system_error>
 
-#include "app/icon_bitmaps.h"
+#include "core/shell/icon_bitmaps.h"
 
 namespace core {
 

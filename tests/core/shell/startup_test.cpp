@@ -1,10 +1,10 @@
-#include "app/startup.h"
+#include "core/shell/startup.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 
-#include "../settings/fake_backend.h"
+#include "tests/core/settings/fake_backend.h"
 
 namespace core {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/display.h"
+#include "core/shell/display.h"
 
 namespace core {
 
