@@ -1,8 +1,6 @@
 #include "app/mainform.h"
 
-#include <QCheckBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -10,10 +8,11 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabBar>
-#include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/model/access.h"
+#include "core/model/defaults.h"
 #include "core/shell/icons.h"
 #include "app/main_status_bar.h"
 #include "app/mainform_host.h"
@@ -82,7 +81,12 @@ void TMainForm::BuildControls() {
   client->setFrameShape(QFrame::StyledPanel);
   parameterPanel_ = Panel("ParameterPanel", client);
   modellPanel_ = BuildModellPanel();
-  unterschiedePanel_ = BuildUnterschiedePanel();
+  unterschiedePanel_ = Panel("UnterschiedePanel", client);
+  // Modules lay their panels into these pages.
+  for (QWidget* page : {parameterPanel_, unterschiedePanel_}) {
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+  }
   auto* clientLayout = new QVBoxLayout(client);
   clientLayout->setContentsMargins(4, 4, 4, 4);
   clientLayout->addWidget(BuildNamePanel());
@@ -185,42 +189,6 @@ QWidget* TMainForm::BuildModellPanel() {
   return panel;
 }
 
-QWidget* TMainForm::BuildUnterschiedePanel() {
-  auto* panel = Panel("UnterschiedePanel", nullptr);
-  letztMemLabel_ = Label("LetztMemLabel", "-.-", panel);
-  aktMemLabel_ = Label("AktMemLabel", "-.-", panel);
-  compareButton_ = Button("CompareButton", "Vergleichen", panel);
-  compareButton_->setEnabled(false);  // the comparison comes with the editor
-  diffToKommButton_ = Button("DiffToKommButton", "an Kommentar anhängen", panel);
-  lowLevelCheckBox_ = new QCheckBox("Low Level", panel);
-  lowLevelCheckBox_->setObjectName("LowLevelCheckBox");
-  diffListBox_ = new QListWidget(panel);
-  diffListBox_->setObjectName("DiffListBox");
-  diffListBox_->hide();  // holds the result as text lines for the comment
-  diffStringGrid_ = new QTableWidget(1, 7, panel);
-  diffStringGrid_->setObjectName("DiffStringGrid");
-  diffStringGrid_->horizontalHeader()->hide();
-  diffStringGrid_->verticalHeader()->hide();
-  diffStringGrid_->verticalHeader()->setDefaultSectionSize(16);
-  diffStringGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  const int widths[] = {64, 120, 120, 160, 16, 160, 1000};
-  for (int c = 0; c < 7; ++c) diffStringGrid_->setColumnWidth(c, widths[c]);
-
-  auto* top = new QHBoxLayout;
-  top->addWidget(letztMemLabel_);
-  top->addWidget(aktMemLabel_);
-  top->addStretch();
-  top->addWidget(lowLevelCheckBox_);
-  top->addWidget(compareButton_);
-  top->addWidget(diffToKommButton_);
-  auto* layout = new QVBoxLayout(panel);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addLayout(top);
-  layout->addWidget(diffStringGrid_, 1);
-  layout->addWidget(diffListBox_);
-  return panel;
-}
-
 QWidget* TMainForm::BuildBottomPanel() {
   auto* panel = Panel("BottomPanel", nullptr);
   txButton_ = Button("TxButton", "Senden (PC->FC28)", panel);
@@ -281,12 +249,47 @@ void TMainForm::SetTransferDisplayState(std::function<int()> state) {
   transferDisplayState_ = std::move(state);
 }
 
-void TMainForm::SetCloseEditor(std::function<void()> closeEditor) {
-  closeEditor_ = std::move(closeEditor);
+void TMainForm::HostPanel(Page page, QWidget* panel, int stretch) {
+  QWidget* host = page == Page::Modellspeicher ? parameterPanel_
+                  : page == Page::Kommentar    ? modellPanel_
+                                               : unterschiedePanel_;
+  panel->setParent(host);
+  static_cast<QVBoxLayout*>(host->layout())->addWidget(panel, stretch);
 }
 
-void TMainForm::SetActiveChangedHandler(std::function<void()> handler) {
-  activeChanged_ = std::move(handler);
+bool TMainForm::ChangeImage(core::ModellSpeicherTyp& record,
+                            const std::function<int(core::ModellSpeicherTyp&)>& change) {
+  store_->History().Begin(record);
+  const int result = change(record);
+  return CommitImageStep(record, result);
+}
+
+bool TMainForm::CommitImageStep(core::ModellSpeicherTyp& record, int result) {
+  if (!store_->History().Commit(record)) return false;
+  store_->MarkChanged(record, false, true);
+  if (&record == store_->GetActive()) {
+    UpdateModelltypLabel();
+    emit ImageChanged(result == core::kChangedMore);
+  }
+  return true;
+}
+
+void TMainForm::UndoActive() {
+  core::ModellSpeicherTyp* active = store_->GetActive();
+  if (active == nullptr || !store_->UndoImage(*active)) return;
+  UpdateModelltypLabel();
+  emit ImageChanged(true);
+}
+
+void TMainForm::RedoActive() {
+  core::ModellSpeicherTyp* active = store_->GetActive();
+  if (active == nullptr || !store_->RedoImage(*active)) return;
+  UpdateModelltypLabel();
+  emit ImageChanged(true);
+}
+
+void TMainForm::UpdateModelltypLabel() {
+  modelltypLabel_->setText(QString::fromStdString(core::ModelltypLabelText(store_->GetActive())));
 }
 
 void TMainForm::SetTerminateHandler(std::function<void()> terminate) {

@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/commands.h"
 #include "core/shell/startup.h"
 #include "core/settings/l_regist.h"
 #include "core/store/store.h"
@@ -45,29 +45,32 @@ struct MainFormEnv {
   std::filesystem::path exeDir;      ///< searched for icons last; may be empty
 };
 
-/// Points where modules that come later hook into start-up and shutdown, in the order they run.
+/// Points where modules hook into start-up and shutdown, in the order they run.
 enum class Step {
-  /// Creation step 3, before StoreInit: serial ports, software timers, value lists, transfer state.
+  /// Before the store is initialised: serial ports, software timers, value lists, transfer state.
   StartModules,
-  /// Creation step 3, after StoreInit: the printing state.
+  /// Right after the store is initialised: the printing state.
   StartPrinting,
-  /// Creation step 9: transfer display fields and the display hold timer.
+  /// Once the settings are read: transfer display fields and the display hold timer.
   TransferDisplay,
-  /// Creation step 10: the editor's button repeat counters.
+  /// With the comment page shown: the editor's button repeat counters.
   EditorInit,
-  /// Creation step 11: baud rate and port to the transfer protocol, "PortAuto" to the port dialog.
+  /// Baud rate and port to the transfer protocol, "PortAuto" to the port dialog.
   TransferSettings,
-  /// Creation step 12: comparison grid, CloseEditor, ErklaerungPanel.
+  /// The comparison grid's empty header, the value editor closed, the explanation caption empty.
   ComparisonInit,
-  /// Creation step 13, after the options are applied: the editor's tabs.
+  /// After the options are applied: the editor's tabs.
   OptionsApplied,
   /// First show, before the tree is built: the transfer protocol to idle.
   Shown,
-  /// Destruction step 6, before the records are freed: the printing state.
+  /// At shutdown, before the records are freed: the printing state.
   ReleasePrinting,
-  /// Destruction step 6, last: formulas, SwtFreeAll, ComCloseAll.
+  /// At shutdown, last: formulas, software timers, serial ports.
   ReleaseModules,
 };
+
+/// The pages of the tab row beside the tree; modules host their panels in them.
+enum class Page { Modellspeicher, Kommentar, Vergleich };
 
 /// The main window: model memory tree, comment, name panel, status bar, menus.
 /// Construction builds the controls only; FormCreate runs the start-up steps, so modules can
@@ -79,7 +82,7 @@ class TMainForm : public QMainWindow {
   explicit TMainForm(MainFormEnv env, QWidget* parent = nullptr);
   ~TMainForm() override;
 
-  /// Runs the creation steps 1 to 15 (once).
+  /// Runs the start-up steps (once).
   void FormCreate();
   /// Runs the destruction steps (once; also run by the destructor).
   void FormDestroy();
@@ -95,10 +98,8 @@ class TMainForm : public QMainWindow {
   /// Once the link is wired: TxButton/"&Senden" follow the active memory, RxButton and
   /// "&Empfangen" are enabled.
   void SetTransferCommandsAvailable(bool available);
-  /// Called first when the tree selects with the mouse (the editor closes its in-place editor).
-  void SetCloseEditor(std::function<void()> closeEditor);
-  /// Called after the store made a model memory active (the editor rebuilds its menu tabs).
-  void SetActiveChangedHandler(std::function<void()> handler);
+  /// Lays a module's panel into a page, below what is there (the name panel, earlier panels).
+  void HostPanel(Page page, QWidget* panel, int stretch = 0);
   /// Receives the save query dialog made after the main window (made on demand otherwise).
   void SetSaveQueryForm(TSpeichernAbfrageForm* form);
   /// What "terminate the application" does (default: close the window and quit the loop).
@@ -108,7 +109,8 @@ class TMainForm : public QMainWindow {
   core::ModelMemoryStore& Store() { return *store_; }
   core::Regist& Settings() { return *regist_; }
   const core::StartupSettings& StartupSettingsRead() const { return startup_; }
-  QAction* Action(const char* objectName) const;
+  QAction* Action(Cmd cmd) const;
+  QAction* VersionAction(core::TransmitterVersion version) const;
   QListWidget* RxTxListBox() const { return rxTxListBox_; }
   QPushButton* TxButton() const { return txButton_; }
   QPushButton* RxButton() const { return rxButton_; }
@@ -120,11 +122,29 @@ class TMainForm : public QMainWindow {
   TSpeichernAbfrageForm* SaveQueryForm();
   QString TransmitterVersionText() const;  ///< "FC-28 V3.x" of the checked item
   core::TransmitterVersion CheckedTransmitter() const;
+  /// 30, 31 or 32, as the parameter model takes it.
+  int TransmitterVersion() const;
   int ParameterTabIndex() const;
   void SetParameterTabIndex(int index);
   bool IsTerminated() const { return terminated_; }
   bool HasIcons() const { return haveIcons_; }
   int DisplayTickCounter() const { return tickCounter_; }
+
+  /// Runs change on the record's image as one undo step. When the bytes changed, the record is
+  /// marked changed and, when it is the active one, ImageChanged is emitted (structure when
+  /// change returned kChangedMore). Returns whether the image changed.
+  bool ChangeImage(core::ModellSpeicherTyp& record,
+                   const std::function<int(core::ModellSpeicherTyp&)>& change);
+  /// Ends an undo step begun with Store().History().Begin that spans several events (a held
+  /// step button), with the same consequences as ChangeImage.
+  bool CommitImageStep(core::ModellSpeicherTyp& record, int result);
+  /// Undo and redo of the active memory's last image step (nothing without one).
+  void UndoActive();
+  void RedoActive();
+  /// Asks whoever shows explanations to explain a menu ("" for none).
+  void RequestExplanation(const QString& menuCode) { emit ExplanationRequested(menuCode); }
+  /// Asks the editor to show the value at address/bit of the active memory.
+  void RequestShowParameter(int address, int bit) { emit ShowParameterRequested(address, bit); }
 
   // Operations of the window (also used by tests).
   void RebuildTree(const std::string& directory);
@@ -140,6 +160,20 @@ class TMainForm : public QMainWindow {
   /// State index of a tree item (0 none).
   static int StateIndex(const QTreeWidgetItem* item);
 
+ signals:
+  /// The store made another memory active, or none (the labels are updated already).
+  void ActiveMemoryChanged();
+  /// The active memory's image changed; structure: menus, names or model types may have changed.
+  void ImageChanged(bool structure);
+  /// A tick of "&Erläuterungen", "Alle &Flugzustände zeigen" or "&Defaultwerte zeigen" changed.
+  void OptionsChanged();
+  /// "&Senderversion" changed.
+  void TransmitterVersionChanged();
+  /// The tree is about to take a mouse selection: in-place editors close first.
+  void CloseEditorRequested();
+  void ExplanationRequested(const QString& menuCode);
+  void ShowParameterRequested(int address, int bit);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -153,12 +187,10 @@ class TMainForm : public QMainWindow {
   void BuildControls();
   QWidget* BuildNamePanel();
   QWidget* BuildModellPanel();
-  QWidget* BuildUnterschiedePanel();
   QWidget* BuildBottomPanel();
   // mainform_menus.cpp
   void BuildMenus();
-  QAction* AddAction(QMenu* menu, const char* objectName, const QString& caption,
-                     const QString& hint);
+  void BuildVersionMenu(QMenu* options);
   void ConnectCommands();
   void ChangeDirectory();
   void SaveActive();
@@ -178,6 +210,7 @@ class TMainForm : public QMainWindow {
   void ReportWriteFailure(const std::string& path);
   void ClearWriteFailure();
   void ShowHint(const QString& hint);
+  void UpdateModelltypLabel();
 
   MainFormEnv env_;
   std::unique_ptr<MainFormStoreHost> host_;
@@ -190,7 +223,8 @@ class TMainForm : public QMainWindow {
   int placedTreeWidth_ = 265;
   int placedTreeHeight_ = 200;
   bool drawnSaved_ = true;
-  std::map<std::string, QAction*, std::less<>> actions_;  // by objectName; the display timer asks often
+  std::array<QAction*, std::size(kCommands)> commandActions_{};
+  std::array<QAction*, std::size(core::kTransmitterVersions)> versionActions_{};
   bool created_ = false;
   bool destroyed_ = false;
   bool shownOnce_ = false;
@@ -205,8 +239,6 @@ class TMainForm : public QMainWindow {
   std::multimap<Step, std::function<void()>> steps_;
   std::vector<std::function<void(core::ShutdownSettings&)>> shutdownFillers_;
   std::function<int()> transferDisplayState_;
-  std::function<void()> closeEditor_;
-  std::function<void()> activeChanged_;
   std::function<void()> terminate_;
   TSpeichernAbfrageForm* saveQuery_ = nullptr;
   std::unique_ptr<TSpeichernAbfrageForm> ownSaveQuery_;
@@ -227,13 +259,6 @@ class TMainForm : public QMainWindow {
   QWidget* modellPanel_ = nullptr;
   QPlainTextEdit* kommentarRichEdit_ = nullptr;
   QWidget* unterschiedePanel_ = nullptr;
-  QLabel* letztMemLabel_ = nullptr;
-  QLabel* aktMemLabel_ = nullptr;
-  QPushButton* compareButton_ = nullptr;
-  QPushButton* diffToKommButton_ = nullptr;
-  QCheckBox* lowLevelCheckBox_ = nullptr;
-  QListWidget* diffListBox_ = nullptr;
-  QTableWidget* diffStringGrid_ = nullptr;
   QListWidget* rxTxListBox_ = nullptr;
   QPushButton* txButton_ = nullptr;
   QPushButton* rxButton_ = nullptr;

@@ -7,7 +7,6 @@
 #include <QTextDocument>
 
 #include "app/mainform.h"
-#include "core/model/defaults.h"
 #include "platform/settings_backend.h"
 #include "app/speichern_abfrage.h"
 #include "core/util/files.h"
@@ -29,28 +28,23 @@ void MainFormStoreHost::SetCommentBoxLines(const std::vector<std::string>& lines
   form_.kommentarRichEdit_->setPlainText(text.join('\n'));
 }
 
-void MainFormStoreHost::SetAktMemLabel(const std::string& text) {
-  form_.aktMemLabel_->setText(QString::fromStdString(text));
-}
-
-void MainFormStoreHost::SetLetztMemLabel(const std::string& text) {
-  form_.letztMemLabel_->setText(QString::fromStdString(text));
-}
-
-void MainFormStoreHost::SetModelltypLabel(const std::string& text) {
-  form_.modelltypLabel_->setText(QString::fromStdString(text));
+void MainFormStoreHost::Changed(core::StoreChange what) {
+  switch (what) {
+    case core::StoreChange::Active:
+      form_.UpdateModelltypLabel();
+      emit form_.ActiveMemoryChanged();
+      break;
+    case core::StoreChange::Flags:
+      form_.RepaintStatus();
+      break;
+    case core::StoreChange::Icons:
+      form_.RefreshIcons();
+      break;
+  }
 }
 
 void MainFormStoreHost::RebuildTree(const std::string& directory) {
   form_.RebuildTree(directory);
-}
-
-void MainFormStoreHost::RefreshIcons() {
-  form_.RefreshIcons();
-}
-
-void MainFormStoreHost::RepaintStatus() {
-  form_.RepaintStatus();
 }
 
 void MainFormStoreHost::SetNameToSelect(const std::string& name) {
@@ -67,7 +61,7 @@ void MainFormStoreHost::WriteTextSetting(const std::string& name, const std::str
   form_.regist_->WriteTextSetting(name, core::kHkeyCurrentUser, value);
 }
 
-int MainFormStoreHost::AskSaveQuery(const core::SaveQuery& query) {
+core::SaveAnswer MainFormStoreHost::AskSaveQuery(const core::SaveQuery& query) {
   return form_.SaveQueryForm()->Ask(query);
 }
 
@@ -85,14 +79,6 @@ std::optional<std::string> MainFormStoreHost::PickModelMemoryFile(
   dialog.selectFile("*.fc");
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return core::Utf8FromPath(platform::ToPath(dialog.selectedFiles().first()));
-}
-
-std::string MainFormStoreHost::ModelTypeName(const core::ModellSpeicherTyp& record) {
-  return core::ModelTypeName(&record);
-}
-
-void MainFormStoreHost::ActiveModelMemoryChanged() {
-  if (form_.activeChanged_) form_.activeChanged_();
 }
 
 void MainFormStoreHost::WriteFailed(const std::string& path) {

@@ -13,19 +13,13 @@ class MainFormStoreHost : public core::StoreHost {
 
   std::vector<std::string> CommentBoxLines() override;
   void SetCommentBoxLines(const std::vector<std::string>& lines) override;
-  void SetAktMemLabel(const std::string& text) override;
-  void SetLetztMemLabel(const std::string& text) override;
-  void SetModelltypLabel(const std::string& text) override;
+  void Changed(core::StoreChange what) override;
   void RebuildTree(const std::string& directory) override;
-  void RefreshIcons() override;
-  void RepaintStatus() override;
   void SetNameToSelect(const std::string& name) override;
   std::optional<std::string> ReadTextSetting(const std::string& name) override;
   void WriteTextSetting(const std::string& name, const std::string& value) override;
-  int AskSaveQuery(const core::SaveQuery& query) override;
+  core::SaveAnswer AskSaveQuery(const core::SaveQuery& query) override;
   std::optional<std::string> PickModelMemoryFile(const std::string& currentDirectory) override;
-  std::string ModelTypeName(const core::ModellSpeicherTyp& record) override;
-  void ActiveModelMemoryChanged() override;
   void WriteFailed(const std::string& path) override;
 
  private:

@@ -1,5 +1,4 @@
 #include <QAction>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLayout>
@@ -8,7 +7,6 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSplitter>
-#include <QTableWidget>
 #include <QTimer>
 
 #include "core/shell/display.h"
@@ -48,58 +46,36 @@ void TMainForm::LoadIcons() {
 void TMainForm::FormCreate() {
   if (created_) return;
   created_ = true;
-  // 1. Display tick counter and icons.
+  // Display tick counter and icons first: the tree needs them.
   tickCounter_ = 0;
   LoadIcons();
-  // 2. Settings.
   regist_->SettingsInit(core::kVeltranoIdentity);
-  // 3. Modules; 4. the model memories of the directory.
+  // Modules, then the model memories of the directory.
   RunSteps(Step::StartModules);
   store_->StoreInit();
   RunSteps(Step::StartPrinting);
   store_->LoadDirectory(store_->GetModelMemoryDir());
-  // 5.-8. Settings with their defaults, window placement, the name to select.
+  // Settings with their defaults, window placement, the name to select.
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
   startup_ = core::ReadStartupSettings(*regist_, area.width(), area.height());
   PlaceWindow(startup_.placement);
   nameToSelect_ = startup_.modelMem;
-  switch (startup_.transmitter) {
-    case core::TransmitterVersion::V30:
-      Action("FktV30")->setChecked(true);
-      break;
-    case core::TransmitterVersion::V31:
-      Action("FktV31")->setChecked(true);
-      break;
-    case core::TransmitterVersion::V32:
-      Action("FktV32")->setChecked(true);
-      break;
-  }
-  // 9. Transfer display.
+  VersionAction(startup_.transmitter)->setChecked(true);
   RunSteps(Step::TransferDisplay);
-  // 10. The comment page shown, the comment box empty; the editor's counters.
+  // The comment page shown, the comment box empty.
   parameterPanel_->hide();
   unterschiedePanel_->hide();
   modellPanel_->show();
   kommentarRichEdit_->clear();
   RunSteps(Step::EditorInit);
-  // 11. Baud rate and port to the link.
   RunSteps(Step::TransferSettings);
-  // 12. Comparison grid header with "---" for both memories.
-  const char* headers[] = {"Flugzustand", "Menü", "Funktion", "---", "", "---", ""};
-  for (int c = 0; c < 7; ++c) diffStringGrid_->setItem(0, c, new QTableWidgetItem(headers[c]));
-  diffStringGrid_->setCurrentCell(-1, -1);
   RunSteps(Step::ComparisonInit);
-  // 13. Options: check marks and tabs.
+  // Options: check marks and tabs.
   ApplyOptions(startup_.options);
   RunSteps(Step::OptionsApplied);
-  // 14. Captions.
-  Action("FktVersion")->setText(QString("Version ") + VELTRANO_VERSION);
+  Action(Cmd::FktVersion)->setText(QString("Version ") + VELTRANO_VERSION);
   setWindowTitle("Veltrano");
-  // 15. Low level comparison offered, unticked.
-  lowLevelCheckBox_->setVisible(true);
-  lowLevelCheckBox_->setEnabled(true);
-  lowLevelCheckBox_->setChecked(false);
 
   statusBar_->SetPanelText(3, QString::fromUtf8(core::kCreditText));
   RepaintStatus();
@@ -124,9 +100,9 @@ void TMainForm::ApplySplitterSizes() {
 }
 
 void TMainForm::ApplyOptions(const core::ViewOptions& options) {
-  Action("FktErlaeuterungen")->setChecked(options.explanations);
-  Action("FktAlleFlugzustaende")->setChecked(options.allFlightConditions);
-  Action("FktDefaultwerte")->setChecked(options.defaultValues);
+  Action(Cmd::FktErlaeuterungen)->setChecked(options.explanations);
+  Action(Cmd::FktAlleFlugzustaende)->setChecked(options.allFlightConditions);
+  Action(Cmd::FktDefaultwerte)->setChecked(options.defaultValues);
   // Tab 3 does not exist on this tab row; the first tab stands in for it.
   SetParameterTabIndex(options.parameterTab < 3 ? options.parameterTab : 0);
 }
@@ -186,9 +162,9 @@ core::ShutdownSettings TMainForm::CollectShutdownSettings() {
   s.comPort = startup_.comPort;
   s.portAuto = startup_.portAuto;
   s.options = startup_.options;
-  s.options.explanations = Action("FktErlaeuterungen")->isChecked();
-  s.options.allFlightConditions = Action("FktAlleFlugzustaende")->isChecked();
-  s.options.defaultValues = Action("FktDefaultwerte")->isChecked();
+  s.options.explanations = Action(Cmd::FktErlaeuterungen)->isChecked();
+  s.options.allFlightConditions = Action(Cmd::FktAlleFlugzustaende)->isChecked();
+  s.options.defaultValues = Action(Cmd::FktDefaultwerte)->isChecked();
   s.options.parameterTab = ParameterTabIndex();
   s.transmitter = CheckedTransmitter();
   const Qt::WindowStates state = windowState();
@@ -208,9 +184,8 @@ void TMainForm::FormDestroy() {
   if (!created_ || destroyed_) return;
   destroyed_ = true;
   dispTimer_->stop();
-  // 1.-5. Settings.
   core::WriteShutdownSettings(*regist_, CollectShutdownSettings());
-  // 6. Release: printing, the records, the icons, then the modules.
+  // Release printing, the records, the icons, then the modules.
   RunSteps(Step::ReleasePrinting);
   tree_->clear();
   treeDesc_ = {};

@@ -19,104 +19,68 @@
 
 namespace app {
 
-QAction* TMainForm::AddAction(QMenu* menu, const char* objectName, const QString& caption,
-                              const QString& hint) {
-  QAction* a = menu->addAction(caption);
-  a->setObjectName(objectName);
-  if (!hint.isEmpty()) a->setStatusTip(hint);
-  actions_[objectName] = a;
-  return a;
+QAction* TMainForm::Action(Cmd cmd) const {
+  return commandActions_[static_cast<std::size_t>(cmd)];
 }
 
-QAction* TMainForm::Action(const char* objectName) const {
-  const auto it = actions_.find(std::string_view(objectName));
-  return it != actions_.end() ? it->second : findChild<QAction*>(objectName);
+QAction* TMainForm::VersionAction(core::TransmitterVersion version) const {
+  return versionActions_[static_cast<std::size_t>(version)];
 }
 
 void TMainForm::BuildMenus() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu");
+  std::array<QMenu*, std::size(kMenus)> menus{};
+  for (const MenuRow& row : kMenus) {
+    QMenu* m = bar->addMenu(row.caption);
+    m->setObjectName(row.objectName);
+    menus[static_cast<std::size_t>(row.id)] = m;
+  }
+  for (const CommandRow& row : kCommands) {
+    QMenu* m = menus[static_cast<std::size_t>(row.menu)];
+    if (row.place == Place::AfterSeparator) m->addSeparator();
+    if (row.place == Place::AfterVersionMenu) {
+      BuildVersionMenu(m);
+      m->addSeparator();
+    }
+    QAction* a = m->addAction(row.caption);
+    a->setObjectName(row.objectName);
+    if (*row.hint != '\0') a->setStatusTip(row.hint);
+    if (*row.shortcut != '\0') a->setShortcuts(QKeySequence::listFromString(row.shortcut));
+    a->setCheckable(row.checkable);
+    a->setEnabled(row.enabled);
+    a->setVisible(row.visible);
+    commandActions_[static_cast<std::size_t>(row.cmd)] = a;
+  }
+}
 
-  QMenu* m = bar->addMenu("&Modellspeicher");
-  m->setObjectName("MenuModellspeicher");
-  AddAction(m, "FktNeu", "&Neu", "Erzeugt einen neuen Modellspeicher mit Defaultdaten")
-      ->setEnabled(false);  // until the new-memory dialog exists
-  AddAction(m, "FktKopieren", "&Kopieren",
-            "Erzeugt einen neuen Modellspeicher als Kopie des aktiven Modellspeichers");
-  AddAction(m, "FktLoeschen", "&Löschen", "Löscht den aktiven Modellspeicher");
-  AddAction(m, "FktLoeschenRueckgaengig", "Löschen &Rückgängig",
-            "Holt einen gelöschten Modellspeicher zurück");
-  AddAction(m, "FktSpeichern", "&Speichern", "");
-  AddAction(m, "FktAlleSpeichern", "&Alle Speichern",
-            "Schreibt alle geänderten Modellspeicher auf Festplatte");
-  m->addSeparator();
-  QAction* exit = AddAction(m, "FktExit", "E&xit", "Programm beenden");
-  exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
-
-  m = bar->addMenu("&Daten");
-  m->setObjectName("MenuDaten");
-  AddAction(m, "FktCopyData", "&Kopieren",
-            "Kopieren bestimmter Daten zwischen Modellspeichern oder innerhalb von Modellspeichern")
-      ->setEnabled(false);
-  AddAction(m, "FktResetData", "&Reset", "")->setEnabled(false);
-  AddAction(m, "FktDrucken", "D&rucken", "")->setEnabled(false);
-
-  m = bar->addMenu("&Verbindung");
-  m->setObjectName("MenuVerbindung");
-  AddAction(m, "FktSenden", "&Senden (PC -> FC28)",
-            "Senden des aktiven Modellspeichers an den FC28 Sender")
-      ->setEnabled(false);
-  AddAction(m, "FktEmpfangen", "&Empfangen (FC28 -> PC)",
-            "Empfangen eines Modellspeichers vom FC28 Sender")
-      ->setEnabled(false);
-
-  m = bar->addMenu("&Optionen");
-  m->setObjectName("MenuOptionen");
-  AddAction(m, "MenuFuncSchnittstelle", "Schn&ittstelle", "Wahl der verwendeten seriellen Schnittstelle")
-      ->setEnabled(false);
-  AddAction(m, "FktVerzeichnis", "Modellspeicher&verzeichnis",
-            "Wahl des Verzeichnisses in dem die Modellspeicher gesichert werden");
-  QMenu* versions = m->addMenu("&Senderversion");
+void TMainForm::BuildVersionMenu(QMenu* options) {
+  QMenu* versions = options->addMenu("&Senderversion");
   versions->setObjectName("FktSenderversion");
   versionGroup_ = new QActionGroup(this);
   versionGroup_->setExclusive(true);
-  for (auto [name, caption] : {std::pair{"FktV30", "FC-28 V3.0"}, std::pair{"FktV31", "FC-28 V3.1"},
-                               std::pair{"FktV32", "FC-28 V3.2"}}) {
-    QAction* a = AddAction(versions, name, caption, "");
+  for (const core::TransmitterVersionRow& row : core::kTransmitterVersions) {
+    QAction* a = versions->addAction(row.caption);
+    a->setObjectName(row.action);
     a->setCheckable(true);
     versionGroup_->addAction(a);
+    versionActions_[static_cast<std::size_t>(row.version)] = a;
   }
-  Action("FktV32")->setChecked(true);
-  m->addSeparator();
-  AddAction(m, "FktErlaeuterungen", "&Erläuterungen",
-            "Auswahl ob Erläuterungen zu den Funktionen der FC28 eingeblendet werden sollen")
-      ->setCheckable(true);
-  AddAction(m, "FktAlleFlugzustaende", "Alle &Flugzustände zeigen",
-            "Auswahl, ob die Daten unbenutzter Flugzustände angezeigt werden sollen")
-      ->setCheckable(true);
-  AddAction(m, "FktDefaultwerte", "&Defaultwerte zeigen",
-            "Auswahl, ob die Defaultwerte zu den Daten angezeigt werden sollen")
-      ->setCheckable(true);
-  AddAction(m, "FktDefaultDaten", "Default Daten", "")->setVisible(false);
-  AddAction(m, "FktFormelnPruefen", "Formeln prüfen", "")->setVisible(false);
-
-  m = bar->addMenu("&Info");
-  m->setObjectName("MenuInfo");
-  AddAction(m, "FktVersion", "&Version", "");
-  AddAction(m, "FktHistory", "&History", "")->setEnabled(false);  // until the history dialog exists
+  VersionAction(core::TransmitterVersion::V32)->setChecked(true);
+  connect(versionGroup_, &QActionGroup::triggered, this, [this] { emit TransmitterVersionChanged(); });
 }
 
 void TMainForm::ConnectCommands() {
-  connect(Action("FktKopieren"), &QAction::triggered, this, [this] { store_->CopyActive(); });
-  connect(Action("FktLoeschen"), &QAction::triggered, this, [this] { store_->DeleteActive(); });
-  connect(Action("FktLoeschenRueckgaengig"), &QAction::triggered, this,
+  connect(Action(Cmd::FktKopieren), &QAction::triggered, this, [this] { store_->CopyActive(); });
+  connect(Action(Cmd::FktLoeschen), &QAction::triggered, this, [this] { store_->DeleteActive(); });
+  connect(Action(Cmd::FktLoeschenRueckgaengig), &QAction::triggered, this,
           [this] { store_->UndeleteActive(); });
-  connect(Action("FktSpeichern"), &QAction::triggered, this, &TMainForm::SaveActive);
-  connect(Action("FktAlleSpeichern"), &QAction::triggered, this, &TMainForm::SaveAll);
-  connect(Action("FktExit"), &QAction::triggered, this, &TMainForm::RequestClose);
+  connect(Action(Cmd::FktSpeichern), &QAction::triggered, this, &TMainForm::SaveActive);
+  connect(Action(Cmd::FktAlleSpeichern), &QAction::triggered, this, &TMainForm::SaveAll);
+  connect(Action(Cmd::FktExit), &QAction::triggered, this, &TMainForm::RequestClose);
   connect(exitButton_, &QPushButton::clicked, this, &TMainForm::RequestClose);
-  connect(Action("FktVerzeichnis"), &QAction::triggered, this, &TMainForm::ChangeDirectory);
-  connect(Action("FktVersion"), &QAction::triggered, this, [this] {
+  connect(Action(Cmd::FktVerzeichnis), &QAction::triggered, this, &TMainForm::ChangeDirectory);
+  connect(Action(Cmd::FktVersion), &QAction::triggered, this, [this] {
     QMessageBox::about(
         this, "Veltrano",
         QString("Veltrano %1\nModellspeicher des FC-28 Senders").arg(VELTRANO_VERSION));
@@ -136,11 +100,8 @@ void TMainForm::ConnectCommands() {
 
   connect(parameterTabBar_, &QTabBar::currentChanged, this, [this] { ShowTabPanel(); });
   kommentarRichEdit_->installEventFilter(this);
-  connect(diffToKommButton_, &QPushButton::clicked, this, [this] {
-    for (int i = 0; i < diffListBox_->count(); ++i)
-      kommentarRichEdit_->appendPlainText(diffListBox_->item(i)->text());
-    CommentEdited();
-  });
+  for (Cmd option : {Cmd::FktErlaeuterungen, Cmd::FktAlleFlugzustaende, Cmd::FktDefaultwerte})
+    connect(Action(option), &QAction::toggled, this, [this] { emit OptionsChanged(); });
 }
 
 QString TMainForm::TransmitterVersionText() const {
@@ -149,9 +110,13 @@ QString TMainForm::TransmitterVersionText() const {
 }
 
 core::TransmitterVersion TMainForm::CheckedTransmitter() const {
-  if (Action("FktV31")->isChecked()) return core::TransmitterVersion::V31;
-  if (Action("FktV30")->isChecked()) return core::TransmitterVersion::V30;
+  for (const core::TransmitterVersionRow& row : core::kTransmitterVersions)
+    if (VersionAction(row.version)->isChecked()) return row.version;
   return core::TransmitterVersion::V32;
+}
+
+int TMainForm::TransmitterVersion() const {
+  return core::VersionRow(CheckedTransmitter()).number;
 }
 
 void TMainForm::SaveActive() {

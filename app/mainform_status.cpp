@@ -35,9 +35,9 @@ void TMainForm::DispTimerTimer() {
   // Sending needs the link; until it is wired the commands stay disabled.
   const bool tx = d.txEnabled && transferAvailable_;
   txButton_->setEnabled(tx);
-  Action("FktSenden")->setEnabled(tx);
-  Action("FktLoeschen")->setEnabled(d.deleteEnabled);
-  Action("FktLoeschenRueckgaengig")->setEnabled(d.undeleteEnabled);
+  Action(Cmd::FktSenden)->setEnabled(tx);
+  Action(Cmd::FktLoeschen)->setEnabled(d.deleteEnabled);
+  Action(Cmd::FktLoeschenRueckgaengig)->setEnabled(d.undeleteEnabled);
   if (d.repaint) RepaintStatus();
   if (core::DisplayTick(tickCounter_)) core::WriteIconFiles(env_.workingDir, iconSearchDirs_);
 }
@@ -45,10 +45,10 @@ void TMainForm::DispTimerTimer() {
 void TMainForm::SetTransferCommandsAvailable(bool available) {
   transferAvailable_ = available;
   rxButton_->setEnabled(available);
-  Action("FktEmpfangen")->setEnabled(available);
+  Action(Cmd::FktEmpfangen)->setEnabled(available);
   if (!available) {
     txButton_->setEnabled(false);
-    Action("FktSenden")->setEnabled(false);
+    Action(Cmd::FktSenden)->setEnabled(false);
   }
 }
 

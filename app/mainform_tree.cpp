@@ -71,7 +71,7 @@ void TMainForm::RefreshIcons() {
 }
 
 void TMainForm::TreeMousePressed() {
-  if (closeEditor_) closeEditor_();
+  emit CloseEditorRequested();
   QTreeWidgetItem* item = tree_->currentItem();
   if (item != nullptr && item->isSelected()) {
     if (item->data(0, kIsNameNodeRole).toBool()) item = item->child(0);

@@ -23,7 +23,7 @@ void CreateModuleDialogs(TMainForm& form) {
   if (auto* model = form.findChild<ModelModule*>()) model->CreateDefaultForm();
   // The copy dialog comes here once it exists.
   auto* history = new THistoryForm(&form);
-  QAction* show = form.Action("FktHistory");
+  QAction* show = form.Action(Cmd::FktHistory);
   QObject::connect(show, &QAction::triggered, history, [history] {
     history->show();
     history->raise();

@@ -67,7 +67,7 @@ TSpeichernAbfrageForm::TSpeichernAbfrageForm(QWidget* mainWindow)
 }
 
 QPushButton* TSpeichernAbfrageForm::AddButton(const char* name, const QString& caption,
-                                              int answer) {
+                                              core::SaveAnswer answer) {
   auto* b = new QPushButton(caption, this);
   b->setObjectName(name);
   b->setAutoDefault(false);
@@ -75,8 +75,8 @@ QPushButton* TSpeichernAbfrageForm::AddButton(const char* name, const QString& c
   return b;
 }
 
-int TSpeichernAbfrageForm::Ask(const core::SaveQuery& query) {
-  answer_ = 0;
+core::SaveAnswer TSpeichernAbfrageForm::Ask(const core::SaveQuery& query) {
+  answer_ = core::kAnswerPending;
   const bool several = query.unsavedCount >= 2;
   allesSpeichern_->setEnabled(several);
   keinenSpeichern_->setEnabled(several);
@@ -96,12 +96,12 @@ int TSpeichernAbfrageForm::Ask(const core::SaveQuery& query) {
   show();
   raise();
   activateWindow();
-  if (answer_ == 0) loop.exec();
+  if (answer_ == core::kAnswerPending) loop.exec();
   return answer_;
 }
 
-void TSpeichernAbfrageForm::Choose(int answer) {
-  if (answer_ != 0) return;
+void TSpeichernAbfrageForm::Choose(core::SaveAnswer answer) {
+  if (answer_ != core::kAnswerPending) return;
   answer_ = answer;
   hide();
   emit Answered(answer);
@@ -109,7 +109,7 @@ void TSpeichernAbfrageForm::Choose(int answer) {
 
 void TSpeichernAbfrageForm::closeEvent(QCloseEvent* event) {
   // Only the buttons answer.
-  if (answer_ == 0)
+  if (answer_ == core::kAnswerPending)
     event->ignore();
   else
     event->accept();

@@ -21,10 +21,10 @@ class TSpeichernAbfrageForm : public QDialog {
   /// Shows the question 40 pixels right of and below the main window and waits for a button:
   /// 1 "&Speichern", 2 "&Alle speichern", 3 "&Nicht speichern", 4 "&Keinen speichern",
   /// 5 "Programm &fortsetzen" (only offered when closing).
-  int Ask(const core::SaveQuery& query);
+  core::SaveAnswer Ask(const core::SaveQuery& query);
   /// 6 before the first question, 0 while one is open, then the button's answer.
-  int Answer() const { return answer_; }
-  bool IsAsking() const { return answer_ == 0 && isVisible(); }
+  core::SaveAnswer Answer() const { return answer_; }
+  bool IsAsking() const { return answer_ == core::kAnswerPending && isVisible(); }
 
  signals:
   void Answered(int answer);
@@ -35,10 +35,10 @@ class TSpeichernAbfrageForm : public QDialog {
   void reject() override;
 
  private:
-  void Choose(int answer);
-  QPushButton* AddButton(const char* name, const QString& caption, int answer);
+  void Choose(core::SaveAnswer answer);
+  QPushButton* AddButton(const char* name, const QString& caption, core::SaveAnswer answer);
 
-  int answer_ = 6;
+  core::SaveAnswer answer_ = core::kNoAnswerYet;
   QLabel* label1_;
   QLabel* label2_;
   QLabel* label3_;

@@ -77,10 +77,10 @@ LinkModule* LinkModule::Install(TMainForm& form) {
   form.SetTransferDisplayState([m] { return m->display_ ? m->display_->DisplayState() : 0; });
 
   connect(form.TxButton(), &QPushButton::clicked, m, &LinkModule::StartSend);
-  connect(form.Action("FktSenden"), &QAction::triggered, m, &LinkModule::StartSend);
+  connect(form.Action(Cmd::FktSenden), &QAction::triggered, m, &LinkModule::StartSend);
   connect(form.RxButton(), &QPushButton::clicked, m, &LinkModule::StartReceive);
-  connect(form.Action("FktEmpfangen"), &QAction::triggered, m, &LinkModule::StartReceive);
-  if (QAction* a = form.Action("MenuFuncSchnittstelle")) {
+  connect(form.Action(Cmd::FktEmpfangen), &QAction::triggered, m, &LinkModule::StartReceive);
+  if (QAction* a = form.Action(Cmd::MenuFuncSchnittstelle)) {
     a->setEnabled(true);
     connect(a, &QAction::triggered, m, &LinkModule::ShowComNrForm);
   }

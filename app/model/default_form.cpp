@@ -64,7 +64,7 @@ core::NewMemoryLanguage TDefaultForm::Language() const {
 
 void TDefaultForm::OkButtonClick() {
   core::CreateDefaultMemory(form_.Store(), combo_->currentText().toStdString(), Language(),
-                            ConfiguredVersion(form_));
+                            form_.TransmitterVersion());
   accept();
 }
 

@@ -10,14 +10,6 @@
 
 namespace app {
 
-int ConfiguredVersion(const TMainForm& form) {
-  switch (form.CheckedTransmitter()) {
-    case core::TransmitterVersion::V30: return 30;
-    case core::TransmitterVersion::V31: return 31;
-    default: return 32;
-  }
-}
-
 ModelModule::ModelModule(TMainForm& form) : QObject(&form), form_(form) {
   setObjectName("ModelModule");
 }
@@ -25,14 +17,14 @@ ModelModule::ModelModule(TMainForm& form) : QObject(&form), form_(form) {
 ModelModule* ModelModule::Install(TMainForm& form) {
   auto* m = new ModelModule(form);
   form.AddStep(Step::StartModules, [] { core::BuildValueLists(); });
-  QAction* neu = form.Action("FktNeu");
+  QAction* neu = form.Action(Cmd::FktNeu);
   neu->setEnabled(true);
   connect(neu, &QAction::triggered, m, [m] {
     if (!m->defaultForm_) m->CreateDefaultForm();
     m->defaultForm_->ShowDialog();
   });
-  connect(form.Action("FktDefaultDaten"), &QAction::triggered, m, [m] { m->WriteDefaultData(); });
-  connect(form.Action("FktFormelnPruefen"), &QAction::triggered, m,
+  connect(form.Action(Cmd::FktDefaultDaten), &QAction::triggered, m, [m] { m->WriteDefaultData(); });
+  connect(form.Action(Cmd::FktFormelnPruefen), &QAction::triggered, m,
           [m] { m->WriteFormulaCheckFile(); });
   return m;
 }
@@ -41,8 +33,8 @@ void ModelModule::CreateDefaultForm() {
   if (!defaultForm_) defaultForm_ = new TDefaultForm(form_);
 }
 
-// The developer files go to the model memory directory (the original wrote to a fixed
-// developer drive); an empty directory means the working directory.
+// The developer files go to the model memory directory, where a user finds them; an empty
+// directory means the working directory.
 std::string ModelModule::DeveloperFilePath(const char* name) const {
   return form_.Store().GetModelMemoryDir() + name;
 }

@@ -8,9 +8,6 @@ namespace app {
 class TMainForm;
 class TDefaultForm;
 
-/// The transmitter version ticked under "&Senderversion": 30, 31 or 32.
-int ConfiguredVersion(const TMainForm& form);
-
 /// The parameter model in the main window: value lists at start-up, "&Neu" with the
 /// new-memory dialog, and the hidden developer commands "Default Daten" and "Formeln prüfen".
 class ModelModule : public QObject {

@@ -87,12 +87,16 @@ ModellSpeicherTyp* CreateDefaultMemory(ModelMemoryStore& store, const std::strin
   SetDateNow(*record);
   store.SetActiveModelMemory(record);
   store.Host().RebuildTree(directory);
-  store.Host().RepaintStatus();
+  store.Host().Changed(StoreChange::Flags);
   return record;
 }
 
 std::string ModelTypeName(const ModellSpeicherTyp* record) {
   return ModelTypeNameOfValue(ModelTypeMask(record));
+}
+
+std::string ModelltypLabelText(const ModellSpeicherTyp* active) {
+  return "Modelltyp: " + (active != nullptr ? ModelTypeName(active) : std::string("-.-"));
 }
 
 std::string DefaultSourceText(const ModellSpeicherTyp& record) {

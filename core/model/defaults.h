@@ -41,6 +41,8 @@ ModellSpeicherTyp* CreateDefaultMemory(ModelMemoryStore& store, const std::strin
 
 /// Model type text of a memory for the main window: "GLIDER 2" ... , "STANDARD" for others.
 std::string ModelTypeName(const ModellSpeicherTyp* record);
+/// The window's `ModelltypLabel`: "Modelltyp: " and the type name, "-.-" without a memory.
+std::string ModelltypLabelText(const ModellSpeicherTyp* active);
 
 /// The image as 128 lines "{ $000 } $04,$05,...", CR LF ended.
 std::string DefaultSourceText(const ModellSpeicherTyp& record);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/version.h"
+
 // The image address model and the model type and version masks that the parameter definitions
 // are written against. Pure functions of numbers; the access layer wraps them for a record.
 
@@ -70,11 +72,6 @@ constexpr int ModelTypeMaskFromBytes(int byte118, int byte119) {
 /// A menu's type mask as model types: with bit 10 or 11 (system menus) all 1023 types.
 constexpr int WidenMenuTypeMask(int menuMask) {
   return (menuMask & kMenuSystemBits) != 0 ? kTypesAll : menuMask;
-}
-
-/// Version bit of a configured transmitter version: 30 gives 1, 31 gives 2, anything else 4.
-constexpr int VersionBitFor(int version) {
-  return version == 30 ? 1 : version == 31 ? 2 : 4;
 }
 
 }  // namespace core

@@ -17,23 +17,6 @@ std::int32_t OrDefault(std::int32_t value, const IntSettingDefault& setting) {
 
 }  // namespace
 
-TransmitterVersion TransmitterFromSetting(std::int32_t value) {
-  if (value == 30) return TransmitterVersion::V30;
-  if (value == 31) return TransmitterVersion::V31;
-  return TransmitterVersion::V32;
-}
-
-std::int32_t TransmitterToSetting(TransmitterVersion version) {
-  switch (version) {
-    case TransmitterVersion::V30:
-      return 30;
-    case TransmitterVersion::V31:
-      return 31;
-    default:
-      return 32;
-  }
-}
-
 ViewOptions DecodeOptionen(std::int32_t bits) {
   const auto u = static_cast<std::uint32_t>(bits);
   ViewOptions o;
@@ -84,7 +67,7 @@ StartupSettings ReadStartupSettings(Regist& regist, int screenWidth, int screenH
   s.comPort = OrDefault(regist.ReadIntSetting(kComPort.name, hkcu), kComPort);
   s.portAuto = OrDefault(regist.ReadIntSetting(kPortAuto.name, hkcu), kPortAuto) == 1;
   s.options = DecodeOptionen(OrDefault(regist.ReadIntSetting(kOptionen.name, hkcu), kOptionen));
-  s.transmitter = TransmitterFromSetting(regist.ReadIntSetting(kTransmitter.name, hkcu));
+  s.transmitter = VersionOfNumber(regist.ReadIntSetting(kTransmitter.name, hkcu));
 
   WindowPlacement stored;
   stored.left = regist.ReadIntSetting(kWinPosLeft, hkcu);
@@ -105,7 +88,7 @@ void WriteShutdownSettings(Regist& regist, const ShutdownSettings& s) {
   regist.WriteIntSetting(kComPort.name, hkcu, s.comPort);
   regist.WriteIntSetting(kPortAuto.name, hkcu, s.portAuto ? 1 : 0);
   regist.WriteIntSetting(kOptionen.name, hkcu, EncodeOptionen(s.options));
-  regist.WriteIntSetting(kTransmitter.name, hkcu, TransmitterToSetting(s.transmitter));
+  regist.WriteIntSetting(kTransmitter.name, hkcu, VersionRow(s.transmitter).number);
   if (s.placement) {
     const WindowPlacement& p = *s.placement;
     regist.WriteIntSetting(kWinPosLeft, hkcu, p.left);

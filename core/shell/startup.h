@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/version.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -24,13 +26,6 @@ inline constexpr IntSettingDefault kTransmitter{"Transmitter", 32};
 inline constexpr const char* kModelMemDirSetting = "ModelMemDir";
 inline constexpr const char* kModelMemSetting = "ModelMem";
 
-/// Transmitter software version chosen under "&Senderversion".
-enum class TransmitterVersion { V30, V31, V32 };
-
-/// 30 and 31 give V3.0 and V3.1; every other value (missing included) V3.2.
-TransmitterVersion TransmitterFromSetting(std::int32_t value);
-/// 30, 31 or 32.
-std::int32_t TransmitterToSetting(TransmitterVersion version);
 
 /// The view options packed into "Optionen".
 struct ViewOptions {

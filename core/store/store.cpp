@@ -94,6 +94,7 @@ void ModelMemoryStore::StoreInit() {
 
 void ModelMemoryStore::FreeAllModelMemories() {
   owned_.clear();
+  history_.Clear();
   sorted_.clear();
   pendingRemovals_.clear();
   head_ = sortedHead_ = active_ = previous_ = nullptr;
@@ -131,6 +132,8 @@ ModellSpeicherTyp* ModelMemoryStore::AllocAfter(ModellSpeicherTyp*& cursor) {
     return found;
   }
   ResetModelMemory(*found);
+  // A reused record is another memory: the freed one's history goes with it.
+  history_.Forget(*found);
   return found;
 }
 
@@ -246,18 +249,16 @@ void ModelMemoryStore::SetActiveModelMemory(ModellSpeicherTyp* record) {
   }
   if (record != nullptr) host_.SetCommentBoxLines(record->comment);
   active_ = record;
-  UpdateLabels();
-  if (record != nullptr) {
-    host_.ActiveModelMemoryChanged();
-    host_.RepaintStatus();
-  }
+  host_.Changed(StoreChange::Active);
+  if (record != nullptr) host_.Changed(StoreChange::Flags);
 }
 
-void ModelMemoryStore::UpdateLabels() {
-  host_.SetAktMemLabel(active_ != nullptr ? active_->fileName : "-.-");
-  host_.SetLetztMemLabel(previous_ != nullptr ? previous_->fileName + " ->" : "-.-");
-  host_.SetModelltypLabel("Modelltyp: " +
-                          (active_ != nullptr ? host_.ModelTypeName(*active_) : "-.-"));
+std::string AktMemLabelText(const ModelMemoryStore& store) {
+  return store.GetActive() != nullptr ? store.GetActive()->fileName : "-.-";
+}
+
+std::string LetztMemLabelText(const ModelMemoryStore& store) {
+  return store.GetPrevious() != nullptr ? store.GetPrevious()->fileName + " ->" : "-.-";
 }
 
 void ModelMemoryStore::MarkChanged(ModellSpeicherTyp& record, bool commentChanged,
@@ -271,7 +272,26 @@ void ModelMemoryStore::MarkChanged(ModellSpeicherTyp& record, bool commentChange
     record.imageSaved = false;
     changed = true;
   }
-  if (changed) host_.RepaintStatus();
+  if (changed) host_.Changed(StoreChange::Flags);
+}
+
+bool ModelMemoryStore::UndoImage(ModellSpeicherTyp& record) {
+  if (!history_.Undo(record)) return false;
+  FollowRestoredImage(record);
+  return true;
+}
+
+bool ModelMemoryStore::RedoImage(ModellSpeicherTyp& record) {
+  if (!history_.Redo(record)) return false;
+  FollowRestoredImage(record);
+  return true;
+}
+
+void ModelMemoryStore::FollowRestoredImage(ModellSpeicherTyp& record) {
+  const bool saved = history_.HoldsSavedImage(record);
+  if (saved == record.imageSaved) return;
+  record.imageSaved = saved;
+  host_.Changed(StoreChange::Flags);
 }
 
 bool ModelMemoryStore::NeedsFileName(const ModellSpeicherTyp& record) const {
@@ -366,7 +386,7 @@ bool ModelMemoryStore::SaveAllWithQuery(const std::string& directory) {
 bool ModelMemoryStore::QueryAndSaveAll(bool closing) {
   if (savingAll_) return false;
   closing_ = closing;
-  lastAnswer_ = 0;
+  lastAnswer_ = kAnswerPending;
   ModellSpeicherTyp* a = active_;
   SetActiveModelMemory(nullptr);
   SaveAllWithQuery(directory_);
@@ -384,20 +404,20 @@ void ModelMemoryStore::CommentEdited() {
   });
   if (hasContent != active_->hasComment) {
     active_->hasComment = hasContent;
-    host_.RefreshIcons();
+    host_.Changed(StoreChange::Icons);
   }
 }
 
 void ModelMemoryStore::DeleteActive() {
   if (active_ == nullptr) return;
   active_->deleted = true;
-  host_.RefreshIcons();
+  host_.Changed(StoreChange::Icons);
 }
 
 void ModelMemoryStore::UndeleteActive() {
   if (active_ == nullptr) return;
   active_->deleted = false;
-  host_.RefreshIcons();
+  host_.Changed(StoreChange::Icons);
 }
 
 void ModelMemoryStore::RenameActive(std::string_view text) {
@@ -414,7 +434,7 @@ void ModelMemoryStore::RenameActive(std::string_view text) {
   SetNameFromText(*a, text);
   a->imageSaved = false;
   a->commentSaved = false;
-  host_.RepaintStatus();
+  host_.Changed(StoreChange::Flags);
   host_.RebuildTree(directory_);
 }
 
@@ -439,7 +459,7 @@ void ModelMemoryStore::CopyActive() {
   c->comment = s->comment;
   SetActiveModelMemory(c);
   host_.RebuildTree(directory_);
-  host_.RepaintStatus();
+  host_.Changed(StoreChange::Flags);
 }
 
 void ModelMemoryStore::ChangeModelMemoryDir() {

@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/store/image_history.h"
 #include "core/store/model_memory.h"
 #include "core/store/record.h"
 #include "core/store/store_host.h"
@@ -14,6 +15,12 @@
 namespace core {
 
 inline constexpr int kMaxModelMemoryFiles = 2048;  // files taken from one directory
+
+/// Texts of the comparison page's labels `AktMemLabel` ("-.-" without an active memory) and
+/// `LetztMemLabel` (the previous memory's file name and " ->").
+class ModelMemoryStore;
+std::string AktMemLabelText(const ModelMemoryStore& store);
+std::string LetztMemLabelText(const ModelMemoryStore& store);
 
 /// "Modelltyp" name of a model type value (2 "GLIDER 2" ... 512 "HELI HN3", else "STANDARD").
 const char* ModelTypeNameOfValue(int value);
@@ -66,6 +73,13 @@ class ModelMemoryStore {
   /// Clears commentSaved and/or imageSaved; repaints the status bar when a flag changed.
   void MarkChanged(ModellSpeicherTyp& record, bool commentChanged, bool imageChanged);
 
+  /// Undo and redo of image changes, per record.
+  ImageHistory& History() { return history_; }
+  /// Undoes or redoes the record's last image step; the record counts as saved exactly when
+  /// its image is then the one last saved. False when there was nothing to undo or redo.
+  bool UndoImage(ModellSpeicherTyp& record);
+  bool RedoImage(ModellSpeicherTyp& record);
+
   /// Menu "&Speichern": writes the active model memory when it has unsaved changes.
   void SaveActiveModelMemory();
   /// Asks about every unsaved model memory, writes as answered, removes deleted ones' files.
@@ -74,8 +88,9 @@ class ModelMemoryStore {
   /// Saves all with the question; closing offers "Programm fortsetzen". False when the user
   /// chose it, and also when called while a save of all is running (the nested call does nothing).
   bool QueryAndSaveAll(bool closing);
-  /// The last answer of the save query (0 when none was asked since QueryAndSaveAll began).
-  int LastAnswer() const { return lastAnswer_; }
+  /// The last answer of the save query (kAnswerPending when none was asked since
+  /// QueryAndSaveAll began).
+  SaveAnswer LastAnswer() const { return lastAnswer_; }
 
   /// The comment box of the active memory was edited: its comment is unsaved, and whether it
   /// has a comment (a line that is not blank) follows the box, refreshing the icons on a change.
@@ -113,8 +128,8 @@ class ModelMemoryStore {
   bool NeedsFileName(const ModellSpeicherTyp& record) const;
   void EnsureFileName(ModellSpeicherTyp& record, const std::string& directory);
   bool WriteRecord(ModellSpeicherTyp& record);
+  void FollowRestoredImage(ModellSpeicherTyp& record);
   void RemovePendingFiles(ModellSpeicherTyp& record);
-  void UpdateLabels();
 
   StoreHost& host_;
   std::vector<std::unique_ptr<ModellSpeicherTyp>> owned_;  // in order of creation
@@ -125,10 +140,11 @@ class ModelMemoryStore {
   ModellSpeicherTyp* previous_ = nullptr;
   std::string directory_;
   bool closing_ = false;
-  int lastAnswer_ = 6;
+  SaveAnswer lastAnswer_ = kNoAnswerYet;
   bool savingAll_ = false;
   int writeFailures_ = 0;
   std::uint64_t generation_ = 0;
+  ImageHistory history_;
   // Files of renamed model memories, removed once the memory is written under its new name.
   std::unordered_map<const ModellSpeicherTyp*, PendingRemoval> pendingRemovals_;
 };

@@ -16,13 +16,22 @@ struct SaveQuery {
   bool closing = false;  // "Programm fortsetzen" only when the program is being closed
 };
 
+/// What changed in the store, for whoever shows it.
+enum class StoreChange {
+  Active,  ///< another memory became active or previous (or none): labels, editor, comparison
+  Flags,   ///< saved flags changed: the status bar
+  Icons,   ///< deleted or comment flags changed: the tree's icons
+};
+
 /// Answers of the save query.
 enum SaveAnswer : int {
+  kAnswerPending = 0,   // a question is open
   kAnswerSave = 1,      // "&Speichern"
   kAnswerSaveAll = 2,   // "&Alle speichern"
   kAnswerSkip = 3,      // "&Nicht speichern"
   kAnswerSkipAll = 4,   // "&Keinen speichern"
   kAnswerContinue = 5,  // "Programm &fortsetzen"
+  kNoAnswerYet = 6,     // no question asked since the dialog was made
 };
 
 /// The store's only road to the main window, the settings and the dialogs.
@@ -36,17 +45,10 @@ class StoreHost {
   /// Replaces the lines of the comment box.
   virtual void SetCommentBoxLines(const std::vector<std::string>& lines) = 0;
 
-  /// Texts of the labels `AktMemLabel`, `LetztMemLabel`, `ModelltypLabel` (computed by the store).
-  virtual void SetAktMemLabel(const std::string& text) = 0;
-  virtual void SetLetztMemLabel(const std::string& text) = 0;
-  virtual void SetModelltypLabel(const std::string& text) = 0;
-
+  /// Something the host shows changed.
+  virtual void Changed(StoreChange what) = 0;
   /// Rebuilds the tree for the directory (the host calls BuildTree and renders it).
   virtual void RebuildTree(const std::string& directory) = 0;
-  /// Sets the state index of every tree node (the host uses ModelNodeIcon/NameNodeIcon).
-  virtual void RefreshIcons() = 0;
-  /// Repaints the status bar.
-  virtual void RepaintStatus() = 0;
   /// Sets the name to select (model name or file base name) for the next tree rebuild.
   virtual void SetNameToSelect(const std::string& name) = 0;
 
@@ -55,41 +57,31 @@ class StoreHost {
   /// Writes a text setting.
   virtual void WriteTextSetting(const std::string& name, const std::string& value) = 0;
 
-  /// Shows the save query and waits for the answer (1..5, see SaveAnswer).
-  virtual int AskSaveQuery(const SaveQuery& query) = 0;
+  /// Shows the save query and waits for the answer.
+  virtual SaveAnswer AskSaveQuery(const SaveQuery& query) = 0;
   /// Lets the user pick any file in the wanted directory, starting in currentDirectory (empty:
   /// the working directory) with the file name "*.fc"; the chosen file's path, or none.
   virtual std::optional<std::string> PickModelMemoryFile(const std::string& currentDirectory) = 0;
 
-  /// The model type name of a record ("STANDARD", "GLIDER 2", ...; see ModelTypeNameOfValue).
-  virtual std::string ModelTypeName(const ModellSpeicherTyp& record) = 0;
-  /// Called after SetActiveModelMemory made a record active (the editor rebuilds its menu tabs).
-  virtual void ActiveModelMemoryChanged() = 0;
   /// A model memory file or comment file could not be written; the memory stays unsaved.
   virtual void WriteFailed(const std::string& path) = 0;
 };
 
 /// A host with no window: a comment box that only keeps its lines, no tree, no settings, every
-/// question answered "Speichern", no directory picked, type name "STANDARD".
+/// question answered "Speichern", no directory picked.
 class NullStoreHost : public StoreHost {
  public:
   std::vector<std::string> CommentBoxLines() override { return commentBox_; }
   void SetCommentBoxLines(const std::vector<std::string>& lines) override { commentBox_ = lines; }
-  void SetAktMemLabel(const std::string&) override {}
-  void SetLetztMemLabel(const std::string&) override {}
-  void SetModelltypLabel(const std::string&) override {}
+  void Changed(StoreChange) override {}
   void RebuildTree(const std::string&) override {}
-  void RefreshIcons() override {}
-  void RepaintStatus() override {}
   void SetNameToSelect(const std::string&) override {}
   std::optional<std::string> ReadTextSetting(const std::string&) override { return std::nullopt; }
   void WriteTextSetting(const std::string&, const std::string&) override {}
-  int AskSaveQuery(const SaveQuery&) override { return kAnswerSave; }
+  SaveAnswer AskSaveQuery(const SaveQuery&) override { return kAnswerSave; }
   std::optional<std::string> PickModelMemoryFile(const std::string&) override {
     return std::nullopt;
   }
-  std::string ModelTypeName(const ModellSpeicherTyp&) override { return "STANDARD"; }
-  void ActiveModelMemoryChanged() override {}
   void WriteFailed(const std::string&) override {}
 
  private:

@@ -55,8 +55,6 @@ TEST_F(WindowTest, TreeGroupsByNameNewestFirstAndSelectsTheRememberedName) {
   EXPECT_EQ(FileOf(f.Store().GetPrevious()), "ASW28_1.FC");
   EXPECT_EQ(f.findChild<QLineEdit*>("ModellNameEdit")->text(), "ASW28");
   EXPECT_EQ(f.findChild<QLabel*>("ModellDatumLabel")->text(), "20.11.26    9:05");
-  EXPECT_TRUE(f.findChild<QLabel*>("AktMemLabel")->text().endsWith("ASW28_2.FC"));
-  EXPECT_TRUE(f.findChild<QLabel*>("LetztMemLabel")->text().endsWith("ASW28_1.FC ->"));
   EXPECT_EQ(f.findChild<QLabel*>("ModelltypLabel")->text(), "Modelltyp: STANDARD");
   EXPECT_FALSE(f.findChild<QPushButton*>("NameUebernehmenButton")->isEnabled());
 
@@ -123,7 +121,7 @@ TEST_F(WindowTest, ChangingTheDirectoryLoadsItAndSelectsThePickedMemory) {
     EXPECT_EQ(dialog->objectName(), "VerzeichnisOpenDialog");
     dialog->reject();
   });
-  f.Action("FktVerzeichnis")->trigger();
+  f.Action(app::Cmd::FktVerzeichnis)->trigger();
   EXPECT_EQ(FileOf(f.Store().GetActive()), "ASK21.FC");
   EXPECT_EQ(f.Store().GetPrevious(), f.Store().GetActive());
 
@@ -137,7 +135,7 @@ TEST_F(WindowTest, ChangingTheDirectoryLoadsItAndSelectsThePickedMemory) {
     name->setText("UHU.FC");
     static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
   });
-  f.Action("FktVerzeichnis")->trigger();
+  f.Action(app::Cmd::FktVerzeichnis)->trigger();
   EXPECT_EQ(TrimmedNames(), (QStringList{"DG800", "UHU"}));
   EXPECT_EQ(FileOf(f.Store().GetActive()), "UHU_1.FC");
   EXPECT_EQ(FileOf(f.Store().GetPrevious()), "UHU.FC");
@@ -149,13 +147,13 @@ TEST_F(WindowTest, CommandsNeedAnActiveModelMemory) {
   WriteMemory("UHU.FC", "UHU", {2025, 12, 24, 8, 30});
   app::TMainForm& f = Open();
   ASSERT_EQ(f.Store().GetActive(), nullptr);
-  EXPECT_FALSE(f.Action("FktLoeschen")->isEnabled());
-  EXPECT_FALSE(f.Action("FktLoeschenRueckgaengig")->isEnabled());
+  EXPECT_FALSE(f.Action(app::Cmd::FktLoeschen)->isEnabled());
+  EXPECT_FALSE(f.Action(app::Cmd::FktLoeschenRueckgaengig)->isEnabled());
   EXPECT_EQ(f.StatusBar()->PanelText(2), "kein Modell gewählt");
   EXPECT_EQ(f.StatusBar()->Panel0()->Fill(), kGreen);
   // Commands without an active model memory do nothing.
-  f.Action("FktKopieren")->trigger();
-  f.Action("FktSpeichern")->trigger();
+  f.Action(app::Cmd::FktKopieren)->trigger();
+  f.Action(app::Cmd::FktSpeichern)->trigger();
   EXPECT_EQ(f.Store().GetActive(), nullptr);
   EXPECT_EQ(NameNodes().size(), 1);
   EXPECT_FALSE(std::filesystem::exists(models / "UHU_1.FC"));
@@ -163,13 +161,13 @@ TEST_F(WindowTest, CommandsNeedAnActiveModelMemory) {
   // With one, delete is offered; sending still waits for the link.
   Click(NameNode("UHU         "));
   WaitTicks(1);
-  EXPECT_TRUE(f.Action("FktLoeschen")->isEnabled());
-  EXPECT_FALSE(f.Action("FktLoeschenRueckgaengig")->isEnabled());
+  EXPECT_TRUE(f.Action(app::Cmd::FktLoeschen)->isEnabled());
+  EXPECT_FALSE(f.Action(app::Cmd::FktLoeschenRueckgaengig)->isEnabled());
   EXPECT_FALSE(f.TxButton()->isEnabled());
   f.SetTransferCommandsAvailable(true);
   WaitTicks(1);
   EXPECT_TRUE(f.TxButton()->isEnabled());
-  EXPECT_TRUE(f.Action("FktSenden")->isEnabled());
+  EXPECT_TRUE(f.Action(app::Cmd::FktSenden)->isEnabled());
   EXPECT_TRUE(f.RxButton()->isEnabled());
 }
 
@@ -196,7 +194,7 @@ TEST_F(WindowTest, TypingACommentTurnsTheFirstPanelRedUntilSaved) {
   EXPECT_EQ(f.StatusBar()->Panel0()->Fill(), kRed);
 
   QTest::keyClicks(box, "Erstflug");
-  f.Action("FktSpeichern")->trigger();
+  f.Action(app::Cmd::FktSpeichern)->trigger();
   WaitTicks(1);
   EXPECT_EQ(f.StatusBar()->Panel0()->Fill(), kGreen);
   const auto comment = core::ReadFileBytes(core::Utf8FromPath(models / "ASW28.TXT"));
@@ -222,21 +220,21 @@ TEST_F(WindowTest, DeleteAndUndeleteFollowTheIcons) {
   EXPECT_EQ(app::TMainForm::StateIndex(node), 9);
   EXPECT_EQ(f.KommentarRichEdit()->toPlainText(), "mit Kommentar");
 
-  f.Action("FktLoeschen")->trigger();
+  f.Action(app::Cmd::FktLoeschen)->trigger();
   EXPECT_EQ(app::TMainForm::StateIndex(node), 11);
   WaitTicks(1);
-  EXPECT_FALSE(f.Action("FktLoeschen")->isEnabled());
-  EXPECT_TRUE(f.Action("FktLoeschenRueckgaengig")->isEnabled());
+  EXPECT_FALSE(f.Action(app::Cmd::FktLoeschen)->isEnabled());
+  EXPECT_TRUE(f.Action(app::Cmd::FktLoeschenRueckgaengig)->isEnabled());
 
-  f.Action("FktLoeschenRueckgaengig")->trigger();
+  f.Action(app::Cmd::FktLoeschenRueckgaengig)->trigger();
   EXPECT_EQ(app::TMainForm::StateIndex(node), 9);
   WaitTicks(1);
-  EXPECT_TRUE(f.Action("FktLoeschen")->isEnabled());
-  EXPECT_FALSE(f.Action("FktLoeschenRueckgaengig")->isEnabled());
+  EXPECT_TRUE(f.Action(app::Cmd::FktLoeschen)->isEnabled());
+  EXPECT_FALSE(f.Action(app::Cmd::FktLoeschenRueckgaengig)->isEnabled());
 
   // Deleted and not active: the rubbish bin with the paper clip.
   WriteMemory("UHU.FC", "UHU", {2025, 12, 24, 8, 30});
-  f.Action("FktLoeschen")->trigger();
+  f.Action(app::Cmd::FktLoeschen)->trigger();
   f.Store().SetActiveModelMemory(nullptr);
   f.RefreshIcons();
   EXPECT_EQ(app::TMainForm::StateIndex(node), 6);
@@ -272,7 +270,7 @@ TEST_F(WindowTest, RenameKeepsTheOldFilesUntilTheNewOnesAreWritten) {
   EXPECT_TRUE(std::filesystem::exists(models / "ASK21.TXT"));
   EXPECT_FALSE(std::filesystem::exists(models / "ASK21B.FC"));
 
-  f.Action("FktSpeichern")->trigger();
+  f.Action(app::Cmd::FktSpeichern)->trigger();
   EXPECT_TRUE(std::filesystem::exists(models / "ASK21B.FC"));
   EXPECT_TRUE(std::filesystem::exists(models / "ASK21B.TXT"));
   EXPECT_FALSE(std::filesystem::exists(models / "ASK21.FC"));
@@ -287,7 +285,7 @@ TEST_F(WindowTest, AFailedWriteIsReportedAndKeepsTheMemoryUnsaved) {
   f.SetParameterTabIndex(1);
   f.KommentarRichEdit()->setFocus();
   QTest::keyClicks(f.KommentarRichEdit(), "neu");
-  f.Action("FktSpeichern")->trigger();
+  f.Action(app::Cmd::FktSpeichern)->trigger();
   WaitTicks(1);
   EXPECT_TRUE(f.StatusBar()->FailureText().contains("ASW28.FC"))
       << f.StatusBar()->FailureText().toStdString();
@@ -299,7 +297,7 @@ TEST_F(WindowTest, AFailedWriteIsReportedAndKeepsTheMemoryUnsaved) {
   WaitTicks(2);
   EXPECT_FALSE(f.StatusBar()->FailureText().isEmpty());
   std::filesystem::remove(models / "ASW28.FC");
-  f.Action("FktSpeichern")->trigger();
+  f.Action(app::Cmd::FktSpeichern)->trigger();
   WaitTicks(1);
   EXPECT_TRUE(f.StatusBar()->FailureText().isEmpty());
   EXPECT_EQ(f.StatusBar()->Panel0()->Fill(), kGreen);
@@ -309,20 +307,21 @@ TEST_F(WindowTest, AFailedWriteIsReportedAndKeepsTheMemoryUnsaved) {
 TEST_F(WindowTest, FirstRunMenusDefaultsAndDialogs) {
   app::TMainForm& f = Open();
   // Umlauts survive the way from source to caption.
-  EXPECT_EQ(f.Action("FktLoeschenRueckgaengig")->text(), "Löschen &Rückgängig");
-  EXPECT_EQ(f.Action("FktExit")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
-  EXPECT_FALSE(f.Action("FktDefaultDaten")->isVisible());
-  EXPECT_FALSE(f.Action("FktFormelnPruefen")->isVisible());
-  for (const char* name : {"FktNeu", "FktCopyData", "FktResetData", "FktDrucken",
-                           "MenuFuncSchnittstelle", "FktSenden", "FktEmpfangen"})
-    EXPECT_FALSE(f.Action(name)->isEnabled()) << name;
+  EXPECT_EQ(f.Action(app::Cmd::FktLoeschenRueckgaengig)->text(), "Löschen &Rückgängig");
+  EXPECT_EQ(f.Action(app::Cmd::FktExit)->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
+  EXPECT_FALSE(f.Action(app::Cmd::FktDefaultDaten)->isVisible());
+  EXPECT_FALSE(f.Action(app::Cmd::FktFormelnPruefen)->isVisible());
+  using app::Cmd;
+  for (const Cmd cmd : {Cmd::FktNeu, Cmd::FktCopyData, Cmd::FktResetData, Cmd::FktDrucken,
+                        Cmd::MenuFuncSchnittstelle, Cmd::FktSenden, Cmd::FktEmpfangen})
+    EXPECT_FALSE(f.Action(cmd)->isEnabled()) << app::CommandOf(cmd).objectName;
   EXPECT_FALSE(f.RxButton()->isEnabled());
   EXPECT_FALSE(f.TxButton()->isEnabled());
   // Defaults of a first run: explanations and all flight conditions, V3.2, the first tab.
-  EXPECT_TRUE(f.Action("FktErlaeuterungen")->isChecked());
-  EXPECT_TRUE(f.Action("FktAlleFlugzustaende")->isChecked());
-  EXPECT_FALSE(f.Action("FktDefaultwerte")->isChecked());
-  EXPECT_TRUE(f.Action("FktV32")->isChecked());
+  EXPECT_TRUE(f.Action(app::Cmd::FktErlaeuterungen)->isChecked());
+  EXPECT_TRUE(f.Action(app::Cmd::FktAlleFlugzustaende)->isChecked());
+  EXPECT_FALSE(f.Action(app::Cmd::FktDefaultwerte)->isChecked());
+  EXPECT_TRUE(f.VersionAction(core::TransmitterVersion::V32)->isChecked());
   EXPECT_EQ(f.TransmitterVersionText(), "FC-28 V3.2");
   EXPECT_EQ(f.ParameterTabIndex(), 0);
   EXPECT_TRUE(f.ParameterPanel()->isVisible());
@@ -331,12 +330,12 @@ TEST_F(WindowTest, FirstRunMenusDefaultsAndDialogs) {
   EXPECT_EQ(f.StatusBar()->Panel1()->width(), 200);
 
   // The dialogs are made after the main window; the history then becomes available.
-  EXPECT_FALSE(f.Action("FktHistory")->isEnabled());
+  EXPECT_FALSE(f.Action(app::Cmd::FktHistory)->isEnabled());
   app::CreateModuleDialogs(f);
   ASSERT_NE(f.SaveQueryForm(), nullptr);
   EXPECT_FALSE(f.SaveQueryForm()->isVisible());
-  EXPECT_TRUE(f.Action("FktHistory")->isEnabled());
-  f.Action("FktHistory")->trigger();
+  EXPECT_TRUE(f.Action(app::Cmd::FktHistory)->isEnabled());
+  f.Action(app::Cmd::FktHistory)->trigger();
   auto* history = f.findChild<QDialog*>("HistoryForm");
   ASSERT_NE(history, nullptr);
   EXPECT_TRUE(history->isVisible());
@@ -347,14 +346,14 @@ TEST_F(WindowTest, SettingsAreReadAtStartAndWrittenAtShutdown) {
   settings.ints[kKey + "Optionen"] = 4 + 8;
   settings.ints[kKey + "Transmitter"] = 33;
   app::TMainForm& f = OpenActive("ASW28");
-  EXPECT_FALSE(f.Action("FktErlaeuterungen")->isChecked());
-  EXPECT_TRUE(f.Action("FktDefaultwerte")->isChecked());
+  EXPECT_FALSE(f.Action(app::Cmd::FktErlaeuterungen)->isChecked());
+  EXPECT_TRUE(f.Action(app::Cmd::FktDefaultwerte)->isChecked());
   EXPECT_EQ(f.ParameterTabIndex(), 1);
   EXPECT_TRUE(f.KommentarRichEdit()->isVisible());
-  EXPECT_TRUE(f.Action("FktV32")->isChecked());
+  EXPECT_TRUE(f.VersionAction(core::TransmitterVersion::V32)->isChecked());
 
-  f.Action("FktV31")->trigger();
-  f.Action("FktErlaeuterungen")->trigger();
+  f.VersionAction(core::TransmitterVersion::V31)->trigger();
+  f.Action(app::Cmd::FktErlaeuterungen)->trigger();
   f.FormDestroy();
   EXPECT_EQ(settings.ints[kKey + "Transmitter"], 31);
   EXPECT_EQ(settings.ints[kKey + "Optionen"], 1 + 4 + 8);

@@ -15,7 +15,7 @@ namespace {
 TEST_F(WindowTest, NewMakesAnActiveUnsavedMemoryOfTheChosenType) {
   WriteMemory("UHU.FC", "UHU", {2025, 12, 24, 8, 30});
   app::TMainForm& f = Open(true);
-  QAction* neu = f.Action("FktNeu");
+  QAction* neu = f.Action(app::Cmd::FktNeu);
   ASSERT_NE(neu, nullptr);
   ASSERT_TRUE(neu->isEnabled());
   auto* dialog = f.findChild<app::TDefaultForm*>();

@@ -18,8 +18,8 @@ class SaveQueryTest : public WindowTest {
   /// ASK21 active with two unsaved copies, ASK21_1.FC and ASK21_2.FC (not yet written).
   app::TMainForm& OpenWithTwoCopies() {
     app::TMainForm& f = OpenActive("ASK21");
-    f.Action("FktKopieren")->trigger();
-    f.Action("FktKopieren")->trigger();
+    f.Action(app::Cmd::FktKopieren)->trigger();
+    f.Action(app::Cmd::FktKopieren)->trigger();
     EXPECT_EQ(core::FileNameOf(f.Store().GetActive()->fileName), "ASK21_2.FC");
     return f;
   }
@@ -53,7 +53,7 @@ TEST_F(SaveQueryTest, ContinuingAtTheFirstQuestionAndSavingAtTheSecondCloses) {
 TEST_F(SaveQueryTest, ContinuingAtTheLastQuestionKeepsTheProgramRunning) {
   app::TMainForm& f = OpenWithTwoCopies();
   QueueAnswers({"SpeichernButton", "AbbrechenButton"});
-  f.Action("FktExit")->trigger();
+  f.Action(app::Cmd::FktExit)->trigger();
   ASSERT_EQ(asked.size(), 2u);
   EXPECT_TRUE(Written(asked[0]));
   EXPECT_FALSE(Written(asked[1]));
@@ -98,13 +98,13 @@ TEST_F(SaveQueryTest, QuestionIsModalWhileTheTimersRun) {
     // started meanwhile does nothing.
     QTest::keyClick(d, Qt::Key_Escape);
     d->close();
-    f.Action("FktAlleSpeichern")->trigger();
+    f.Action(app::Cmd::FktAlleSpeichern)->trigger();
     Wait(50);
     EXPECT_TRUE(d->IsAsking());
     EXPECT_TRUE(d->isVisible());
   };
   QueueAnswers({"AllesSpeichernButton"});
-  f.Action("FktAlleSpeichern")->trigger();
+  f.Action(app::Cmd::FktAlleSpeichern)->trigger();
   EXPECT_TRUE(checked);
   // "Alle speichern" answers for the rest: one question, both written.
   EXPECT_EQ(asked.size(), 1u);
@@ -122,7 +122,7 @@ TEST_F(SaveQueryTest, ARenamedMemoryNotSavedAtClosingKeepsItsOldFiles) {
   QTest::keyClicks(edit, "DG800");
   QTest::mouseClick(f.findChild<QPushButton*>("NameUebernehmenButton"), Qt::LeftButton);
   QueueAnswers({"NichtSpeichernButton"});
-  f.Action("FktExit")->trigger();
+  f.Action(app::Cmd::FktExit)->trigger();
   EXPECT_EQ(asked, std::vector<std::string>{"DG800"});
   EXPECT_TRUE(terminated);
   EXPECT_TRUE(Written("ASK21"));

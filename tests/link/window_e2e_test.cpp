@@ -153,7 +153,7 @@ TEST_F(LinkWindow, PortDialogAndSettings) {
   app::TComNrForm* d = Link().ComNrForm();
   ASSERT_NE(d, nullptr);
   EXPECT_FALSE(d->isVisible());
-  f.Action("MenuFuncSchnittstelle")->trigger();
+  f.Action(app::Cmd::MenuFuncSchnittstelle)->trigger();
   ASSERT_TRUE(d->isVisible());
   EXPECT_EQ(d->windowTitle(), "Schnittstellenparameter");
   auto* box = d->findChild<QCheckBox*>("ManuellCheckBox");
@@ -177,7 +177,7 @@ TEST_F(LinkWindow, PortDialogAndSettings) {
   EXPECT_EQ(Link().Display()->DisplayState(), core::kDisplayWaiting);
 
   // The check box takes effect at once and stays even after "&Abbruch".
-  f.Action("MenuFuncSchnittstelle")->trigger();
+  f.Action(app::Cmd::MenuFuncSchnittstelle)->trigger();
   box->click();
   EXPECT_TRUE(Link().ShowOnlyPresentPorts());
   d->findChild<QPushButton*>("ComAbbruchButton")->click();

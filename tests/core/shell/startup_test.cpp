@@ -15,12 +15,12 @@ using testing::TempDir;
 constexpr std::int32_t M = kMissingInt;
 
 TEST(StartupTest, TransmitterVersionFromAndToTheSetting) {
-  EXPECT_EQ(TransmitterFromSetting(30), TransmitterVersion::V30);
-  EXPECT_EQ(TransmitterFromSetting(31), TransmitterVersion::V31);
-  EXPECT_EQ(TransmitterFromSetting(33), TransmitterVersion::V32);
-  EXPECT_EQ(TransmitterFromSetting(0), TransmitterVersion::V32);
-  EXPECT_EQ(TransmitterFromSetting(M), TransmitterVersion::V32);
-  EXPECT_EQ(TransmitterToSetting(TransmitterVersion::V31), 31);
+  EXPECT_EQ(VersionOfNumber(30), TransmitterVersion::V30);
+  EXPECT_EQ(VersionOfNumber(31), TransmitterVersion::V31);
+  EXPECT_EQ(VersionOfNumber(33), TransmitterVersion::V32);
+  EXPECT_EQ(VersionOfNumber(0), TransmitterVersion::V32);
+  EXPECT_EQ(VersionOfNumber(M), TransmitterVersion::V32);
+  EXPECT_EQ(VersionRow(TransmitterVersion::V31).number, 31);
 }
 
 TEST(StartupTest, OptionenBits) {
@@ -125,7 +125,7 @@ TEST(StartupTest, SettingsSurviveARestartInTextMode) {
   s.comPort = 3;
   s.portAuto = false;
   s.options = DecodeOptionen(364);
-  s.transmitter = TransmitterFromSetting(33);
+  s.transmitter = VersionOfNumber(33);
   s.placement = WindowPlacement{20, 30, 800, 600, 250, 350};
   s.modelMem = "MÄRZ";
   WriteShutdownSettings(regist, s);

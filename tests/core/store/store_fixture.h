@@ -52,14 +52,13 @@ inline void WriteModelFile(const std::string& path, const std::string& name,
 class FakeHost : public StoreHost {
  public:
   std::vector<std::string> commentBox;
-  std::string aktLabel, letztLabel, typLabel;
   std::vector<std::string> rebuilds;
   int refreshIcons = 0;
   int repaints = 0;
   int activeChanged = 0;
   std::string nameToSelect;
   std::map<std::string, std::string> settings;
-  std::deque<int> answers;  // answers given in turn; "Speichern" when empty
+  std::deque<SaveAnswer> answers;  // answers given in turn; "Speichern" when empty
   std::vector<SaveQuery> queries;
   std::optional<std::string> pickedFile;
   std::vector<std::string> writeFailures;
@@ -67,12 +66,12 @@ class FakeHost : public StoreHost {
 
   std::vector<std::string> CommentBoxLines() override { return commentBox; }
   void SetCommentBoxLines(const std::vector<std::string>& lines) override { commentBox = lines; }
-  void SetAktMemLabel(const std::string& t) override { aktLabel = t; }
-  void SetLetztMemLabel(const std::string& t) override { letztLabel = t; }
-  void SetModelltypLabel(const std::string& t) override { typLabel = t; }
+  void Changed(StoreChange what) override {
+    ++(what == StoreChange::Active ? activeChanged
+       : what == StoreChange::Flags ? repaints
+                                    : refreshIcons);
+  }
   void RebuildTree(const std::string& directory) override { rebuilds.push_back(directory); }
-  void RefreshIcons() override { ++refreshIcons; }
-  void RepaintStatus() override { ++repaints; }
   void SetNameToSelect(const std::string& name) override { nameToSelect = name; }
   std::optional<std::string> ReadTextSetting(const std::string& name) override {
     const auto it = settings.find(name);
@@ -82,17 +81,15 @@ class FakeHost : public StoreHost {
   void WriteTextSetting(const std::string& name, const std::string& value) override {
     settings[name] = value;
   }
-  int AskSaveQuery(const SaveQuery& query) override {
+  SaveAnswer AskSaveQuery(const SaveQuery& query) override {
     queries.push_back(query);
     if (duringQuestion) duringQuestion();
     if (answers.empty()) return kAnswerSave;
-    const int a = answers.front();
+    const SaveAnswer a = answers.front();
     answers.pop_front();
     return a;
   }
   std::optional<std::string> PickModelMemoryFile(const std::string&) override { return pickedFile; }
-  std::string ModelTypeName(const ModellSpeicherTyp&) override { return "ACRO"; }
-  void ActiveModelMemoryChanged() override { ++activeChanged; }
   void WriteFailed(const std::string& path) override { writeFailures.push_back(path); }
 };
 

@@ -68,7 +68,7 @@ class StoreTest : public ::testing::Test {
   }
 
   /// A save of all with the answers given in turn; the questions asked are in host_.queries.
-  bool SaveAll(std::deque<int> answers, bool closing) {
+  bool SaveAll(std::deque<SaveAnswer> answers, bool closing) {
     host_.queries.clear();
     host_.answers = std::move(answers);
     return store_.QueryAndSaveAll(closing);
@@ -247,9 +247,8 @@ TEST_F(StoreTest, ActiveAndPreviousCarryCommentsAndLabels) {
   a->comment = {"erster"};
   store_.SetActiveModelMemory(a);
   EXPECT_EQ(host_.commentBox, (std::vector<std::string>{"erster"}));
-  EXPECT_EQ(host_.aktLabel, a->fileName);
-  EXPECT_EQ(host_.letztLabel, "-.-");
-  EXPECT_EQ(host_.typLabel, "Modelltyp: ACRO");
+  EXPECT_EQ(AktMemLabelText(store_), a->fileName);
+  EXPECT_EQ(LetztMemLabelText(store_), "-.-");
   EXPECT_EQ(host_.activeChanged, 1);
 
   host_.commentBox = {"geändert"};
@@ -258,16 +257,15 @@ TEST_F(StoreTest, ActiveAndPreviousCarryCommentsAndLabels) {
   EXPECT_TRUE(a->commentSaved);  // flags are not touched here
   EXPECT_TRUE(host_.commentBox.empty());
   EXPECT_EQ(store_.GetPrevious(), a);
-  EXPECT_EQ(host_.letztLabel, a->fileName + " ->");
+  EXPECT_EQ(LetztMemLabelText(store_), a->fileName + " ->");
 
   const int changes = host_.activeChanged;
   store_.SetActiveModelMemory(b);  // already active: nothing happens
   EXPECT_EQ(host_.activeChanged, changes);
   store_.SetActiveModelMemory(nullptr);
-  EXPECT_EQ(host_.aktLabel, "-.-");
-  EXPECT_EQ(host_.typLabel, "Modelltyp: -.-");
+  EXPECT_EQ(AktMemLabelText(store_), "-.-");
   EXPECT_EQ(store_.GetPrevious(), b);
-  EXPECT_EQ(host_.activeChanged, changes);
+  EXPECT_EQ(host_.activeChanged, changes + 1);
 
   const int repaints = host_.repaints;
   store_.MarkChanged(*a, true, false);
@@ -299,6 +297,43 @@ TEST_F(StoreTest, SaveActiveWritesFileCommentAndTime) {
   EXPECT_TRUE(Exists("LS4.FC") && Exists("LS4.TXT"));
 }
 
+// Undo and redo follow the saved bytes even across a save between the steps; a reused record
+// starts without the freed memory's history.
+TEST_F(StoreTest, UndoRedoTellTheSavedImageAndForgetReusedRecords) {
+  ModellSpeicherTyp* r = Make("LS4", "24.12.25   18:30", false);
+  store_.SetActiveModelMemory(r);
+  store_.SaveActiveModelMemory();
+  ImageHistory& history = store_.History();
+  const auto step = [&](std::uint8_t value) {
+    history.Begin(*r);
+    r->image[200] = value;
+    if (history.Commit(*r)) store_.MarkChanged(*r, false, true);
+  };
+  step(r->image[200]);  // unchanged: no step
+  EXPECT_FALSE(history.CanUndo(r));
+  step(1);
+  step(2);
+  store_.SaveActiveModelMemory();  // 2 is on disk now
+  step(3);
+  struct Move {
+    bool undo;
+    std::uint8_t value;
+    bool saved;
+  };
+  for (const Move m : {Move{true, 2, true}, Move{true, 1, false}, Move{false, 2, true},
+                       Move{false, 3, false}}) {
+    EXPECT_TRUE(m.undo ? store_.UndoImage(*r) : store_.RedoImage(*r));
+    EXPECT_EQ(r->image[200], m.value);
+    EXPECT_EQ(r->imageSaved, m.saved) << int(m.value);
+  }
+  EXPECT_FALSE(store_.RedoImage(*r));
+
+  store_.SetActiveModelMemory(nullptr);
+  r->inUse = false;
+  EXPECT_EQ(store_.AllocModelMemory(), r);
+  EXPECT_FALSE(history.CanUndo(r));
+}
+
 class SaveAllTest : public StoreTest {
  protected:
   void SetUp() override {
@@ -323,7 +358,7 @@ class SaveAllTest : public StoreTest {
 TEST_F(SaveAllTest, WritesAsAnsweredAndTheLastAnswerDecidesClosing) {
   struct Case {
     bool closing;
-    std::deque<int> answers;
+    std::deque<SaveAnswer> answers;
     bool result;
     std::size_t asked;
     std::array<bool, 3> written;
@@ -361,7 +396,7 @@ TEST_F(SaveAllTest, WritesAsAnsweredAndTheLastAnswerDecidesClosing) {
 }
 
 TEST_F(SaveAllTest, DeletedMemoriesAreNeverAskedAboutAndTheirFilesGo) {
-  for (const int answer : {kAnswerSkipAll, kAnswerContinue}) {
+  for (const SaveAnswer answer : {kAnswerSkipAll, kAnswerContinue}) {
     SCOPED_TRACE(answer);
     ModellSpeicherTyp* gone = order_[answer == kAnswerSkipAll ? 0 : 1];
     const std::string path = gone->fileName;
