@@ -8,6 +8,7 @@
 
 #include "app/model/model_module.h"
 #include "app/mainform.h"
+#include "core/model/model_types.h"
 
 namespace app {
 
@@ -22,7 +23,7 @@ TDefaultForm::TDefaultForm(TMainForm& form) : QDialog(&form), form_(form) {
   combo_ = new QComboBox(panel);
   combo_->setObjectName("ModelltypComboBox");
   combo_->setEditable(true);  // the user may type; an unknown text makes a Standard memory
-  for (const char* text : core::kNewMemoryTypeTexts) combo_->addItem(text);
+  for (const core::ModelTypeRow& type : core::kModelTypes) combo_->addItem(type.newMemoryText);
   combo_->setCurrentText("STANDARD");
   panelLayout->addWidget(combo_);
 

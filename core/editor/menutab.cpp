@@ -53,7 +53,7 @@ std::vector<const MdlMenuTyp*> OfferedMenus(int mainTab, const ModellSpeicherTyp
                                             int version) {
   std::vector<const MdlMenuTyp*> menus;
   if (mainTab < 0) return menus;
-  const int selection = mainTab == 0 ? 0xC00 : ModelTypeMask(mem);
+  const int selection = mainTab == 0 ? kMenuSystemBits : ModelTypeMask(mem);
   for (const MdlMenuTyp& m : kMenuTable) {
     if ((m.TypeMask & selection) == 0 || m.Id == kMenuIdName) continue;
     if (!MenuHasParameters(m.Id, version)) continue;

@@ -9,11 +9,11 @@ bool ContainsAck(const std::uint8_t* bytes, int n) {
 }
 
 bool HeaderAccepted(const std::array<std::uint8_t, kHeaderBlockSize>& header) {
-  return std::equal(kLoadableHeader.begin(), kLoadableHeader.begin() + 4, header.begin());
+  return std::equal(kFileHeader.begin(), kFileHeader.begin() + 4, header.begin());
 }
 
 bool HeaderLoadable(const std::array<std::uint8_t, kHeaderBlockSize>& header) {
-  return header == kLoadableHeader;
+  return header == kFileHeader;
 }
 
 int LengthFromBlock(const std::array<std::uint8_t, kLengthBlockSize>& block) {

@@ -4,18 +4,18 @@
 #include <cstdint>
 #include <string>
 
+#include "core/store/record.h"
+
 namespace core {
 
 /// The FC-28 serial link: 8 data bits, even parity, 2 stop bits, stop-and-wait blocks.
 inline constexpr std::uint8_t kAck = 0xAA;
-inline constexpr int kHeaderBlockSize = 6;
+inline constexpr int kHeaderBlockSize = kHeaderSize;
 inline constexpr int kLengthBlockSize = 2;
-inline constexpr int kMaxDataBlock = 2048;
+inline constexpr int kMaxDataBlock = kImageSize;
 inline constexpr int kImageWriteChunk = 32;
 inline constexpr int kBitsPerByte = 12;  // start, 8 data, parity, 2 stop
 inline constexpr int kRxBlockTimeoutMs = 300;
-inline constexpr std::array<std::uint8_t, kHeaderBlockSize> kLoadableHeader = {'F', 'C', '2',
-                                                                               '8', '3', '0'};
 
 /// True when any of the n bytes is the acknowledge byte.
 bool ContainsAck(const std::uint8_t* bytes, int n);

@@ -74,10 +74,9 @@ bool WriteCharacters(std::uint8_t* p, int count, std::string_view text, bool fun
 
 }  // namespace
 
-int VersionBit(int version) { return VersionBitFor(version); }
 
 int ModelTypeMask(const ModellSpeicherTyp* mem) {
-  if (!mem) return kAllModelTypes;
+  if (!mem) return kTypesAll;
   return ModelTypeMaskFromBytes(mem->image[kModelTypeByte], mem->image[kSubTypeByte]);
 }
 
@@ -105,7 +104,7 @@ std::string FormatParameterValue(int k, int condition, bool fromDefault,
   const MemApplMapTyp& def = ParamDef(k);
   const int count = StorageBytes(def.storage);
   const std::uint8_t* image = fromDefault ? DefaultImageFor(ModelTypeMask(mem)).data() : mem->image.data();
-  const int start = fromDefault ? def.address : def.address + kBlockStride * condition;
+  const int start = fromDefault ? def.address : ConditionAddress(def.address, condition);
   if (count == 0 || start < 0 || start + count > kImageSize) return {};
   const std::uint8_t* p = image + start;
   if (def.storage == 14 || def.storage == 15) return FunctionNameText(p, count);
@@ -122,7 +121,7 @@ std::string GetParameterText(int address, int bit, const ModellSpeicherTyp* mem,
   int k = 0;
   const int start = ParameterStartAddress(address, bit, mem, version, &k);
   if (k == 0) return RawByteText(mem->image[static_cast<std::size_t>(a)]);
-  const int condition = (start - ParamDef(k).address) / kBlockStride;
+  const int condition = (start - ParamDef(k).address) / kConditionBlockSize;
   return FormatParameterValue(k, condition, (address & kDefaultMarker) != 0, mem, false);
 }
 
@@ -151,7 +150,7 @@ int SetParameterText(int address, int bit, ModellSpeicherTyp* mem, bool withDepe
       const std::size_t at = value.find(unit);
       if (at != std::string::npos) value = TrimBlanks(std::string_view(value).substr(0, at));
     }
-    const int condition = (start - def.address) / kBlockStride;
+    const int condition = (start - def.address) / kConditionBlockSize;
     // A value the row's bytes cannot hold would wrap into another one (-100 % becoming +95 %):
     // such a text writes nothing.
     const auto v = TextToFormulaChecked(def.formula, value, condition, mem);
@@ -209,7 +208,7 @@ std::string GetTextByKey(int key, int channel, int condition, const ModellSpeich
         continue;
     }
     // Only per-condition rows move with the condition; a global row stays where it is.
-    const int address = def.address + (IsConditionAddress(def.address) ? kBlockStride * condition : 0);
+    const int address = IsConditionAddress(def.address) ? ConditionAddress(def.address, condition) : def.address;
     std::string text = GetParameterText(address, ParameterFirstBit(def), mem, version);
     if (!text.empty()) return text;
   }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/model/partab.h"
+#include "core/model/partab_layout.h"
 #include "core/store/record.h"
 
 // The only road to a parameter's bytes. Every operation takes the model memory (nullptr allowed:
@@ -12,12 +13,8 @@
 namespace core {
 
 inline constexpr int kDefaultMarker = 0x1000;    // address bit: read the default image instead
-inline constexpr int kBlockStride = 350;         // bytes between two flight condition blocks
 inline constexpr int kDefaultCondition = 16;     // condition index of the default column
-inline constexpr int kAllModelTypes = 1023;
 
-/// Version bit of a configured transmitter version: 30 gives 1, 31 gives 2, anything else 4.
-int VersionBit(int version);
 
 /// Model type mask from image bytes 118/119 (one of 1, 2, 4 ... 512); 1023 for none or unknown.
 int ModelTypeMask(const ModellSpeicherTyp* mem);

@@ -4,6 +4,7 @@
 
 #include "core/model/access.h"
 #include "core/model/defaults_data.h"
+#include "core/model/model_types.h"
 #include "core/model/partab_keys.h"
 #include "core/store/store.h"
 #include "core/util/files.h"
@@ -11,32 +12,6 @@
 namespace core {
 
 namespace {
-
-struct NewMemoryType {
-  const char* comboText;
-  int mask;
-  const char* subTypeText;  // written to SERVOTYP (gliders) or HELITYP (helis), else nullptr
-  const char* modelName;
-};
-
-constexpr NewMemoryType kNewMemoryTypes[] = {
-    {"STANDARD", 1, nullptr, "DEF_STANDARD"},
-    {"ACRO", 16, nullptr, "DEF_ACRO"},
-    {"GLIDER 2 SERVOS", 2, "2 SERVOS", "DEF_GLIDER_2"},
-    {"GLIDER 4 SERVOS", 4, "4 SERVOS", "DEF_GLIDER_4"},
-    {"GLIDER 5 SERVOS", 8, "5 SERVOS", "DEF_GLIDER_5"},
-    {"HELI H1", 32, "H-1", "DEF_HELI_H1"},
-    {"HELI H2", 64, "H-2", "DEF_HELI_H2"},
-    {"HELI H4", 128, "H-4", "DEF_HELI_H4"},
-    {"HELI HR3", 256, "HR3", "DEF_HELI_HR3"},
-    {"HELI HN3", 512, "HN3", "DEF_HELI_HN3"},
-};
-
-const NewMemoryType& TypeOfMask(int mask) {
-  for (const auto& t : kNewMemoryTypes)
-    if (t.mask == mask) return t;
-  return kNewMemoryTypes[0];
-}
 
 // Writes text to every row with the key, each with its dependents.
 void WriteByKey(int key, const char* text, ModellSpeicherTyp& record, int version) {
@@ -53,23 +28,23 @@ const ImageBytes& DefaultImageFor(int modelTypeMask) {
 }
 
 int ModelTypeMaskOfText(const std::string& comboText) {
-  for (const auto& t : kNewMemoryTypes)
-    if (comboText == t.comboText) return t.mask;
-  return 1;
+  for (const auto& t : kModelTypes)
+    if (comboText == t.newMemoryText) return t.bit;
+  return kTypeStandard;
 }
 
 void FillDefaultMemory(ModellSpeicherTyp& record, int modelTypeMask, NewMemoryLanguage language,
                        int version) {
-  const NewMemoryType& type = TypeOfMask(modelTypeMask);
-  record.image = DefaultImageFor(type.mask);
-  if (type.mask & 0x00E) WriteByKey(key::kServoType, type.subTypeText, record, version);
-  if (type.mask & 0x3E0) WriteByKey(key::kHeliType, type.subTypeText, record, version);
+  const ModelTypeRow& type = ModelTypeOfMask(modelTypeMask);
+  record.image = DefaultImageFor(type.bit);
+  if (type.bit & kTypesGlider) WriteByKey(key::kServoType, type.subTypeText, record, version);
+  if (type.bit & kTypesHeli) WriteByKey(key::kHeliType, type.subTypeText, record, version);
   const char* languageText = language == NewMemoryLanguage::Deutsch        ? "DEUTSCH"
                              : language == NewMemoryLanguage::Franzoesisch ? "FRANZÖSISCH"
                                                                             : "ENGLISCH";
   WriteByKey(key::kLanguage, languageText, record, version);
-  WriteByKey(key::kModelName, type.modelName, record, version);
-  for (int i = 0; i < kHeaderSize; ++i) record.header[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(kFileHeader[i]);
+  WriteByKey(key::kModelName, type.defaultName, record, version);
+  record.header = kFileHeader;
   record.setDataLength(1870);
   record.inUse = true;
   record.deleted = false;
@@ -92,7 +67,7 @@ ModellSpeicherTyp* CreateDefaultMemory(ModelMemoryStore& store, const std::strin
 }
 
 std::string ModelTypeName(const ModellSpeicherTyp* record) {
-  return ModelTypeNameOfValue(ModelTypeMask(record));
+  return ModelTypeOfMask(ModelTypeMask(record)).name;
 }
 
 std::string ModelltypLabelText(const ModellSpeicherTyp* active) {

@@ -16,11 +16,6 @@ using ImageBytes = std::array<std::uint8_t, kImageSize>;
 /// Standard for 1 and everything else.
 const ImageBytes& DefaultImageFor(int modelTypeMask);
 
-/// The new-memory dialog's model type texts in combo order ("STANDARD" ... "HELI HN3").
-inline constexpr const char* kNewMemoryTypeTexts[] = {
-    "STANDARD",        "ACRO",    "GLIDER 2 SERVOS", "GLIDER 4 SERVOS", "GLIDER 5 SERVOS",
-    "HELI H1",         "HELI H2", "HELI H4",         "HELI HR3",        "HELI HN3"};
-
 /// The dialog's languages, as its radio buttons order them.
 enum class NewMemoryLanguage { Englisch, Deutsch, Franzoesisch };
 

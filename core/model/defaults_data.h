@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/model/partab_layout.h"
+#include "core/store/record.h"
 
 // The four factory model memory images (Standard, Acro, Glider, Heli). Only offsets 0..469 are
 // data of their own: the five condition blocks are equal, so 470..1869 repeat 120..469, and
@@ -11,11 +12,10 @@
 
 namespace core {
 
-inline constexpr int kDefaultImageSize = 2048;
 inline constexpr int kDefaultListedBytes = 470;  // offsets 0..469
 inline constexpr int kDefaultListingLines = 15;  // 32 bytes a line, the last one 22
 
-using DefaultImage = std::array<std::uint8_t, kDefaultImageSize>;
+using DefaultImage = std::array<std::uint8_t, kImageSize>;
 using DefaultListing = const char* const[kDefaultListingLines];
 
 enum class DefaultKind { Standard, Acro, Glider, Heli };
@@ -59,7 +59,7 @@ consteval DefaultImage ExpandDefaultListing(const DefaultListing& lines) {
   for (int k = 1; k < kConditionBlockCount; ++k)
     for (int i = 0; i < kConditionBlockSize; ++i)
       image[ConditionBlockBase(k) + i] = image[kConditionBlockBase + i];
-  for (int i = kImageDataLength; i < kDefaultImageSize; ++i) image[i] = 0xFF;
+  for (int i = kImageDataLength; i < kImageSize; ++i) image[i] = 0xFF;
   return image;
 }
 

@@ -15,7 +15,7 @@ std::vector<DumpEntry> DumpMemory(const ModellSpeicherTyp& mem, int version, boo
       const MemApplMapTyp& def = ParamDef(k);
       const bool perCondition = IsConditionAddress(def.address);
       if (f != 0 && !perCondition) continue;
-      const int address = perCondition ? def.address + kBlockStride * f : def.address;
+      const int address = perCondition ? ConditionAddress(def.address, f) : def.address;
       const int bit = ParameterFirstBit(def);
       entries.push_back({ExpandedParameterName(address, bit, false, &mem, version),
                          FormatParameterValue(k, f, false, &mem, plainNumbers), address, bit});

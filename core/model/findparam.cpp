@@ -78,8 +78,8 @@ Hit Search(int address, FindAt findAt) {
       if (steps > 0 && !IsConditionAddress(ParamDef(k).address)) return {0, -1};
       return {k, steps};
     }
-    if (a < kBlockStride) break;
-    a -= kBlockStride;
+    if (a < kConditionBlockSize) break;
+    a -= kConditionBlockSize;
   }
   return {0, -1};
 }
@@ -132,7 +132,7 @@ int ParameterStartAddress(int address, int bit, const ModellSpeicherTyp* mem, in
   const Hit hit = IndexedSearch(address, bit, mem, version);
   if (row) *row = hit.row;
   if (hit.row == 0) return -1;
-  return ParamDef(hit.row).address + kBlockStride * hit.steps;
+  return ConditionAddress(ParamDef(hit.row).address, hit.steps);
 }
 
 }  // namespace core

@@ -6,6 +6,7 @@
 
 #include "core/editor/menutab.h"
 #include "core/model/access.h"
+#include "core/model/model_types.h"
 #include "core/model/partab.h"
 #include "core/model/partab_keys.h"
 #include "core/util/text.h"
@@ -15,8 +16,7 @@ namespace core {
 namespace {
 
 constexpr int kFunctionNameBase = 76;  // function n's name at 76 + 4 (n - 1), 3 bytes
-constexpr int kSourceBase = 120;       // function n's source in condition k: 120 + 350 k + n - 1
-constexpr int kConditionNameBase = 463;
+constexpr int kConditionNameBase = kConditionBlockBase + kConditionNameOffset;
 
 int ClampChannel(int n) { return n < 1 || n > 9 ? 1 : n; }
 
@@ -44,14 +44,15 @@ constexpr NameSet kHeliNames{{{"AIL", "ELE", "THR", "RUD", "GYR", "PIT", "AU1", 
                               {"AIL", "PRO", "GAZ", "DIR", "GYR", "PAS", "AU1", "AU2"}}};
 
 const NameSet& NamesForType(int mask) {
-  switch (mask) {
-    case 2: return kGlider2Names;
-    case 4: return kGlider4Names;
-    case 8: return kGlider5Names;
-    case 16: return kAcroNames;
-    case 32: case 64: case 128: case 256: case 512: return kHeliNames;
-    default: return kStandardNames;
+  switch (ModelTypeOfMask(mask).family) {
+    case NameFamily::Glider2: return kGlider2Names;
+    case NameFamily::Glider4: return kGlider4Names;
+    case NameFamily::Glider5: return kGlider5Names;
+    case NameFamily::Acro: return kAcroNames;
+    case NameFamily::Heli: return kHeliNames;
+    case NameFamily::Standard: break;
   }
+  return kStandardNames;
 }
 
 // Replaces the first occurrence of token by value; false when it does not occur.
@@ -138,7 +139,8 @@ std::string ChannelNumberText(int n, int condition, const ModellSpeicherTyp* mem
   if (condition == kDefaultCondition || condition < 0 || condition > 4) condition = 0;
   n = ClampChannel(n);
   if (n == 9) return "9";
-  int b = mem->image[static_cast<std::size_t>(kSourceBase + kBlockStride * condition + n - 1)];
+  // Function n's source is byte n - 1 of the condition's block.
+  int b = mem->image[static_cast<std::size_t>(ConditionAddress(kConditionBlockBase, condition) + n - 1)];
   if (b >= 128) b -= 128;
   const int shown = (b + 1) & 0xFF;
   return shown <= 8 ? std::to_string(shown) : "S" + std::to_string(shown - 8);
@@ -148,7 +150,7 @@ std::string ConditionName(int condition, const ModellSpeicherTyp* mem) {
   if (condition == kDefaultCondition) return "DEFAULT";
   if (!mem) return {};
   if (condition < 0 || condition > 4) condition = 0;
-  const int first = kConditionNameBase + kBlockStride * condition;
+  const int first = ConditionAddress(kConditionNameBase, condition);
   if (mem->image[static_cast<std::size_t>(first)] != 0) return DecodeFunctionText(*mem, first, 7);
   if (condition == 0) return "NORMAL";
   static constexpr const char* kGlider[] = {"START", "SPEED", "DISTANC", "LANDING"};

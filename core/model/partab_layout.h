@@ -38,6 +38,11 @@ constexpr bool IsConditionImageAddress(int address) {
          address != kConditionBlockBase + kConditionNameOffset;
 }
 
+/// The address of a condition address's value in flight condition k (0..4).
+constexpr int ConditionAddress(int address, int k) {
+  return address + kConditionBlockSize * k;
+}
+
 /// First byte of flight condition block k (0..4): 120 + 350 k.
 constexpr int ConditionBlockBase(int k) {
   return kConditionBlockBase + kConditionBlockSize * k;

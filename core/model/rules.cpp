@@ -49,7 +49,7 @@ std::optional<Partner> PartnerOf(const KeyPair& pair, int key, int condition) {
   const int p = FirstRowWithKey(other);
   if (p == 0) return std::nullopt;
   const MemApplMapTyp& def = ParamDef(p);
-  return Partner{&def, def.address + kBlockStride * condition, ParameterFirstBit(def)};
+  return Partner{&def, ConditionAddress(def.address, condition), ParameterFirstBit(def)};
 }
 
 bool SignPartnerRule(const MemApplMapTyp& def, int condition, const std::string& newText,
@@ -84,7 +84,7 @@ bool GlobalRule(const MemApplMapTyp& def, int start, const std::string& newText,
         const int bit = ParameterFirstBit(row);
         const std::string value = GetParameterText(row.address, bit, mem, version);
         for (int c = 1; c <= 4; ++c)
-          changed |= SetParameterText(row.address + kBlockStride * c, bit, mem, false, value,
+          changed |= SetParameterText(ConditionAddress(row.address, c), bit, mem, false, value,
                                       version) != kUnchanged;
       }
     }
@@ -95,7 +95,7 @@ bool GlobalRule(const MemApplMapTyp& def, int start, const std::string& newText,
       if (GetParameterText(mode.address, ParameterFirstBit(mode), mem, version) != "GLOBAL") continue;
       const int bit = ParameterFirstBit(def);
       for (int c = 0; c <= 4; ++c) {
-        const int address = def.address + kBlockStride * c;
+        const int address = ConditionAddress(def.address, c);
         if (address == start) continue;
         changed |= SetParameterText(address, bit, mem, false, newText, version) != kUnchanged;
       }
@@ -133,7 +133,7 @@ void ModelTypeRule(int previousTypeMask, ModellSpeicherTyp* mem, int version) {
     const int blocks = IsConditionAddress(def.address) ? 5 : 1;
     for (int c = 0; c < blocks; ++c) {
       for (int i = 0; i < count; ++i) {
-        const int a = def.address + kBlockStride * c + i;
+        const int a = ConditionAddress(def.address, c) + i;
         if (a >= kImageSize) break;
         auto& byte = mem->image[static_cast<std::size_t>(a)];
         byte = static_cast<std::uint8_t>((byte & ~mask) | (defaults[static_cast<std::size_t>(a)] & mask));
@@ -147,7 +147,7 @@ void ModelTypeRule(int previousTypeMask, ModellSpeicherTyp* mem, int version) {
 bool ApplyDependencyRules(int k, int start, const std::string& text, int previousTypeMask,
                           ModellSpeicherTyp* mem, int version) {
   const MemApplMapTyp& def = ParamDef(k);
-  const int condition = (start - def.address) / kBlockStride;
+  const int condition = (start - def.address) / kConditionBlockSize;
   const std::string newText = TrimBlanks(text);
   bool reported = SignPartnerRule(def, condition, newText, mem, version);
   if (!reported) reported = GlobalRule(def, start, newText, mem, version);

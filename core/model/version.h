@@ -40,7 +40,7 @@ constexpr TransmitterVersion VersionOfNumber(std::int32_t number) {
 }
 
 /// Version bit of a configured version number: 30 gives 1, 31 gives 2, anything else 4.
-constexpr int VersionBitFor(int number) {
+constexpr int VersionBit(int number) {
   return VersionRow(VersionOfNumber(number)).bit;
 }
 

@@ -138,7 +138,7 @@ bool LoadModelMemoryListed(ModellSpeicherTyp& record, std::string_view path,
       record.dateText = FormatDateText(*t);
     }
   }
-  if (std::memcmp(record.header.data(), kFileHeader, kHeaderSize) != 0) return false;
+  if (record.header != kFileHeader) return false;
 
   record.inUse = true;
   record.deleted = false;
@@ -158,18 +158,19 @@ bool LoadModelMemoryListed(ModellSpeicherTyp& record, std::string_view path,
   return true;
 }
 
+bool WriteModelImage(const ModellSpeicherTyp& record, std::string_view path) {
+  const int n = std::clamp(record.dataLength, 0, kImageSize);
+  std::vector<std::uint8_t> bytes;
+  bytes.reserve(kHeaderSize + 2 + n);
+  bytes.insert(bytes.end(), record.header.begin(), record.header.end());
+  bytes.insert(bytes.end(), record.lengthBytes.begin(), record.lengthBytes.end());
+  bytes.insert(bytes.end(), record.image.begin(), record.image.begin() + n);
+  return ReplaceFileAtomically(path, bytes.data(), bytes.size(), ParseDateText(record.dateText));
+}
+
 WriteOutcome WriteModelMemory(const ModellSpeicherTyp& record, std::string_view path) {
   WriteOutcome outcome;
-  if (!record.imageSaved) {
-    const int n = std::clamp(record.dataLength, 0, kImageSize);
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(kHeaderSize + 2 + n);
-    bytes.insert(bytes.end(), record.header.begin(), record.header.end());
-    bytes.insert(bytes.end(), record.lengthBytes.begin(), record.lengthBytes.end());
-    bytes.insert(bytes.end(), record.image.begin(), record.image.begin() + n);
-    outcome.image =
-        ReplaceFileAtomically(path, bytes.data(), bytes.size(), ParseDateText(record.dateText));
-  }
+  if (!record.imageSaved) outcome.image = WriteModelImage(record, path);
   if (!record.commentSaved) {
     const std::string commentPath = CommentFilePath(path);
     if (record.hasComment) {

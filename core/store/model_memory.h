@@ -9,7 +9,6 @@
 
 namespace core {
 
-inline constexpr char kFileHeader[] = "FC2830";  // first six bytes of every *.fc file
 inline constexpr int kNameLength = 12;           // image bytes 0..11 hold the model name
 
 /// Transmitter character code -> character (Unicode, all Latin-1). Unlisted codes give a blank;
@@ -63,5 +62,8 @@ struct WriteOutcome {
 /// there is no comment). Each file goes to a temporary file renamed over the old one, so a
 /// failure keeps the old file. Leaves the flags alone: callers set them from the outcome.
 WriteOutcome WriteModelMemory(const ModellSpeicherTyp& record, std::string_view path);
+/// Writes the model memory file alone, whatever the flags say (header, length, data bytes,
+/// date as modification time), by temporary file and rename; false on failure.
+bool WriteModelImage(const ModellSpeicherTyp& record, std::string_view path);
 
 }  // namespace core

@@ -9,6 +9,8 @@ namespace core {
 
 inline constexpr int kImageSize = 2048;
 inline constexpr int kHeaderSize = 6;
+/// The first six bytes of every *.fc file, and the only header such files load with.
+inline constexpr std::array<std::uint8_t, kHeaderSize> kFileHeader = {'F', 'C', '2', '8', '3', '0'};
 
 /// One model memory: the transmitter's image plus what the PC keeps beside it.
 /// Records are owned by the store and reused when free (`inUse` false).
@@ -44,6 +46,15 @@ struct ModellSpeicherTyp {
     dataLength = 0;
     inUse = deleted = hasComment = imageSaved = commentSaved = false;
     comment.clear();
+  }
+
+  /// Every field but the two list links taken from another record.
+  void copyContentFrom(const ModellSpeicherTyp& other) {
+    ModellSpeicherTyp* const keepNext = next;
+    ModellSpeicherTyp* const keepNextSorted = nextSorted;
+    *this = other;
+    next = keepNext;
+    nextSorted = keepNextSorted;
   }
 
   /// Sets dataLength and lengthBytes together (n clamped to 0..2048).

@@ -12,16 +12,6 @@ namespace core {
 
 namespace {
 
-struct ModelTypeRow {
-  int value;
-  const char* name;
-};
-
-constexpr ModelTypeRow kModelTypeNames[] = {
-    {2, "GLIDER 2"}, {4, "GLIDER 4"},  {8, "GLIDER 5"},   {16, "ACRO"},      {32, "HELI H1"},
-    {64, "HELI H2"}, {128, "HELI H4"}, {256, "HELI HR3"}, {512, "HELI HN3"},
-};
-
 struct SpelledOut {
   char32_t character;
   const char* key;
@@ -45,13 +35,6 @@ class FlagGuard {
 };
 
 }  // namespace
-
-const char* ModelTypeNameOfValue(int value) {
-  for (const ModelTypeRow& row : kModelTypeNames) {
-    if (row.value == value) return row.name;
-  }
-  return "STANDARD";
-}
 
 std::string SortKey(std::string_view nameText) {
   std::string key;
@@ -442,21 +425,14 @@ void ModelMemoryStore::CopyActive() {
   ModellSpeicherTyp* s = active_;
   if (s == nullptr) return;
   ModellSpeicherTyp* c = AllocModelMemory();
-  c->image = s->image;
-  c->header = s->header;
-  c->lengthBytes = s->lengthBytes;
+  c->copyContentFrom(*s);
+  // A file and a date of its own, nothing of it on disk yet.
+  c->fileName.clear();
   AssignFileName(*c, directory_);
   SetDateNow(*c);
-  c->rxImageCount = s->rxImageCount;
-  c->rxHeaderCount = s->rxHeaderCount;
-  c->rxLengthCount = s->rxLengthCount;
-  c->dataLength = s->dataLength;
-  c->inUse = s->inUse;
-  c->hasComment = s->hasComment;
   c->deleted = false;
   c->imageSaved = false;
   c->commentSaved = false;
-  c->comment = s->comment;
   SetActiveModelMemory(c);
   host_.RebuildTree(directory_);
   host_.Changed(StoreChange::Flags);

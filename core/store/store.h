@@ -22,9 +22,6 @@ class ModelMemoryStore;
 std::string AktMemLabelText(const ModelMemoryStore& store);
 std::string LetztMemLabelText(const ModelMemoryStore& store);
 
-/// "Modelltyp" name of a model type value (2 "GLIDER 2" ... 512 "HELI HN3", else "STANDARD").
-const char* ModelTypeNameOfValue(int value);
-
 /// Display-order key of a name text: digits and letters kept, umlauts spelled out
 /// ("Ä" -> "Ae", "ß" -> "ss"), everything else dropped; compared byte by byte.
 std::string SortKey(std::string_view nameText);

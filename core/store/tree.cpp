@@ -105,8 +105,7 @@ TreeDescription BuildTree(ModelMemoryStore& store, const std::string& directory,
     for (ModellSpeicherTyp* r : groups[g]) {
       if (r->fileName.empty() || !files.Exists(r->fileName)) {
         if (r->fileName.empty()) store.AssignFileName(*r, directory);
-        r->imageSaved = false;
-        r->commentSaved = false;
+        store.MarkChanged(*r, true, true);
       }
       std::string text = NodeText(*r);
       auto [at, fresh] = tree.byNodeText.try_emplace(text, r);

@@ -228,9 +228,8 @@ int CmdReceive(const Args& args) {
   if (rc != 0) return Fail("nothing written to " + o.file);
   core::ModellSpeicherTyp& r = *host.Received();
   core::SetDateNow(r);
-  r.imageSaved = false;
-  r.commentSaved = true;  // leave a comment file beside OUT.fc alone
-  if (!core::WriteModelMemory(r, o.file).ok()) return Fail("cannot write " + o.file);
+  // The image alone: a comment file beside OUT.fc stays as it is.
+  if (!core::WriteModelImage(r, o.file)) return Fail("cannot write " + o.file);
   if (!core::HeaderLoadable(r.header)) {
     std::fprintf(stderr,
                  "veltrano-cli: %s keeps the transmitter's header; the program will not load it\n",

@@ -5,6 +5,7 @@
 #include "tools/cli/commands.h"
 #include "core/model/access.h"
 #include "core/model/defaults.h"
+#include "core/model/model_types.h"
 #include "core/model/dump.h"
 #include "core/store/model_memory.h"
 #include "core/util/files.h"
@@ -89,7 +90,7 @@ int CmdNew(const Args& args) {
   if (p.positional.size() != 2) return Fail("usage: new TYPE [--language englisch|deutsch|französisch] OUT.fc");
   const std::string type = core::UpperAscii(p.positional[0]);
   bool known = false;
-  for (const char* t : core::kNewMemoryTypeTexts) known |= type == t;
+  for (const core::ModelTypeRow& t : core::kModelTypes) known |= type == t.newMemoryText;
   if (!known) return Fail("unknown model type '" + p.positional[0] + "' (for example \"glider 2 servos\")");
   const auto language = LanguageOf(p.language);
   if (!language) return Fail("unknown language '" + *p.language + "' (englisch, deutsch, französisch)");
@@ -99,8 +100,8 @@ int CmdNew(const Args& args) {
   core::ModellSpeicherTyp record;
   core::FillDefaultMemory(record, core::ModelTypeMaskOfText(type), *language, 32);
   core::SetDateNow(record);
-  record.commentSaved = true;  // a new memory has no comment file to write or remove
-  if (!core::WriteModelMemory(record, out).ok()) return Fail("cannot write '" + out + "'");
+  // The image alone: a new memory has no comment file to write or remove.
+  if (!core::WriteModelImage(record, out)) return Fail("cannot write '" + out + "'");
   return 0;
 }
 
@@ -143,8 +144,7 @@ int CmdSet(const Args& args) {
       return Fail("the change reaches beyond the " + std::to_string(record.dataLength) +
                   " data bytes of '" + path + "'; file left unchanged");
   if (record.image != before) {
-    record.imageSaved = false;
-    if (!core::WriteModelMemory(record, path).image) return Fail("cannot write '" + path + "'");
+    if (!core::WriteModelImage(record, path)) return Fail("cannot write '" + path + "'");
   }
   std::printf("%d\n", result);
   return 0;

@@ -39,14 +39,14 @@ inline int FirstBit(int k) { return ParameterFirstBit(ParamDef(k)); }
 
 /// Text of row k in condition c of the memory.
 inline std::string Text(const ModellSpeicherTyp& m, int k, int c = 0, int version = 32) {
-  const int a = ParamDef(k).address + (IsConditionAddress(ParamDef(k).address) ? kBlockStride * c : 0);
+  const int a = IsConditionAddress(ParamDef(k).address) ? ConditionAddress(ParamDef(k).address, c) : ParamDef(k).address;
   return GetParameterText(a, FirstBit(k), &m, version);
 }
 
 /// Writes text to row k in condition c.
 inline int Set(ModellSpeicherTyp& m, int k, const std::string& text, bool dependents, int c = 0,
                int version = 32) {
-  const int a = ParamDef(k).address + (IsConditionAddress(ParamDef(k).address) ? kBlockStride * c : 0);
+  const int a = IsConditionAddress(ParamDef(k).address) ? ConditionAddress(ParamDef(k).address, c) : ParamDef(k).address;
   return SetParameterText(a, FirstBit(k), &m, dependents, text, version);
 }
 
