@@ -24,36 +24,28 @@ TEST(TransferDisplay, OkIsHeldThreeSecondsWhateverTheLinkDoes) {
   TransferDisplay d(timers);
   EXPECT_EQ(d.DisplayState(), -1);
   EXPECT_EQ(d.Progress(), -1);
-  EXPECT_TRUE(d.Tick(0, 0));  // the first tick always draws
-  EXPECT_EQ(d.DisplayState(), 1);
-  EXPECT_FALSE(d.Tick(0, 0));  // nothing changed: no repaint
-  EXPECT_TRUE(d.Tick(0, 32));
-  EXPECT_EQ(d.DisplayState(), 2);
-  EXPECT_TRUE(d.Tick(40, 112));
-  EXPECT_EQ(d.DisplayState(), 3);
-  EXPECT_TRUE(d.Tick(100, 128));
-  EXPECT_EQ(d.DisplayState(), 4);
-  clock.Advance(10);
-  EXPECT_TRUE(d.Tick(0, 0));  // progress changed; the state stays "Ok"
-  EXPECT_EQ(d.DisplayState(), 4);
-  clock.Advance(1000);
-  EXPECT_FALSE(d.Tick(0, 32));  // a new transfer inside the hold still shows "Ok"
-  EXPECT_EQ(d.DisplayState(), 4);
-  clock.Advance(1980);
-  d.Tick(0, 0);
-  EXPECT_EQ(d.DisplayState(), 4);
-  clock.Advance(10);
-  EXPECT_TRUE(d.Tick(0, 0));
-  EXPECT_EQ(d.DisplayState(), 1);
-
-  // A state that still maps to "Ok" when the hold ends starts another 3 s.
-  d.Tick(0, 8);
-  clock.Advance(3000);
-  d.Tick(0, 9);
-  EXPECT_EQ(d.DisplayState(), 4);
-  clock.Advance(2990);
-  d.Tick(0, 0);
-  EXPECT_EQ(d.DisplayState(), 4);
+  const struct {
+    int advanceMs, progress, busy;
+    int repaint;  // 1 or 0 as Tick answers, -1: either
+    int state;
+  } steps[] = {
+      {0, 0, 0, 1, 1},  // the first tick always draws
+      {0, 0, 0, 0, 1},  // nothing changed: no repaint
+      {0, 0, 32, 1, 2},     {0, 40, 112, 1, 3},  {0, 100, 128, 1, 4},
+      {10, 0, 0, 1, 4},     // progress changed; the state stays "Ok"
+      {1000, 0, 32, 0, 4},  // a new transfer inside the hold still shows "Ok"
+      {1980, 0, 0, -1, 4},  {10, 0, 0, 1, 1},
+      // A state that still maps to "Ok" when the hold ends starts another 3 s.
+      {0, 0, 8, -1, 4},     {3000, 0, 9, -1, 4}, {2990, 0, 0, -1, 4},
+  };
+  int step = 0;
+  for (const auto& s : steps) {
+    SCOPED_TRACE(step++);
+    clock.Advance(s.advanceMs);
+    const bool repaint = d.Tick(s.progress, s.busy);
+    if (s.repaint >= 0) EXPECT_EQ(repaint, s.repaint == 1);
+    EXPECT_EQ(d.DisplayState(), s.state);
+  }
 }
 
 TEST(TransferDisplay, TicksAreNeededWhileSomethingNewWouldBeDrawn) {

@@ -61,7 +61,7 @@ TEST(RowQueries, TypesVersionsAndFormulas) {
   EXPECT_FALSE(IsConditionAddress(463));
 }
 
-TEST(FindParameter, TheDescribedLookups) {
+TEST(FindParameter, TheLookupsOfTheTelltaleRows) {
   const auto standard = MakeMemory(1);
   EXPECT_EQ(FindParameter(19, 2, &standard, 32), RowNamed(19, "DIRECTION $CHNAME3$-$CHNR3$"));
   EXPECT_EQ(FindParameter(19, -1, &standard, 32), RowNamed(19, "DIRECTION $CHNAME1$-$CHNR1$"));
