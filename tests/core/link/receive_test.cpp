@@ -66,8 +66,12 @@ TEST(Receive, AWholeMemoryStepByStep) {
     r.Answer(s.in, s.ticks);
     EXPECT_EQ(r.link.ReceiveStateValue(), s.state);
     EXPECT_EQ(r.TakeWritten(), s.written);
-    if (s.log) EXPECT_EQ(r.host.log.back(), s.log);
-    if (step == 8) EXPECT_EQ(r.link.TransferProgress(), 25);
+    if (s.log) {
+      EXPECT_EQ(r.host.log.back(), s.log);
+    }
+    if (step == 8) {
+      EXPECT_EQ(r.link.TransferProgress(), 25);  // a quarter of the image
+    }
   }
   EXPECT_EQ(r.host.allocs, 1);
   EXPECT_EQ(r.host.rebuilds, 0);

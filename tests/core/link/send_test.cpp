@@ -67,7 +67,9 @@ TEST(Send, AWholeMemoryStepByStep) {
     r.Answer(s.in, s.ticks);
     EXPECT_EQ(r.link.SendStateValue(), s.state);
     EXPECT_EQ(r.TakeWritten(), s.written);
-    if (s.log) EXPECT_EQ(r.host.log.back(), s.log);
+    if (s.log) {
+      EXPECT_EQ(r.host.log.back(), s.log);
+    }
   }
   EXPECT_EQ(r.link.ExpectedDuration(), 5120u);
 

@@ -43,7 +43,9 @@ TEST(TransferDisplay, OkIsHeldThreeSecondsWhateverTheLinkDoes) {
     SCOPED_TRACE(step++);
     clock.Advance(s.advanceMs);
     const bool repaint = d.Tick(s.progress, s.busy);
-    if (s.repaint >= 0) EXPECT_EQ(repaint, s.repaint == 1);
+    if (s.repaint >= 0) {
+      EXPECT_EQ(repaint, s.repaint == 1);
+    }
     EXPECT_EQ(d.DisplayState(), s.state);
   }
 }
