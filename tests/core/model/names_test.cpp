@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
 #include <vector>
 
 #include "core/model/partab_keys.h"
@@ -14,16 +13,6 @@ namespace {
 using test::MakeMemory;
 
 constexpr int kAtv = 14, kFunc = 21;
-
-TEST(FunctionCharacters, EncodeAndDecode) {
-  const std::pair<char32_t, int> encoded[] = {
-      {U'A', 33}, {U' ', 0}, {U'ä', 105}, {U'Ö', 106}, {U'ü', 107}, {U'\x10', 240}};  // wraps
-  for (const auto& [c, code] : encoded) EXPECT_EQ(EncodeFunctionChar(c), code) << code;
-  EXPECT_EQ(DecodeFunctionChar(33), U'A');
-  EXPECT_EQ(DecodeFunctionChar(63), U'_');
-  EXPECT_EQ(DecodeFunctionChar(107), U'Ü');
-  for (int code : {0, 64, 200}) EXPECT_EQ(DecodeFunctionChar(code), std::nullopt) << code;
-}
 
 TEST(ChannelNames, DecodeTheFunctionNameBytes) {
   auto m = MakeMemory(1);
