@@ -68,24 +68,29 @@ TEST(ConditionNames, StoredNamesOrTheTypesOwn) {
 }
 
 TEST(ExpandedParameterName, JoinsConditionMenuAndName) {
-  const auto m = MakeMemory(1);
-  EXPECT_EQ(ExpandedParameterName(144, 0, false, &m, 32), "NORMAL\\ATV\\AIL-1 RATE RIGHT/UP");
-  EXPECT_EQ(ExpandedParameterName(144, 0, true, &m, 32), "NORMAL\\ATV\\- RATE RIGHT/UP");
-  EXPECT_EQ(ExpandedParameterName(118, 0, false, &m, 32), "GLOBAL\\MODEL TYPE\\MODELLTYP");
-  // The condition comes from the address passed in, the test from the row's own address.
-  EXPECT_EQ(ExpandedParameterName(144 + 3 * 350, 0, false, &m, 32),
-            "FLIGHT3\\ATV\\AIL-1 RATE RIGHT/UP");
-  EXPECT_EQ(ExpandedParameterName(144 | kDefaultMarker, 0, false, &m, 32),
-            "DEFAULT\\ATV\\AIL-1 RATE RIGHT/UP");
-  EXPECT_EQ(ExpandedParameterName(127, -1, false, &m, 32),
-            "NORMAL\\FUNCTION CHANGE\\AUX SOURCE CH8");
-  EXPECT_EQ(ExpandedParameterName(72, -1, false, &m, 32), "$048");
-  EXPECT_EQ(ExpandedParameterName(2047, -1, false, &m, 32), "$7FF");
-  EXPECT_EQ(ExpandedParameterName(114, 0, false, &m, 32), "GLOBAL\\MIX SWITCH\\FLIGHT1");
-  EXPECT_EQ(ExpandedParameterName(18, 0, false, &m, 32), "GLOBAL\\SERVO REVERSE\\DIRECTION CH9-9");
-  const auto heli = MakeMemory(32);
-  EXPECT_EQ(ExpandedParameterName(117, 0, false, &heli, 32), "GLOBAL\\MIX SWITCH\\TH-HOLD");
-  EXPECT_EQ(ExpandedParameterName(1797, 6, false, &heli, 32), "GLOBAL\\HOLD\\TRIM");
+  const auto standard = MakeMemory(1), heli = MakeMemory(32);
+  const struct {
+    const ModellSpeicherTyp* m;
+    int address, bit;
+    bool hideChannel;
+    const char* name;
+  } cases[] = {
+      {&standard, 144, 0, false, "NORMAL\\ATV\\AIL-1 RATE RIGHT/UP"},
+      {&standard, 144, 0, true, "NORMAL\\ATV\\- RATE RIGHT/UP"},
+      {&standard, 118, 0, false, "GLOBAL\\MODEL TYPE\\MODELLTYP"},
+      // The condition comes from the address passed in, the test from the row's own address.
+      {&standard, 144 + 3 * 350, 0, false, "FLIGHT3\\ATV\\AIL-1 RATE RIGHT/UP"},
+      {&standard, 144 | kDefaultMarker, 0, false, "DEFAULT\\ATV\\AIL-1 RATE RIGHT/UP"},
+      {&standard, 127, -1, false, "NORMAL\\FUNCTION CHANGE\\AUX SOURCE CH8"},
+      {&standard, 72, -1, false, "$048"},
+      {&standard, 2047, -1, false, "$7FF"},
+      {&standard, 114, 0, false, "GLOBAL\\MIX SWITCH\\FLIGHT1"},
+      {&standard, 18, 0, false, "GLOBAL\\SERVO REVERSE\\DIRECTION CH9-9"},
+      {&heli, 117, 0, false, "GLOBAL\\MIX SWITCH\\TH-HOLD"},
+      {&heli, 1797, 6, false, "GLOBAL\\HOLD\\TRIM"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ExpandedParameterName(c.address, c.bit, c.hideChannel, c.m, 32), c.name) << c.address;
 }
 
 TEST(ExpandedParameterName, FillsPlaceholdersWhereverTheyStand) {
