@@ -222,6 +222,7 @@ TEST_F(WindowTest, DeleteAndUndeleteFollowTheIcons) {
 
   f.Action(app::Cmd::FktLoeschen)->trigger();
   EXPECT_EQ(app::TMainForm::StateIndex(node), 11);
+  EXPECT_TRUE(std::filesystem::exists(models / "ASW28.FC"));  // only marked until a save of all
   WaitTicks(1);
   EXPECT_FALSE(f.Action(app::Cmd::FktLoeschen)->isEnabled());
   EXPECT_TRUE(f.Action(app::Cmd::FktLoeschenRueckgaengig)->isEnabled());
@@ -308,7 +309,6 @@ TEST_F(WindowTest, FirstRunMenusDefaultsAndDialogs) {
   app::TMainForm& f = Open();
   // Umlauts survive the way from source to caption.
   EXPECT_EQ(f.Action(app::Cmd::FktLoeschenRueckgaengig)->text(), "Löschen &Rückgängig");
-  EXPECT_EQ(f.Action(app::Cmd::FktExit)->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
   EXPECT_FALSE(f.Action(app::Cmd::FktDefaultDaten)->isVisible());
   EXPECT_FALSE(f.Action(app::Cmd::FktFormelnPruefen)->isVisible());
   using app::Cmd;
@@ -326,8 +326,6 @@ TEST_F(WindowTest, FirstRunMenusDefaultsAndDialogs) {
   EXPECT_EQ(f.ParameterTabIndex(), 0);
   EXPECT_TRUE(f.ParameterPanel()->isVisible());
   EXPECT_FALSE(f.KommentarRichEdit()->isVisible());
-  EXPECT_EQ(f.StatusBar()->Panel0()->width(), 19);
-  EXPECT_EQ(f.StatusBar()->Panel1()->width(), 200);
 
   // The dialogs are made after the main window; the history then becomes available.
   EXPECT_FALSE(f.Action(app::Cmd::FktHistory)->isEnabled());
@@ -358,8 +356,6 @@ TEST_F(WindowTest, SettingsAreReadAtStartAndWrittenAtShutdown) {
   EXPECT_EQ(settings.ints[kKey + "Transmitter"], 31);
   EXPECT_EQ(settings.ints[kKey + "Optionen"], 1 + 4 + 8);
   EXPECT_EQ(settings.texts[kKey + "ModelMem"], "ASW28");
-  EXPECT_EQ(settings.ints[kKey + "TransferRate"], 4800);
-  EXPECT_EQ(settings.ints[kKey + "ComPort"], 1);
   EXPECT_EQ(settings.ints.count(kKey + "WinPosWidth"), 1u);
 }
 

@@ -17,7 +17,7 @@ namespace apptest {
 
 QApplication& App() {
   static int argc = 1;
-  static char name[] = "app_tests";
+  static char name[] = "app_test";
   static char* argv[] = {name, nullptr};
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   // Never destroyed: Qt tears down its platform plugin badly after other statics are gone.

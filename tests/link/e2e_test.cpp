@@ -6,14 +6,16 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
+
+#include "tests/core/util/temp_dir.h"
 
 namespace {
 
 using Bytes = std::vector<unsigned char>;
+using core::testing::ReadBytes;
+using core::testing::WriteBytes;
 
 Bytes MemoryFile(const char* header, int length) {
   Bytes f(header, header + 6);
@@ -23,11 +25,6 @@ Bytes MemoryFile(const char* header, int length) {
   for (int i = 0; i < length; ++i)
     f.push_back(i < 12 ? name[i] : static_cast<unsigned char>((i * 37 + 11) & 0xFF));
   return f;
-}
-
-Bytes ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 bool Exists(const std::string& path) { return std::filesystem::exists(path); }
@@ -76,9 +73,7 @@ class LinkE2E : public ::testing::Test {
     const bool send = mode == "send";
     const std::string in = Path("in.fc");
     std::filesystem::remove(Result(mode));
-    std::ofstream(in, std::ios::binary)
-        .write(reinterpret_cast<const char*>(file.data()),
-               static_cast<std::streamsize>(file.size()));
+    WriteBytes(in, file);
     QProcess sim;
     sim.start(FC28_SIM, QStringList{send ? "receive" : "send", Q(send ? Result(mode) : in),
                                     "--baud", baud, "--timeout", "20"} +
@@ -116,7 +111,7 @@ TEST_F(LinkE2E, BothDirectionsByteForByteAtBothRates) {
     const Outcome r = Transfer(c.mode, file, {}, c.baud);
     EXPECT_EQ(r.cli.exitCode, 0) << r.cli.err;
     EXPECT_EQ(r.sim.exitCode, 0) << r.sim.err;
-    EXPECT_EQ(ReadFile(Result(c.mode)), file);
+    EXPECT_EQ(ReadBytes(Result(c.mode)), file);
     for (const char* line : c.lines) EXPECT_TRUE(Has(r.cli.err, line)) << line << "\n" << r.cli.err;
   }
   EXPECT_FALSE(Exists(Path("out.fc.part")));
@@ -127,7 +122,7 @@ TEST_F(LinkE2E, WrongHeaderOrLengthIsRefusedAndTheRetryArrives) {
   for (const char* fault : {"wrong-header", "length-2049"}) {
     const Outcome r = Transfer("receive", file, {"--fault", fault});
     EXPECT_EQ(r.cli.exitCode, 0) << fault << r.cli.err;
-    EXPECT_EQ(ReadFile(Result("receive")), file) << fault;
+    EXPECT_EQ(ReadBytes(Result("receive")), file) << fault;
     // Refused, then started over (a late answer to a repeated opening byte may add one more).
     EXPECT_FALSE(Has(r.sim.err, "in 1 attempt(s)")) << fault << r.sim.err;
     EXPECT_FALSE(Has(r.cli.err, "Blocklänge = 2049")) << r.cli.err;
@@ -142,7 +137,7 @@ TEST_F(LinkE2E, HeaderByteByByteAndNoiseAroundAcknowledges) {
     const Outcome r = Transfer(mode, file, {"--fault", fault, "--fault-times", "0"});
     EXPECT_EQ(r.cli.exitCode, 0) << r.cli.err;
     EXPECT_EQ(r.sim.exitCode, 0) << r.sim.err;
-    EXPECT_EQ(ReadFile(Result(mode)), file);
+    EXPECT_EQ(ReadBytes(Result(mode)), file);
   }
 }
 
@@ -168,13 +163,13 @@ TEST_F(LinkE2E, EmptyMemoryAndForeignHeaderArriveWhole) {
   Bytes file = MemoryFile("FC2830", 0);
   Outcome r = Transfer("receive", file, {}, "9600", "3");
   EXPECT_EQ(r.cli.exitCode, 0) << r.cli.err;
-  EXPECT_EQ(ReadFile(Result("receive")), file);
+  EXPECT_EQ(ReadBytes(Result("receive")), file);
   EXPECT_TRUE(Has(r.cli.err, "Blocklänge = 0")) << r.cli.err;
 
   file = MemoryFile("FC2831", 64);
   r = Transfer("receive", file, {});
   EXPECT_EQ(r.cli.exitCode, 0) << r.cli.err;
-  EXPECT_EQ(ReadFile(Result("receive")), file);
+  EXPECT_EQ(ReadBytes(Result("receive")), file);
   EXPECT_TRUE(Has(r.cli.err, "Format = FC28 V3.1")) << r.cli.err;
   EXPECT_TRUE(Has(r.cli.err, "Achtung: Format ist nicht FC2830")) << r.cli.err;
 }

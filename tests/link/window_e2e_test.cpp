@@ -6,10 +6,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <fstream>
-#include <iterator>
 
 #include "tests/app/window_fixture.h"
+#include "tests/core/util/temp_dir.h"
 #include "app/link/com_nr_form.h"
 #include "app/link/link_module.h"
 #include "app/model_tree_view.h"
@@ -18,17 +17,9 @@
 namespace {
 
 using Bytes = std::vector<unsigned char>;
+using core::testing::ReadBytes;
+using core::testing::WriteBytes;
 using apptest::kKey;
-
-Bytes ReadFile(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void WriteFile(const std::filesystem::path& p, const Bytes& b) {
-  std::ofstream(p, std::ios::binary)
-      .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
-}
 
 Bytes MemoryFile(int length) {
   Bytes f = {'F', 'C', '2', '8', '3', '0', static_cast<unsigned char>(length >> 8),
@@ -83,7 +74,7 @@ class LinkWindow : public apptest::WindowTest {
 
 TEST_F(LinkWindow, ReceivedMemoryAppearsInTheTreeAsNewAndUnsaved) {
   const Bytes file = MemoryFile(1870);
-  WriteFile(root / "in.fc", file);
+  WriteBytes(root / "in.fc", file);
   StartSim({"send", QString::fromStdString((root / "in.fc").string())});
   app::TMainForm& f = OpenLinked();
   EXPECT_EQ(Log().value(0), "COM1: 9600 bit/s");
@@ -123,12 +114,12 @@ TEST_F(LinkWindow, ReceivedMemoryAppearsInTheTreeAsNewAndUnsaved) {
   core::ModellSpeicherTyp copy = *got;
   copy.commentSaved = true;
   ASSERT_TRUE(core::WriteModelMemory(copy, got->fileName).ok());
-  EXPECT_EQ(ReadFile(got->fileName), file);
+  EXPECT_EQ(ReadBytes(got->fileName), file);
 }
 
 TEST_F(LinkWindow, SendsTheActiveMemory) {
   const Bytes file = MemoryFile(600);
-  WriteFile(models / "ASK21.FC", file);
+  WriteBytes(models / "ASK21.FC", file);
   settings.texts[kKey + "ModelMem"] = "ASK 21";
   StartSim({"receive", QString::fromStdString((root / "got.fc").string())});
   app::TMainForm& f = OpenLinked();
@@ -139,7 +130,7 @@ TEST_F(LinkWindow, SendsTheActiveMemory) {
   // Waiting with the event loop running: the link works on the window's timer.
   ASSERT_TRUE(WaitFor([&] { return sim_.state() == QProcess::NotRunning; }, 8000));
   EXPECT_EQ(sim_.exitCode(), 0) << sim_.readAllStandardError().toStdString();
-  EXPECT_EQ(ReadFile(root / "got.fc"), file);
+  EXPECT_EQ(ReadBytes(root / "got.fc"), file);
   EXPECT_TRUE(Log().contains("Blocklänge = 600 byte"));
   EXPECT_TRUE(WaitFor([&] { return Link().Link().TransferBusy() == 0; }, 1000));
 }

@@ -51,19 +51,15 @@ TEST_F(SettingsBackendTest, ValuesRoundTripUnderTheVersionGroup) {
 
 TEST_F(SettingsBackendTest, ValuesOfTheOtherKind) {
   const auto cu = core::kHkeyCurrentUser;
-  backend_.writeText(cu, kKey, "A", "12");
-  backend_.writeText(cu, kKey, "B", " 9600 ");
-  backend_.writeText(cu, kKey, "C", "12abc");
-  backend_.writeText(cu, kKey, "D", "99999999999");
-  backend_.writeText(cu, kKey, "E", "");
+  const std::pair<const char*, std::optional<std::int32_t>> texts[] = {
+      {"12", 12}, {" 9600 ", 9600}, {"12abc", std::nullopt}, {"99999999999", std::nullopt},
+      {"", std::nullopt}};
+  for (const auto& [text, value] : texts) {
+    backend_.writeText(cu, kKey, "A", text);
+    EXPECT_EQ(backend_.readInt(cu, kKey, "A"), value) << text;
+  }
   backend_.writeInt(cu, kKey, "F", 4800);
-  EXPECT_EQ(backend_.readInt(cu, kKey, "A"), 12);
-  EXPECT_EQ(backend_.readInt(cu, kKey, "B"), 9600);
-  EXPECT_FALSE(backend_.readInt(cu, kKey, "C"));
-  EXPECT_FALSE(backend_.readInt(cu, kKey, "D"));
-  EXPECT_FALSE(backend_.readInt(cu, kKey, "E"));
   EXPECT_EQ(backend_.readText(cu, kKey, "F"), "4800");
-
   QSettings direct(QSettings::NativeFormat, QSettings::UserScope, "MorlindTest", "Veltrano");
   direct.setValue("1.0/G", QStringList{"a", "b"});
   direct.sync();

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include "tests/core/link/link_fakes.h"
 
 namespace {
@@ -24,36 +28,30 @@ TEST(TransferDisplay, OkIsHeldThreeSecondsWhateverTheLinkDoes) {
   TransferDisplay d(timers);
   EXPECT_EQ(d.DisplayState(), -1);
   EXPECT_EQ(d.Progress(), -1);
-  EXPECT_TRUE(d.Tick(0, 0));  // the first tick always draws
-  EXPECT_EQ(d.DisplayState(), 1);
-  EXPECT_FALSE(d.Tick(0, 0));  // nothing changed: no repaint
-  EXPECT_TRUE(d.Tick(0, 32));
-  EXPECT_EQ(d.DisplayState(), 2);
-  EXPECT_TRUE(d.Tick(40, 112));
-  EXPECT_EQ(d.DisplayState(), 3);
-  EXPECT_TRUE(d.Tick(100, 128));
-  EXPECT_EQ(d.DisplayState(), 4);
-  clock.Advance(10);
-  EXPECT_TRUE(d.Tick(0, 0));  // progress changed; the state stays "Ok"
-  EXPECT_EQ(d.DisplayState(), 4);
-  clock.Advance(1000);
-  EXPECT_FALSE(d.Tick(0, 32));  // a new transfer inside the hold still shows "Ok"
-  EXPECT_EQ(d.DisplayState(), 4);
-  clock.Advance(1980);
-  d.Tick(0, 0);
-  EXPECT_EQ(d.DisplayState(), 4);
-  clock.Advance(10);
-  EXPECT_TRUE(d.Tick(0, 0));
-  EXPECT_EQ(d.DisplayState(), 1);
-
-  // A state that still maps to "Ok" when the hold ends starts another 3 s.
-  d.Tick(0, 8);
-  clock.Advance(3000);
-  d.Tick(0, 9);
-  EXPECT_EQ(d.DisplayState(), 4);
-  clock.Advance(2990);
-  d.Tick(0, 0);
-  EXPECT_EQ(d.DisplayState(), 4);
+  const struct {
+    int advanceMs, progress, busy;
+    int repaint;  // 1 or 0 as Tick answers, -1: either
+    int state;
+  } steps[] = {
+      {0, 0, 0, 1, 1},  // the first tick always draws
+      {0, 0, 0, 0, 1},  // nothing changed: no repaint
+      {0, 0, 32, 1, 2},     {0, 40, 112, 1, 3},  {0, 100, 128, 1, 4},
+      {10, 0, 0, 1, 4},     // progress changed; the state stays "Ok"
+      {1000, 0, 32, 0, 4},  // a new transfer inside the hold still shows "Ok"
+      {1980, 0, 0, -1, 4},  {10, 0, 0, 1, 1},
+      // A state that still maps to "Ok" when the hold ends starts another 3 s.
+      {0, 0, 8, -1, 4},     {3000, 0, 9, -1, 4}, {2990, 0, 0, -1, 4},
+  };
+  int step = 0;
+  for (const auto& s : steps) {
+    SCOPED_TRACE(step++);
+    clock.Advance(s.advanceMs);
+    const bool repaint = d.Tick(s.progress, s.busy);
+    if (s.repaint >= 0) {
+      EXPECT_EQ(repaint, s.repaint == 1);
+    }
+    EXPECT_EQ(d.DisplayState(), s.state);
+  }
 }
 
 TEST(TransferDisplay, TicksAreNeededWhileSomethingNewWouldBeDrawn) {
@@ -81,33 +79,31 @@ TEST(TransferDisplay, TicksAreNeededWhileSomethingNewWouldBeDrawn) {
 }
 
 TEST(TransferDisplay, PanelGeometry) {
+  using C = core::PanelColour;
   const core::PanelRect r{19, 2, 219, 20};
-  auto idle = core::DrawTransferPanel(r, 1, 0);
-  ASSERT_EQ(idle.fills.size(), 1u);
-  EXPECT_EQ(idle.fills[0].colour, core::PanelColour::ButtonFace);
-  EXPECT_EQ(idle.fills[0].rect.left, 20);
-  EXPECT_EQ(idle.fills[0].rect.bottom, 19);
-  EXPECT_EQ(idle.text, "        ");
-  EXPECT_EQ(idle.textX, 25);
-  EXPECT_EQ(idle.textY, 3);
-  auto wait = core::DrawTransferPanel(r, 2, 0);
-  EXPECT_EQ(wait.fills[0].colour, core::PanelColour::Yellow);
-  EXPECT_EQ(wait.text, "Warte auf Daten ...");
-  auto ok = core::DrawTransferPanel(r, 4, 0);
-  EXPECT_EQ(ok.fills[0].colour, core::PanelColour::Lime);
-  EXPECT_EQ(ok.text, "Ok");
-
-  auto half = core::DrawTransferPanel(r, 3, 50);
-  ASSERT_EQ(half.fills.size(), 2u);
-  EXPECT_EQ(half.fills[0].colour, core::PanelColour::Lime);
-  EXPECT_EQ(half.fills[0].rect.left, 20);
-  EXPECT_EQ(half.fills[0].rect.right, 119);
-  EXPECT_EQ(half.fills[1].colour, core::PanelColour::Yellow);
-  EXPECT_EQ(half.fills[1].rect.left, 119);
-  EXPECT_EQ(half.fills[1].rect.right, 218);
-  EXPECT_EQ(core::DrawTransferPanel(r, 3, 0).fills.size(), 1u);
-  EXPECT_EQ(core::DrawTransferPanel(r, 3, 100).fills.size(), 1u);
-  EXPECT_TRUE(core::DrawTransferPanel(r, 3, -1).fills.empty());
+  const struct {
+    int state, progress;
+    std::vector<std::tuple<C, int, int>> fills;  // colour, left, right
+    const char* text;
+  } cases[] = {
+      {1, 0, {{C::ButtonFace, 20, 218}}, "        "},
+      {2, 0, {{C::Yellow, 20, 218}}, "Warte auf Daten ..."},
+      {4, 0, {{C::Lime, 20, 218}}, "Ok"},
+      {3, 50, {{C::Lime, 20, 119}, {C::Yellow, 119, 218}}, "        "},
+      {3, 0, {{C::Yellow, 19, 218}}, "        "},
+      {3, 100, {{C::Lime, 20, 219}}, "        "},
+      {3, -1, {}, "        "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.state) + " " + std::to_string(c.progress));
+    const auto d = core::DrawTransferPanel(r, c.state, c.progress);
+    std::vector<std::tuple<C, int, int>> fills;
+    for (const auto& f : d.fills) fills.emplace_back(f.colour, f.rect.left, f.rect.right);
+    EXPECT_EQ(fills, c.fills);
+    EXPECT_EQ(d.text, c.text);
+  }
+  const auto idle = core::DrawTransferPanel(r, 1, 0);
+  EXPECT_EQ(std::tuple(idle.fills[0].rect.bottom, idle.textX, idle.textY), std::tuple(19, 25, 3));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -35,42 +34,39 @@ TEST(DefaultImages, ChosenByModelType) {
   EXPECT_EQ(ModelTypeMaskOfText("Segler"), 1);
 }
 
-TEST(NewMemory, Glider2ServosInGerman) {
-  const auto m = MakeMemory(2, NewMemoryLanguage::Deutsch);
-  EXPECT_EQ(ModelTypeMask(&m), 2);
-  EXPECT_EQ(Names(m), "QUE HOE BRE SEI ZUS ZUS QU2 ZUS");
-  EXPECT_EQ(GetTextByKey(key::kLanguage, -1, 0, &m, 32), "DEUTSCH");
-  EXPECT_EQ(GetTextByKey(key::kServoType, -1, 0, &m, 32), "2 SERVOS");
-  EXPECT_EQ(TrimmedName(&m), "DEF GLIDER 2");
-  // Everything else is the Glider image.
-  const auto& glider = DefaultImageFor(2);
-  for (int i = 12; i < kImageSize; ++i) {
-    if (i == 119 || (i >= 76 && i <= 110)) continue;  // sub type, function names, language
-    ASSERT_EQ(m.image[static_cast<std::size_t>(i)], glider[static_cast<std::size_t>(i)]) << i;
+TEST(NewMemory, TypeLanguageNamesAndTheRestFromTheImage) {
+  const struct {
+    int mask;
+    NewMemoryLanguage language;
+    const char *names, *languageText, *name;
+  } cases[] = {
+      {1, NewMemoryLanguage::Englisch, "AIL ELE THR RUD AUX AUX AUX AUX", "ENGLISCH",
+       "DEF STANDARD"},  // the name code has no "_"
+      {2, NewMemoryLanguage::Deutsch, "QUE HOE BRE SEI ZUS ZUS QU2 ZUS", "DEUTSCH", "DEF GLIDER 2"},
+      {512, NewMemoryLanguage::Franzoesisch, "AIL PRO GAZ DIR GYR PAS AU1 AU2", "FRANZÖSISCH",
+       "DEF HELI HN3"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.mask);
+    const auto m = MakeMemory(c.mask, c.language);
+    EXPECT_EQ(ModelTypeMask(&m), c.mask);
+    EXPECT_EQ(Names(m), c.names);
+    EXPECT_EQ(GetTextByKey(key::kLanguage, -1, 0, &m, 32), c.languageText);
+    EXPECT_EQ(TrimmedName(&m), c.name);
+    // Everything else is the type's image: sub type, function names and language aside.
+    const auto& image = DefaultImageFor(c.mask);
+    for (int i = 12; i < kImageSize; ++i) {
+      if (i == 119 || (i >= 76 && i <= 110)) continue;
+      ASSERT_EQ(m.image[static_cast<std::size_t>(i)], image[static_cast<std::size_t>(i)]) << i;
+    }
+    EXPECT_EQ(std::string(m.header.begin(), m.header.end()), "FC2830");
+    EXPECT_EQ(m.lengthBytes[0] * 256 + m.lengthBytes[1], 1870);
+    EXPECT_TRUE(m.inUse);
+    EXPECT_FALSE(m.deleted || m.hasComment || m.imageSaved || m.commentSaved);
   }
-}
-
-TEST(NewMemory, HeliHn3InFrench) {
-  const auto m = MakeMemory(512, NewMemoryLanguage::Franzoesisch);
-  EXPECT_EQ(ModelTypeMask(&m), 512);
-  EXPECT_EQ(GetTextByKey(key::kHeliType, -1, 0, &m, 32), "HN3");
-  EXPECT_EQ(Names(m), "AIL PRO GAZ DIR GYR PAS AU1 AU2");
-  EXPECT_EQ(GetTextByKey(key::kLanguage, -1, 0, &m, 32), "FRANZÖSISCH");
-  EXPECT_EQ(TrimmedName(&m), "DEF HELI HN3");
-}
-
-TEST(NewMemory, StandardInEnglishIsTheImageWithAName) {
-  const auto m = MakeMemory(1);
-  auto expected = DefaultImageFor(1);
-  EXPECT_EQ(TrimmedName(&m), "DEF STANDARD");  // the name code has no "_"
-  std::copy(m.image.begin(), m.image.begin() + 12, expected.begin());
-  EXPECT_EQ(m.image, expected);
-  EXPECT_EQ(Names(m), "AIL ELE THR RUD AUX AUX AUX AUX");
-  EXPECT_EQ(std::string(m.header.begin(), m.header.end()), "FC2830");
-  EXPECT_EQ(m.dataLength, 1870);
-  EXPECT_EQ(m.lengthBytes[0] * 256 + m.lengthBytes[1], 1870);
-  EXPECT_TRUE(m.inUse);
-  EXPECT_FALSE(m.deleted || m.hasComment || m.imageSaved || m.commentSaved);
+  const auto glider2 = MakeMemory(2), heliHn3 = MakeMemory(512);
+  EXPECT_EQ(GetTextByKey(key::kServoType, -1, 0, &glider2, 32), "2 SERVOS");
+  EXPECT_EQ(GetTextByKey(key::kHeliType, -1, 0, &heliHn3, 32), "HN3");
 }
 
 TEST(NewMemory, EveryTypeInEveryVersion) {

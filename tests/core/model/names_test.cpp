@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
 #include <vector>
 
 #include "core/model/partab_keys.h"
@@ -14,16 +13,6 @@ namespace {
 using test::MakeMemory;
 
 constexpr int kAtv = 14, kFunc = 21;
-
-TEST(FunctionCharacters, EncodeAndDecode) {
-  const std::pair<char32_t, int> encoded[] = {
-      {U'A', 33}, {U' ', 0}, {U'ä', 105}, {U'Ö', 106}, {U'ü', 107}, {U'\x10', 240}};  // wraps
-  for (const auto& [c, code] : encoded) EXPECT_EQ(EncodeFunctionChar(c), code) << code;
-  EXPECT_EQ(DecodeFunctionChar(33), U'A');
-  EXPECT_EQ(DecodeFunctionChar(63), U'_');
-  EXPECT_EQ(DecodeFunctionChar(107), U'Ü');
-  for (int code : {0, 64, 200}) EXPECT_EQ(DecodeFunctionChar(code), std::nullopt) << code;
-}
 
 TEST(ChannelNames, DecodeTheFunctionNameBytes) {
   auto m = MakeMemory(1);
@@ -79,24 +68,29 @@ TEST(ConditionNames, StoredNamesOrTheTypesOwn) {
 }
 
 TEST(ExpandedParameterName, JoinsConditionMenuAndName) {
-  const auto m = MakeMemory(1);
-  EXPECT_EQ(ExpandedParameterName(144, 0, false, &m, 32), "NORMAL\\ATV\\AIL-1 RATE RIGHT/UP");
-  EXPECT_EQ(ExpandedParameterName(144, 0, true, &m, 32), "NORMAL\\ATV\\- RATE RIGHT/UP");
-  EXPECT_EQ(ExpandedParameterName(118, 0, false, &m, 32), "GLOBAL\\MODEL TYPE\\MODELLTYP");
-  // The condition comes from the address passed in, the test from the row's own address.
-  EXPECT_EQ(ExpandedParameterName(144 + 3 * 350, 0, false, &m, 32),
-            "FLIGHT3\\ATV\\AIL-1 RATE RIGHT/UP");
-  EXPECT_EQ(ExpandedParameterName(144 | kDefaultMarker, 0, false, &m, 32),
-            "DEFAULT\\ATV\\AIL-1 RATE RIGHT/UP");
-  EXPECT_EQ(ExpandedParameterName(127, -1, false, &m, 32),
-            "NORMAL\\FUNCTION CHANGE\\AUX SOURCE CH8");
-  EXPECT_EQ(ExpandedParameterName(72, -1, false, &m, 32), "$048");
-  EXPECT_EQ(ExpandedParameterName(2047, -1, false, &m, 32), "$7FF");
-  EXPECT_EQ(ExpandedParameterName(114, 0, false, &m, 32), "GLOBAL\\MIX SWITCH\\FLIGHT1");
-  EXPECT_EQ(ExpandedParameterName(18, 0, false, &m, 32), "GLOBAL\\SERVO REVERSE\\DIRECTION CH9-9");
-  const auto heli = MakeMemory(32);
-  EXPECT_EQ(ExpandedParameterName(117, 0, false, &heli, 32), "GLOBAL\\MIX SWITCH\\TH-HOLD");
-  EXPECT_EQ(ExpandedParameterName(1797, 6, false, &heli, 32), "GLOBAL\\HOLD\\TRIM");
+  const auto standard = MakeMemory(1), heli = MakeMemory(32);
+  const struct {
+    const ModellSpeicherTyp* m;
+    int address, bit;
+    bool hideChannel;
+    const char* name;
+  } cases[] = {
+      {&standard, 144, 0, false, "NORMAL\\ATV\\AIL-1 RATE RIGHT/UP"},
+      {&standard, 144, 0, true, "NORMAL\\ATV\\- RATE RIGHT/UP"},
+      {&standard, 118, 0, false, "GLOBAL\\MODEL TYPE\\MODELLTYP"},
+      // The condition comes from the address passed in, the test from the row's own address.
+      {&standard, 144 + 3 * 350, 0, false, "FLIGHT3\\ATV\\AIL-1 RATE RIGHT/UP"},
+      {&standard, 144 | kDefaultMarker, 0, false, "DEFAULT\\ATV\\AIL-1 RATE RIGHT/UP"},
+      {&standard, 127, -1, false, "NORMAL\\FUNCTION CHANGE\\AUX SOURCE CH8"},
+      {&standard, 72, -1, false, "$048"},
+      {&standard, 2047, -1, false, "$7FF"},
+      {&standard, 114, 0, false, "GLOBAL\\MIX SWITCH\\FLIGHT1"},
+      {&standard, 18, 0, false, "GLOBAL\\SERVO REVERSE\\DIRECTION CH9-9"},
+      {&heli, 117, 0, false, "GLOBAL\\MIX SWITCH\\TH-HOLD"},
+      {&heli, 1797, 6, false, "GLOBAL\\HOLD\\TRIM"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ExpandedParameterName(c.address, c.bit, c.hideChannel, c.m, 32), c.name) << c.address;
 }
 
 TEST(ExpandedParameterName, FillsPlaceholdersWhereverTheyStand) {

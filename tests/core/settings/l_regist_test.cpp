@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "tests/core/settings/fake_backend.h"
 #include "core/settings/textcodec.h"
@@ -37,26 +38,16 @@ fs::path SettingFile(const fs::path& store, const std::string& name) {
   return store / "HKEY_CURRENT_USER" / "Software" / "Morlind" / "Veltrano" / "10" / (name + ".txt");
 }
 
-TEST(RegistTest, RootKeyNamesOutsideTheTable) {
+TEST(RegistTest, LeadingIntegerOfALineAndRootKeysOutsideTheTable) {
+  const std::pair<const char*, std::int32_t> cases[] = {
+      {"12abc", 12}, {"abc", 0}, {"", 0}, {"-8", -8} /* left of a second screen */, {"+7x", 7},
+      {"-", 0},      {"- 5", 0}, {" \t42", 42},        {"2147483647", kMissingInt},
+      {"2147483648", 2147483647},  {"99999999999999999999999", 2147483647},
+      {"-2147483648", -2147483647 - 1}, {"-99999999999999999999999", -2147483647 - 1}};
+  for (const auto& [text, value] : cases) EXPECT_EQ(LeadingInteger(text), value) << text;
   EXPECT_EQ(RootKeyName(kHkeyDynData), "HKEY_DYN_DATA");
   EXPECT_EQ(RootKeyName(0), "HKEY_NONE");
   EXPECT_EQ(RootKeyName(0x80000007u), "HKEY_NONE");
-}
-
-TEST(RegistTest, LeadingIntegerOfALine) {
-  EXPECT_EQ(LeadingInteger("12abc"), 12);
-  EXPECT_EQ(LeadingInteger("abc"), 0);
-  EXPECT_EQ(LeadingInteger(""), 0);
-  EXPECT_EQ(LeadingInteger("-8"), -8);  // a window left of a second screen
-  EXPECT_EQ(LeadingInteger("+7x"), 7);
-  EXPECT_EQ(LeadingInteger("-"), 0);
-  EXPECT_EQ(LeadingInteger("- 5"), 0);
-  EXPECT_EQ(LeadingInteger(" \t42"), 42);
-  EXPECT_EQ(LeadingInteger("2147483647"), kMissingInt);
-  EXPECT_EQ(LeadingInteger("2147483648"), 2147483647);
-  EXPECT_EQ(LeadingInteger("99999999999999999999999"), 2147483647);
-  EXPECT_EQ(LeadingInteger("-2147483648"), -2147483647 - 1);
-  EXPECT_EQ(LeadingInteger("-99999999999999999999999"), -2147483647 - 1);
 }
 
 TEST(RegistTest, InitPicksTheFirstExistingTextStore) {

@@ -21,43 +21,33 @@ TEST(DisplayTest, IconsAreWrittenAtThe26thTickAndTheCounterStops) {
   EXPECT_EQ(counter, kDisplayTickLimit);
 }
 
-TEST(DisplayTest, WithoutActiveModelMemory) {
+// Texts, colours and commands as the user sees them are the window tests'; here when the status
+// bar repaints, and the states the window flows do not reach.
+TEST(DisplayTest, RepaintsWhenTheColourOrTheTransferPanelChanges) {
+  ModellSpeicherTyp saved, unsaved;
+  saved.inUse = unsaved.inUse = true;
+  saved.imageSaved = saved.commentSaved = unsaved.commentSaved = true;
+  const struct {
+    const ModellSpeicherTyp* active;
+    bool drawnSaved;
+    int transferState;
+    bool repaint;
+  } cases[] = {
+      {nullptr, true, 0, false},  {nullptr, false, 0, true},  // red left over: back to green
+      {nullptr, true, kTransferDisplayProgress, true},        {&saved, true, 0, false},
+      {&saved, false, 0, true},   {&saved, true, kTransferDisplayProgress, true},
+      {&saved, true, 2, false},   {&unsaved, true, 0, true},  {&unsaved, false, 0, false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(DecideDisplay(c.active, "", c.drawnSaved, c.transferState).repaint, c.repaint)
+        << (c.active == &saved) << c.drawnSaved << c.transferState;
+  EXPECT_EQ(PanelZeroColour(&unsaved), kUnsavedRed);  // the image unsaved
   EXPECT_EQ(PanelZeroColour(nullptr), kSavedGreen);
-  const DisplayState d = DecideDisplay(nullptr, "ignored", true, 0);
-  EXPECT_FALSE(d.repaint);
-  EXPECT_EQ(d.panel2, "kein Modell gewählt");
-  EXPECT_FALSE(d.txEnabled || d.deleteEnabled || d.undeleteEnabled);
-  EXPECT_TRUE(DecideDisplay(nullptr, "", false, 0).repaint);  // red left over: back to green
-  EXPECT_TRUE(DecideDisplay(nullptr, "", true, kTransferDisplayProgress).repaint);
-}
-
-TEST(DisplayTest, ActiveModelMemoryColourTextAndCommands) {
-  ModellSpeicherTyp r;
-  r.inUse = true;
-  r.imageSaved = r.commentSaved = true;
-  r.dateText = "05.12.26    9:05";
-  EXPECT_EQ(PanelZeroColour(&r), kSavedGreen);
-  DisplayState d = DecideDisplay(&r, "ASW 28      ", true, 0);
-  EXPECT_FALSE(d.repaint);
-  EXPECT_EQ(d.panel2, "ASW 28       05.12.26    9:05");
-  EXPECT_TRUE(d.txEnabled && d.deleteEnabled);
-  EXPECT_FALSE(d.undeleteEnabled);
-  EXPECT_TRUE(DecideDisplay(&r, "ASW 28      ", false, 0).repaint);
-  EXPECT_TRUE(DecideDisplay(&r, "ASW 28      ", true, kTransferDisplayProgress).repaint);
-  EXPECT_FALSE(DecideDisplay(&r, "ASW 28      ", true, 2).repaint);
-
-  r.commentSaved = false;
-  EXPECT_EQ(PanelZeroColour(&r), kUnsavedRed);
-  EXPECT_TRUE(DecideDisplay(&r, "", true, 0).repaint);
-  EXPECT_FALSE(DecideDisplay(&r, "", false, 0).repaint);
-  r.commentSaved = true;
-  r.imageSaved = false;
-  EXPECT_EQ(PanelZeroColour(&r), kUnsavedRed);
-
-  r.deleted = true;
-  d = DecideDisplay(&r, "", false, 0);
-  EXPECT_TRUE(d.txEnabled && d.undeleteEnabled);
-  EXPECT_FALSE(d.deleteEnabled);
+  saved.dateText = "05.12.26    9:05";
+  EXPECT_EQ(DecideDisplay(&saved, "ASW 28      ", true, 0).panel2, "ASW 28       05.12.26    9:05");
+  saved.deleted = true;
+  const DisplayState d = DecideDisplay(&saved, "", false, 0);
+  EXPECT_TRUE(d.txEnabled && d.undeleteEnabled && !d.deleteEnabled);
 }
 
 }  // namespace

@@ -14,82 +14,19 @@ namespace fs = std::filesystem;
 using testing::ReadBytes;
 using testing::TempDir;
 
-std::uint32_t U32(std::span<const std::uint8_t> b, std::size_t at) {
-  return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
-}
-std::uint16_t U16(std::span<const std::uint8_t> b, std::size_t at) {
-  return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
-}
-
-struct Pixel {
-  int r, g, b;
-  auto operator<=>(const Pixel&) const = default;
-};
-
-// Parses a 16x16 uncompressed BMP of 4 or 24 bits; fails the test on any fault.
-std::vector<Pixel> Parse(std::span<const std::uint8_t> b, int bpp, std::size_t size) {
-  std::vector<Pixel> pixels;
-  EXPECT_EQ(b.size(), size);
-  if (b.size() != size) return pixels;
-  EXPECT_EQ(std::string(b.begin(), b.begin() + 2), "BM");
-  EXPECT_EQ(U32(b, 2), size);
-  EXPECT_EQ(U32(b, 6), 0u);
-  const std::uint32_t paletteEntries = bpp == 4 ? 16 : 0;
-  const std::uint32_t offset = U32(b, 10);
-  EXPECT_EQ(offset, 14 + 40 + 4 * paletteEntries);
-  EXPECT_EQ(U32(b, 14), 40u);
-  EXPECT_EQ(static_cast<std::int32_t>(U32(b, 18)), 16);
-  EXPECT_EQ(static_cast<std::int32_t>(U32(b, 22)), 16);
-  EXPECT_EQ(U16(b, 26), 1);
-  EXPECT_EQ(U16(b, 28), bpp);
-  EXPECT_EQ(U32(b, 30), 0u);  // uncompressed
-  const std::uint32_t stride = (16 * bpp / 8 + 3) / 4 * 4;
-  EXPECT_TRUE(U32(b, 34) == 0 || U32(b, 34) == stride * 16);
-  EXPECT_LE(U32(b, 46), paletteEntries);
-  EXPECT_EQ(offset + stride * 16, size);
-  if (::testing::Test::HasFailure()) return pixels;
-  for (int y = 0; y < 16; ++y) {
-    for (int x = 0; x < 16; ++x) {
-      const std::size_t row = offset + stride * (15 - y);
-      if (bpp == 4) {
-        const int index = x % 2 == 0 ? b[row + x / 2] >> 4 : b[row + x / 2] & 0xF;
-        const std::size_t p = 54 + 4 * index;
-        pixels.push_back({b[p + 2], b[p + 1], b[p]});
-      } else {
-        const std::size_t p = row + 3 * x;
-        pixels.push_back({b[p + 2], b[p + 1], b[p]});
-      }
-    }
-  }
-  return pixels;
-}
-
 bool SameBytes(const std::vector<std::uint8_t>& a, std::span<const std::uint8_t> b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end());
 }
 
-TEST(IconsTest, BuiltInBitmapsAreValidFilesOfTheirSizeAndDepth) {
-  const Pixel white{255, 255, 255}, green{0, 128, 0}, darkRed{128, 0, 0};
+// Their pictures are checked where Qt reads them (tests/platform/icons_qt_test.cpp).
+TEST(IconsTest, TwelveDistinctBitmapsOfTheirDepthFoundByName) {
   std::set<std::vector<std::uint8_t>> distinct;
   ASSERT_EQ(BuiltInIcons().size(), 12u);
   for (const IconBitmap& icon : BuiltInIcons()) {
-    SCOPED_TRACE(icon.fileName);
-    const std::string name = icon.fileName;
-    const bool folder = name.starts_with("Ordner");
-    const std::vector<Pixel> pixels = Parse(icon.bytes, folder ? 24 : 4, folder ? 822 : 246);
-    ASSERT_EQ(pixels.size(), 256u);
-    const std::set<Pixel> colours(pixels.begin(), pixels.end());
-    if (name == "Leer.bmp") {
-      EXPECT_EQ(colours, std::set<Pixel>{white});
-    } else {
-      EXPECT_GT(colours.size(), 1u);
-      EXPECT_EQ(pixels[0].r + pixels[0].g + pixels[0].b, 3 * 255) << "corner not white";
-    }
-    EXPECT_EQ(colours.count(green) > 0,
-              name.find("Ok") != std::string::npos && name != "NichtOk.bmp");
-    EXPECT_EQ(colours.count(darkRed) > 0, name == "NichtOk.bmp");
+    const bool folder = std::string_view(icon.fileName).starts_with("Ordner");
+    EXPECT_EQ(icon.bytes.size(), folder ? 822u : 246u) << icon.fileName;  // 24 or 4 bits a pixel
+    EXPECT_EQ(icon.bytes[0] * 256 + icon.bytes[1], 'B' * 256 + 'M') << icon.fileName;
     distinct.insert({icon.bytes.begin(), icon.bytes.end()});
-    EXPECT_TRUE(BuiltInIcon(name).has_value());
   }
   EXPECT_EQ(distinct.size(), 12u);
   for (const char* file : kImageListFiles) EXPECT_TRUE(BuiltInIcon(file)) << file;

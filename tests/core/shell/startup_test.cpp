@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 
 #include "tests/core/settings/fake_backend.h"
 
@@ -14,33 +15,23 @@ using testing::TempDir;
 
 constexpr std::int32_t M = kMissingInt;
 
-TEST(StartupTest, TransmitterVersionFromAndToTheSetting) {
-  EXPECT_EQ(VersionOfNumber(30), TransmitterVersion::V30);
-  EXPECT_EQ(VersionOfNumber(31), TransmitterVersion::V31);
-  EXPECT_EQ(VersionOfNumber(33), TransmitterVersion::V32);
-  EXPECT_EQ(VersionOfNumber(0), TransmitterVersion::V32);
-  EXPECT_EQ(VersionOfNumber(M), TransmitterVersion::V32);
+TEST(StartupTest, TransmitterVersionAndOptionenBits) {
+  const std::pair<std::int32_t, TransmitterVersion> versions[] = {
+      {30, TransmitterVersion::V30}, {31, TransmitterVersion::V31}, {33, TransmitterVersion::V32},
+      {0, TransmitterVersion::V32},  {M, TransmitterVersion::V32}};
+  for (const auto& [setting, version] : versions)
+    EXPECT_EQ(VersionOfNumber(setting), version) << setting;
   EXPECT_EQ(VersionRow(TransmitterVersion::V31).number, 31);
-}
 
-TEST(StartupTest, OptionenBits) {
   const ViewOptions o = DecodeOptionen(4 + 8 + 32 + 64 * 5);
-  EXPECT_FALSE(o.explanations);
-  EXPECT_FALSE(o.allFlightConditions);
-  EXPECT_TRUE(o.defaultValues);
-  EXPECT_EQ(o.parameterTab, 1);
-  EXPECT_EQ(o.mainMenuTab, 1);
-  EXPECT_EQ(o.subMenuTab, 5);
+  EXPECT_EQ(std::tuple(o.explanations, o.allFlightConditions, o.defaultValues, o.parameterTab,
+                       o.mainMenuTab, o.subMenuTab),
+            std::tuple(false, false, true, 1, 1, 5));
   EXPECT_EQ(EncodeOptionen(o), 364);
-
   EXPECT_EQ(DecodeOptionen(3), ViewOptions{});
-  EXPECT_EQ(EncodeOptionen(ViewOptions{}), 3);
   const ViewOptions all = DecodeOptionen(0xFFF);
-  EXPECT_EQ(all.parameterTab, 3);
-  EXPECT_EQ(all.subMenuTab, 63);
   EXPECT_EQ(EncodeOptionen(all), 0xFFF);
   EXPECT_EQ(DecodeOptionen(-1), all);  // higher bits are ignored
-
   ViewOptions wide;
   wide.parameterTab = 5;
   wide.mainMenuTab = -1;
@@ -51,22 +42,27 @@ TEST(StartupTest, OptionenBits) {
 
 TEST(StartupTest, WindowPlacementAndItsFallbacks) {
   const WindowPlacement defaults{10, 10, 1004, 722, 265, 522};
-  EXPECT_EQ(ComputeWindowPlacement({M, M, M, M, M, M}, 1024, 768), defaults);
-  EXPECT_EQ(ComputeWindowPlacement({10, 10, 250, 200, 180, 150}, 1024, 768),
-            (WindowPlacement{10, 10, 600, 440, 180, 150}));
-  EXPECT_EQ(ComputeWindowPlacement({0, 10, 600, 440, 180, 150}, 1024, 768), defaults);
-  EXPECT_EQ(ComputeWindowPlacement({10, 0, 600, 440, 180, 150}, 1024, 768), defaults);
-  EXPECT_EQ(ComputeWindowPlacement({10, 10, 600, 440, 180, M}, 1024, 768), defaults);
-  // The bottom must stay 16 pixels above the screen's edge; the right may touch it.
-  EXPECT_EQ(ComputeWindowPlacement({20, 12, 600, 740, 180, 150}, 1024, 768).height, 740);
-  EXPECT_EQ(ComputeWindowPlacement({20, 13, 600, 740, 180, 150}, 1024, 768), defaults);
-  EXPECT_EQ(ComputeWindowPlacement({424, 10, 600, 440, 180, 150}, 1024, 768).left, 424);
-  EXPECT_EQ(ComputeWindowPlacement({425, 10, 600, 440, 180, 150}, 1024, 768), defaults);
-  // An enlarged size can push the window off the screen.
-  EXPECT_EQ(ComputeWindowPlacement({500, 10, 299, 440, 180, 150}, 1024, 768), defaults);
-  // Sums of large stored values do not wrap round.
-  EXPECT_EQ(ComputeWindowPlacement({2147483000, 10, 2000, 440, 1, 1}, 1024, 768), defaults);
-  EXPECT_EQ(ComputeWindowPlacement({10, 2147483000, 600, 2000, 1, 1}, 1024, 768), defaults);
+  const struct {
+    WindowPlacement stored, placed;
+  } cases[] = {
+      {{M, M, M, M, M, M}, defaults},
+      {{10, 10, 250, 200, 180, 150}, {10, 10, 600, 440, 180, 150}},  // enlarged
+      {{0, 10, 600, 440, 180, 150}, defaults},
+      {{10, 0, 600, 440, 180, 150}, defaults},
+      {{10, 10, 600, 440, 180, M}, defaults},
+      // The bottom must stay 16 pixels above the screen's edge; the right may touch it.
+      {{20, 12, 600, 740, 180, 150}, {20, 12, 600, 740, 180, 150}},
+      {{20, 13, 600, 740, 180, 150}, defaults},
+      {{424, 10, 600, 440, 180, 150}, {424, 10, 600, 440, 180, 150}},
+      {{425, 10, 600, 440, 180, 150}, defaults},
+      {{500, 10, 299, 440, 180, 150}, defaults},  // enlarged off the screen
+      // Sums of large stored values do not wrap round.
+      {{2147483000, 10, 2000, 440, 1, 1}, defaults},
+      {{10, 2147483000, 600, 2000, 1, 1}, defaults},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ComputeWindowPlacement(c.stored, 1024, 768), c.placed) << c.stored.left << " "
+                                                                      << c.stored.top;
   EXPECT_EQ(ComputeWindowPlacement({M, M, M, M, M, M}, 1920, 1080),
             (WindowPlacement{10, 10, 1900, 1034, 265, 834}));
 }

@@ -193,9 +193,9 @@ TEST_F(StoreTest, SortGivesUndatedMemoriesTheDateOfNow) {
   EXPECT_EQ(undated->nextSorted, dated);
 }
 
-// The display order exactly as described: insertion into a singly linked list, where a
-// record tying with the first element goes to the front.
-std::vector<const ModellSpeicherTyp*> LiteralSort(const ModelMemoryStore& store) {
+// The display order by plain insertion into a singly linked list, where a record tying with the
+// first element goes to the front.
+std::vector<const ModellSpeicherTyp*> PlainInsertionSort(const ModelMemoryStore& store) {
   const auto before = [](const ModellSpeicherTyp* a, const ModellSpeicherTyp* b) {
     const std::string ka = SortKey(NameText(a));
     const std::string kb = SortKey(NameText(b));
@@ -216,7 +216,7 @@ std::vector<const ModellSpeicherTyp*> LiteralSort(const ModelMemoryStore& store)
   return list;
 }
 
-TEST_F(StoreTest, FastSortEqualsTheDescribedInsertion) {
+TEST_F(StoreTest, FastSortEqualsPlainInsertionSort) {
   const char* names[] = {"A", "A-B", "AB", "Ä", "AE", "B", "b", "A B"};
   const char* dates[] = {"01.02.03   10:00", "01.02.03    9:59", "01.02.03   10:00",
                          "31.12.99   23:59", "00.00.00    0:00", "xx"};
@@ -230,7 +230,7 @@ TEST_F(StoreTest, FastSortEqualsTheDescribedInsertion) {
       ModellSpeicherTyp* r = Make(names[rng() % nameSpread], dates[rng() % dateSpread], false);
       if (rng() % 7 == 0) r->inUse = false;
     }
-    const auto expected = LiteralSort(store_);
+    const auto expected = PlainInsertionSort(store_);
     store_.SortModelMemories();
     std::vector<const ModellSpeicherTyp*> got;
     for (const ModellSpeicherTyp* r = store_.SortedListHead(); r != nullptr; r = r->nextSorted) {
@@ -592,19 +592,6 @@ TEST_F(StoreTest, CopyMakesAnUnsavedActiveTwin) {
   EXPECT_EQ(host_.rebuilds.size(), 1u);
 }
 
-TEST_F(StoreTest, DeleteAndUndeleteOnlyMark) {
-  LoadFiles({{"A.FC", "A"}});
-  store_.DeleteActive();  // nothing active: nothing happens
-  EXPECT_EQ(host_.refreshIcons, 0);
-  store_.SetActiveModelMemory(store_.MainListHead());
-  store_.DeleteActive();
-  EXPECT_TRUE(store_.GetActive()->deleted);
-  EXPECT_TRUE(Exists("A.FC"));
-  store_.UndeleteActive();
-  EXPECT_FALSE(store_.GetActive()->deleted);
-  EXPECT_EQ(host_.refreshIcons, 2);
-}
-
 TEST_F(StoreTest, EditedCommentIsUnsavedAndItsPresenceFollowsTheBox) {
   LoadFiles({{"A.FC", "A"}});
   store_.CommentEdited();  // nothing active: nothing happens
@@ -625,29 +612,20 @@ TEST_F(StoreTest, EditedCommentIsUnsavedAndItsPresenceFollowsTheBox) {
   EXPECT_EQ(host_.refreshIcons, 2);
 }
 
-TEST_F(StoreTest, ChangingTheDirectoryLoadsTheChosenOneOrKeepsEverything) {
-  LoadFiles({{"A.FC", "A"}, {"B.FC", "B"}});
-  ModellSpeicherTyp* a = ByFile("A.FC");
-  store_.SetActiveModelMemory(ByFile("B.FC"));
-  store_.SetActiveModelMemory(a);
-  store_.ChangeModelMemoryDir();  // cancelled
-  EXPECT_EQ(store_.GetActive(), a);
-  EXPECT_EQ(store_.GetPrevious(), a);
-  EXPECT_TRUE(ByFile("B.FC")->inUse);
-  EXPECT_EQ(store_.GetModelMemoryDir(), dir_.dir());
-
+// Cancelling and picking a file are the window's directory test; here the unsaved memory asked
+// about on the way.
+TEST_F(StoreTest, ChangingTheDirectoryAsksAboutUnsavedMemoriesFirst) {
+  LoadFiles({{"A.FC", "A"}});
   TempDir other;
   WriteModelFile(other.file("LS4_1.FC"), "LS4", "01.02.03   10:00");
-  a->imageSaved = false;  // asked about, answered "Speichern"
+  store_.MainListHead()->imageSaved = false;  // asked about, answered "Speichern"
   host_.pickedFile = other.file("LS4_1.FC");
   store_.ChangeModelMemoryDir();
   ASSERT_EQ(host_.queries.size(), 1u);
   EXPECT_FALSE(host_.queries[0].closing);
-  EXPECT_EQ(store_.GetModelMemoryDir(), other.dir());
-  EXPECT_EQ(host_.settings["ModelMemDir"], other.dir());
+  EXPECT_EQ(ReadBytes(dir_.file("A.FC")).size(), 8u + 1870u);
   EXPECT_EQ(host_.nameToSelect, "LS4_1");
   EXPECT_EQ(host_.rebuilds, std::vector<std::string>{other.dir()});
-  EXPECT_EQ(store_.GetActive(), nullptr);
   ASSERT_NE(store_.MainListHead(), nullptr);
   EXPECT_EQ(store_.MainListHead()->fileName, other.file("LS4_1.FC"));
 }

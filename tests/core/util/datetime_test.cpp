@@ -11,26 +11,22 @@ TEST(DateText, FormatsSixteenCharacters) {
   EXPECT_EQ(FormatDateText({1999, 1, 31, 0, 0, 0}), "31.01.99    0:00");
 }
 
-TEST(DateText, ReadsBackWithCentury) {
-  EXPECT_EQ(ParseDateText("05.12.26    9:05"), (DateTime{2026, 12, 5, 9, 5, 0}));
-  EXPECT_EQ(ParseDateText("05.12.85   13:05").year, 1985);
-  EXPECT_EQ(ParseDateText("05.12.79   13:05").year, 2079);
-  EXPECT_EQ(ParseDateText("05.12.80   13:05").year, 1980);
-  EXPECT_EQ(ParseDateText("05.12.00   13:05").year, 2000);
-  // Any one non-digit separates the numbers.
-  EXPECT_EQ(ParseDateText("05/12-26   13x05"), (DateTime{2026, 12, 5, 13, 5, 0}));
-}
-
-TEST(DateText, ClampsOutOfRangeFields) {
-  EXPECT_EQ(ParseDateText("00.00.26    9:05"), (DateTime{2026, 1, 1, 9, 5, 0}));
-  EXPECT_EQ(ParseDateText("45.13.26    9:05"), (DateTime{2026, 12, 31, 9, 5, 0}));
-  EXPECT_EQ(ParseDateText("01.01.26   24:05").hour, 0);
-  EXPECT_EQ(ParseDateText("01.01.26   25:05").hour, 23);
-  EXPECT_EQ(ParseDateText("01.01.26   12:60").minute, 59);
-  EXPECT_EQ(ParseDateText("01.01.26   12:99").minute, 59);
-  // Nothing readable gives the earliest values, never a failure.
-  EXPECT_EQ(ParseDateText(""), (DateTime{2000, 1, 1, 0, 0, 0}));
-  EXPECT_EQ(ParseDateText("garbage text here"), (DateTime{2000, 1, 1, 0, 0, 0}));
+TEST(DateText, ReadsBackWithCenturyAndClampsOutOfRangeFields) {
+  const struct {
+    const char* text;
+    DateTime read;
+  } cases[] = {
+      {"05.12.26    9:05", {2026, 12, 5, 9, 5, 0}},  {"05.12.85   13:05", {1985, 12, 5, 13, 5, 0}},
+      {"05.12.79   13:05", {2079, 12, 5, 13, 5, 0}}, {"05.12.80   13:05", {1980, 12, 5, 13, 5, 0}},
+      {"05.12.00   13:05", {2000, 12, 5, 13, 5, 0}},
+      {"05/12-26   13x05", {2026, 12, 5, 13, 5, 0}},  // any one non-digit separates
+      {"00.00.26    9:05", {2026, 1, 1, 9, 5, 0}},    {"45.13.26    9:05", {2026, 12, 31, 9, 5, 0}},
+      {"01.01.26   24:05", {2026, 1, 1, 0, 5, 0}},    {"01.01.26   25:05", {2026, 1, 1, 23, 5, 0}},
+      {"01.01.26   12:60", {2026, 1, 1, 12, 59, 0}},  {"01.01.26   12:99", {2026, 1, 1, 12, 59, 0}},
+      // Nothing readable gives the earliest values, never a failure.
+      {"", {2000, 1, 1, 0, 0, 0}},                    {"garbage text here", {2000, 1, 1, 0, 0, 0}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ParseDateText(c.text), c.read) << c.text;
 }
 
 TEST(DateText, OrdersByMinuteNotSecond) {
@@ -44,10 +40,8 @@ TEST(LocalTime, RoundTripsAndCanBeFixed) {
   const auto tt = TimeFromLocal(t);
   ASSERT_TRUE(tt.has_value());
   EXPECT_EQ(LocalFromTime(*tt), t);
-  {
-    ScopedLocalClock fixed([] { return DateTime{2003, 2, 1, 10, 0, 0}; });
-    EXPECT_EQ(LocalNow(), (DateTime{2003, 2, 1, 10, 0, 0}));
-  }
+  ScopedLocalClock fixed([] { return DateTime{2003, 2, 1, 10, 0, 0}; });
+  EXPECT_EQ(LocalNow(), (DateTime{2003, 2, 1, 10, 0, 0}));
 }
 
 }  // namespace
