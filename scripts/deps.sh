@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-serialport-dev libgtest-dev libgmock-dev
           libbenchmark-dev clang libclang-rt-14-dev xvfb xauth x11-utils imagemagick fonts-dejavu-core
-          qt6-translations-l10n fonts-liberation poppler-utils ccache)
+          qt6-translations-l10n fonts-liberation poppler-utils ccache dpkg-dev desktop-file-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

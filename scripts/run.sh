@@ -9,7 +9,8 @@ bash scripts/deps.sh
 jobs=$(nproc); ((jobs > 2)) && jobs=2
 build=${VELTRANO_BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --target veltrano veltrano-cli -j"$jobs"
+# veltrano_data writes the icon bitmaps into $build/share/veltrano, where the program finds them.
+cmake --build "$build" --target veltrano veltrano-cli veltrano_data -j"$jobs"
 
 demo="$root/demo"
 models="$demo/models"
@@ -71,13 +72,6 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
   }
   start "$1" "$2" "$3"
   wait_window || { echo "the window did not come up" >&2; exit 1; }
-  if [[ ! -f "$1/Ok.bmp" ]]; then
-    # The program writes its icon files five seconds after start; they show from the next start.
-    for _ in $(seq 1 100); do [[ -f "$1/OrdnerOffen.bmp" ]] && break; sleep 0.1; done
-    kill "$pid"; wait "$pid" 2>/dev/null || true
-    start "$1" "$2" "$3"
-    wait_window || { echo "the window did not come up" >&2; exit 1; }
-  fi
   sleep 1.5
   import -window root "$4"
   kill "$pid"; wait "$pid" 2>/dev/null || true

@@ -76,7 +76,11 @@ std::vector<fs::path> IconSearchDirs(const fs::path& cwd, const fs::path& exeDir
   dirs.push_back(fs::path("c:\\Programme\\Veltrano"));
   dirs.push_back(fs::path("c:\\Program Files\\Veltrano"));
 #endif
-  if (!exeDir.empty()) dirs.push_back(exeDir);
+  if (!exeDir.empty()) {
+    dirs.push_back(exeDir);
+    // Installed, the icons lie in the data folder: nothing needs writing beside the program.
+    dirs.push_back(exeDir / kInstalledIconDir);
+  }
   return dirs;
 }
 

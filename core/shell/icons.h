@@ -39,8 +39,12 @@ inline constexpr std::array<const char*, 13> kImageListFiles = {
     "Leer.bmp",               // 12 none of these
 };
 
+/// Where an installed program keeps its icon files, relative to its executable's folder.
+inline constexpr const char* kInstalledIconDir = "../share/veltrano";
+
 /// Where to look for "Ok.bmp", in order: cwd, cwd/.., cwd/exe, on Windows \Programme\Veltrano,
-/// c:\Programme\Veltrano and c:\Program Files\Veltrano, and last exeDir when not empty.
+/// c:\Programme\Veltrano and c:\Program Files\Veltrano, then, when exeDir is not empty, exeDir
+/// and the installed data folder exeDir/../share/veltrano (kInstalledIconDir).
 std::vector<std::filesystem::path> IconSearchDirs(const std::filesystem::path& cwd,
                                                   const std::filesystem::path& exeDir);
 /// The first directory of dirs holding "Ok.bmp", or nullopt.

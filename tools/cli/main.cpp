@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/shell/version.h"
 #include "tools/cli/commands.h"
 
 namespace {
@@ -21,16 +22,38 @@ constexpr Command kCommands[] = {
      "send FILE.fc (--port N | --device PATH) [--baud 4800|9600] [--timeout SECONDS]"},
 };
 
+void PrintUsage(std::FILE* to) {
+  std::fprintf(to, "usage:\n");
+  for (const auto& c : kCommands) std::fprintf(to, "  veltrano-cli %s\n", c.usage);
+  std::fprintf(to, "  veltrano-cli --help | --version\n");
+}
+
 int Usage() {
-  std::fprintf(stderr, "usage:\n");
-  for (const auto& c : kCommands) std::fprintf(stderr, "  veltrano-cli %s\n", c.usage);
+  PrintUsage(stderr);
   return 2;
+}
+
+int Help() {
+  std::printf("veltrano-cli %s: FC-28 model memory files (*.fc) from the command line.\n",
+              core::kProgramVersion);
+  PrintUsage(stdout);
+  std::printf(
+      "TYPE: STANDARD, ACRO, \"GLIDER 2 SERVOS\" ... \"HELI HN3\" (any case).\n"
+      "dump prints every value as \"NAME: VALUE\"; set takes such a NAME.\n"
+      "Exit code 0 when done; the manual page veltrano-cli(1) says more.\n");
+  return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) return Usage();
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0))
+    return Help();
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::printf("veltrano-cli %s\n", core::kProgramVersion);
+    return 0;
+  }
   for (const auto& c : kCommands) {
     if (std::strcmp(argv[1], c.name) == 0) return c.run(cli::Args(argv + 2, argv + argc));
   }

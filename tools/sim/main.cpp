@@ -67,6 +67,10 @@ bool WriteFileAtomically(const std::string& path, const sim::Bytes& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
   if (argc < 3) return Usage(nullptr);
   const std::string mode = argv[1];
   const std::string file = argv[2];

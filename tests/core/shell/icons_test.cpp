@@ -42,8 +42,9 @@ TEST(IconsTest, SearchOrderOfTheIconDirectory) {
   EXPECT_EQ(dirs[0], cwd);
   EXPECT_EQ(dirs[1], cwd / "..");
   EXPECT_EQ(dirs[2], cwd / "exe");
-  EXPECT_EQ(dirs.back(), exe);
-  EXPECT_EQ(IconSearchDirs(cwd, {}).size(), dirs.size() - 1);
+  EXPECT_EQ(dirs[dirs.size() - 2], exe);
+  EXPECT_EQ(dirs.back(), exe / "../share/veltrano");
+  EXPECT_EQ(IconSearchDirs(cwd, {}).size(), dirs.size() - 2);
 
   fs::create_directories(cwd / "exe");
   fs::create_directories(exe);
@@ -56,6 +57,29 @@ TEST(IconsTest, SearchOrderOfTheIconDirectory) {
   EXPECT_EQ(FindIconDirectory(dirs), cwd / "..");
   std::ofstream(cwd / "Ok.bmp") << "x";
   EXPECT_EQ(FindIconDirectory(dirs), cwd);
+}
+
+// Installed under /usr: the icons come from /usr/share/veltrano, and nothing is written.
+TEST(IconsTest, InstalledProgramReadsItsDataFolderAndWritesNothing) {
+  TempDir tmp;
+  const fs::path exe = tmp.path() / "usr" / "bin";
+  const fs::path share = tmp.path() / "usr" / "share" / "veltrano";
+  const fs::path cwd = tmp.path() / "home";
+  fs::create_directories(exe);
+  fs::create_directories(share);
+  fs::create_directories(cwd);
+  ASSERT_TRUE(WriteIconFiles(share, {}));
+
+  const std::vector<fs::path> dirs = IconSearchDirs(cwd, exe);
+  ASSERT_TRUE(FindIconDirectory(dirs));
+  EXPECT_TRUE(fs::equivalent(*FindIconDirectory(dirs), share));
+  EXPECT_TRUE(ReadIconFiles(*FindIconDirectory(dirs)));
+  std::vector<fs::path> written;
+  EXPECT_TRUE(WriteIconFiles(cwd, dirs, [&](const fs::path& file, auto) {
+    written.push_back(file);
+    return false;
+  }));
+  EXPECT_TRUE(written.empty()) << written.front();
 }
 
 TEST(IconsTest, FilesAreWrittenOnceAndSkippedWhenPresent) {
