@@ -1,7 +1,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/shell/version.h"
+#include "core/shell/program_version.h"
 #include "tools/cli/commands.h"
 
 namespace {
