@@ -24,6 +24,7 @@ THistoryForm::THistoryForm(QWidget* mainWindow) : QDialog(mainWindow) {
   setWindowTitle("History");
   auto* text = new QPlainTextEdit(QString::fromUtf8(kHistory), this);
   text->setObjectName("HistoryMemo");
+  text->setAccessibleName("History");
   text->setReadOnly(true);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   buttons->button(QDialogButtonBox::Ok)->setText("&Ok");

@@ -1,15 +1,14 @@
 #include <QApplication>
 #include <QDir>
 
+#include "app/application.h"
 #include "app/mainform.h"
 #include "app/modules.h"
 #include "platform/settings_backend.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  QApplication::setApplicationName("Veltrano");
-  QApplication::setOrganizationName("Morlind");
-  QApplication::setApplicationDisplayName("Veltrano");
+  app::SetUpApplication();
 
   platform::QtSettingsBackend registry;
   app::MainFormEnv env;

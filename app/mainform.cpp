@@ -11,13 +11,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "core/model/access.h"
-#include "core/model/defaults.h"
-#include "core/shell/icons.h"
 #include "app/main_status_bar.h"
 #include "app/mainform_host.h"
 #include "app/model_tree_view.h"
 #include "app/speichern_abfrage.h"
+#include "core/model/access.h"
+#include "core/model/defaults.h"
 
 namespace app {
 
@@ -47,11 +46,6 @@ QPushButton* Button(const char* name, const QString& text, QWidget* parent) {
 TMainForm::TMainForm(MainFormEnv env, QWidget* parent) : QMainWindow(parent), env_(std::move(env)) {
   setObjectName("MainForm");
   setWindowTitle("Veltrano");
-  if (const auto bmp = core::BuiltInIcon("Modell.bmp")) {
-    QPixmap aeroplane;
-    if (aeroplane.loadFromData(bmp->data(), static_cast<uint>(bmp->size()), "BMP"))
-      setWindowIcon(QIcon(aeroplane));
-  }
   host_ = std::make_unique<MainFormStoreHost>(*this);
   regist_ = std::make_unique<core::Regist>(*env_.registry, env_.textStoreCandidates);
   store_ = std::make_unique<core::ModelMemoryStore>(*host_);
@@ -114,6 +108,7 @@ void TMainForm::BuildControls() {
 
   rxTxListBox_ = new QListWidget;
   rxTxListBox_->setObjectName("RxTxListBox");
+  rxTxListBox_->setAccessibleName("Übertragungsprotokoll");
 
   splitterHoriz_ = new QSplitter(Qt::Vertical);
   splitterHoriz_->setObjectName("SplitterHoriz");
@@ -146,6 +141,7 @@ QWidget* TMainForm::BuildNamePanel() {
   auto* panel = Panel("ModellNamePanel", nullptr);
   modellNameEdit_ = new QLineEdit(panel);
   modellNameEdit_->setObjectName("ModellNameEdit");
+  modellNameEdit_->setAccessibleName("Modellname");
   modellNameEdit_->setMaxLength(core::kNameLength);
   modellNameEdit_->setFixedWidth(modellNameEdit_->fontMetrics().horizontalAdvance('W') * 13);
   modellDatumLabel_ = Label("ModellDatumLabel", "", panel);
@@ -178,6 +174,7 @@ QWidget* TMainForm::BuildModellPanel() {
   caption->setStatusTip(hint);
   kommentarRichEdit_ = new QPlainTextEdit(panel);
   kommentarRichEdit_->setObjectName("KommentarRichEdit");
+  kommentarRichEdit_->setAccessibleName("Kommentar");
   kommentarRichEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   kommentarRichEdit_->setTabChangesFocus(false);
   kommentarRichEdit_->setToolTip(hint);

@@ -9,16 +9,13 @@
 #include <QSplitter>
 #include <QTimer>
 
-#include "core/shell/display.h"
-#include "core/shell/icons.h"
 #include "app/main_status_bar.h"
 #include "app/mainform.h"
 #include "app/model_tree_view.h"
+#include "core/shell/display.h"
+#include "core/shell/icons.h"
+#include "core/shell/program_version.h"
 #include "core/store/model_memory.h"
-
-#ifndef VELTRANO_VERSION
-#define VELTRANO_VERSION "1.0"
-#endif
 
 namespace app {
 
@@ -74,7 +71,7 @@ void TMainForm::FormCreate() {
   // Options: check marks and tabs.
   ApplyOptions(startup_.options);
   RunSteps(Step::OptionsApplied);
-  Action(Cmd::FktVersion)->setText(QString("Version ") + VELTRANO_VERSION);
+  Action(Cmd::FktVersion)->setText(QString("&Version ") + core::kProgramVersion);
   setWindowTitle("Veltrano");
 
   statusBar_->SetPanelText(3, QString::fromUtf8(core::kCreditText));

@@ -12,10 +12,7 @@
 #include "app/main_status_bar.h"
 #include "app/mainform.h"
 #include "app/model_tree_view.h"
-
-#ifndef VELTRANO_VERSION
-#define VELTRANO_VERSION "1.0"
-#endif
+#include "core/shell/program_version.h"
 
 namespace app {
 
@@ -67,7 +64,8 @@ void TMainForm::BuildVersionMenu(QMenu* options) {
     versionActions_[static_cast<std::size_t>(row.version)] = a;
   }
   VersionAction(core::TransmitterVersion::V32)->setChecked(true);
-  connect(versionGroup_, &QActionGroup::triggered, this, [this] { emit TransmitterVersionChanged(); });
+  connect(versionGroup_, &QActionGroup::triggered, this,
+          [this] { emit TransmitterVersionChanged(); });
 }
 
 void TMainForm::ConnectCommands() {
@@ -83,7 +81,7 @@ void TMainForm::ConnectCommands() {
   connect(Action(Cmd::FktVersion), &QAction::triggered, this, [this] {
     QMessageBox::about(
         this, "Veltrano",
-        QString("Veltrano %1\nModellspeicher des FC-28 Senders").arg(VELTRANO_VERSION));
+        QString("Veltrano %1\nModellspeicher des FC-28 Senders").arg(core::kProgramVersion));
   });
 
   connect(tree_, &ModelTreeView::MousePressed, this, &TMainForm::TreeMousePressed);

@@ -6,6 +6,7 @@ namespace app {
 
 ModelTreeView::ModelTreeView(QWidget* parent) : QTreeWidget(parent) {
   setObjectName("MainTreeView");
+  setAccessibleName("Modellspeicher");
   setColumnCount(1);
   header()->hide();
   setSelectionMode(QAbstractItemView::SingleSelection);

@@ -1,12 +1,13 @@
 #include "app/model/default_form.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/model/model_module.h"
 #include "app/mainform.h"
 #include "core/model/model_types.h"
 
@@ -23,8 +24,17 @@ TDefaultForm::TDefaultForm(TMainForm& form) : QDialog(&form), form_(form) {
   combo_ = new QComboBox(panel);
   combo_->setObjectName("ModelltypComboBox");
   combo_->setEditable(true);  // the user may type; an unknown text makes a Standard memory
+  // Typed text stays as typed: compared exactly, never added as an item, and not completed to
+  // an item of another case ("acro" is no ACRO).
+  combo_->setInsertPolicy(QComboBox::NoInsert);
+  combo_->completer()->setCaseSensitivity(Qt::CaseSensitive);
   for (const core::ModelTypeRow& type : core::kModelTypes) combo_->addItem(type.newMemoryText);
   combo_->setCurrentText("STANDARD");
+  // Named by its label: screen readers on Linux read a combo box's own name as its text.
+  auto* comboLabel = new QLabel("&Modelltyp:", panel);
+  comboLabel->setObjectName("ModelltypComboLabel");
+  comboLabel->setBuddy(combo_);
+  panelLayout->addWidget(comboLabel);
   panelLayout->addWidget(combo_);
 
   englisch_ = new QRadioButton("Englisch", panel);

@@ -1,0 +1,172 @@
+// What a new user and a screen reader meet: the new-memory combo, dialog titles, and a name for
+// every widget that takes the keyboard focus, in the main window and in each of its dialogs.
+
+#include <QAccessible>
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <set>
+
+#include "app/application.h"
+#include "app/commands.h"
+#include "app/model/default_form.h"
+#include "core/model/access.h"
+#include "tests/app/window_fixture.h"
+
+namespace apptest {
+namespace {
+
+// The widgets of one window (the main window or a dialog) that take the focus; popups and
+// widgets that pass their focus on are reached through others.
+std::vector<QWidget*> FocusableWidgets(QWidget* window) {
+  std::vector<QWidget*> found;
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (w->window() != window || w->focusPolicy() == Qt::NoFocus || w->focusProxy() != nullptr)
+      continue;
+    found.push_back(w);
+  }
+  return found;
+}
+
+// The name a screen reader says; a combo box on Linux says its text as its name, so it needs a
+// label (its buddy) or a name of its own.
+bool Named(QWidget* w) {
+  if (auto* combo = qobject_cast<QComboBox*>(w)) {
+    if (!combo->accessibleName().isEmpty()) return true;
+    for (QLabel* l : w->window()->findChildren<QLabel*>())
+      if (l->buddy() == combo && !l->text().isEmpty()) return true;
+    return false;
+  }
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+  return a != nullptr && !a->text(QAccessible::Name).trimmed().isEmpty();
+}
+
+QString Describe(QWidget* w) {
+  return w->window()->objectName() + "/" + w->objectName() + " (" + w->metaObject()->className() +
+         ")";
+}
+
+TEST_F(WindowTest, EveryFocusableWidgetHasAnAccessibleName) {
+  app::TMainForm& f = Open(true);
+  f.SaveQueryForm();  // made on first use
+  QStringList windows, unnamed;
+  std::vector<QWidget*> tops = {&f};
+  for (QDialog* d : f.findChildren<QDialog*>()) tops.push_back(d);
+  int checked = 0;
+  for (QWidget* top : tops) {
+    windows << top->objectName();
+    for (QWidget* w : FocusableWidgets(top)) {
+      ++checked;
+      if (!Named(w)) unnamed << Describe(w);
+    }
+  }
+  EXPECT_TRUE(unnamed.isEmpty()) << "without a name:\n  " << unnamed.join("\n  ").toStdString()
+                                 << "\nin " << windows.join(", ").toStdString();
+  EXPECT_GT(checked, 20) << windows.join(", ").toStdString();
+
+  // The names a screen reader says for the main window's own inputs and lists.
+  const std::pair<const char*, const char*> names[] = {
+      {"ModellNameEdit", "Modellname"},
+      {"KommentarRichEdit", "Kommentar"},
+      {"RxTxListBox", "Übertragungsprotokoll"},
+      {"MainTreeView", "Modellspeicher"},
+  };
+  for (const auto& [object, name] : names) {
+    auto* w = f.findChild<QWidget*>(object);
+    ASSERT_NE(w, nullptr) << object;
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).toStdString(), name)
+        << object;
+  }
+  // A combo box is named by its label (on Linux its own name is its text).
+  auto* combo = f.findChild<QComboBox*>("ModelltypComboBox");
+  bool labelled = false;
+  for (QLabel* l : f.findChildren<QLabel*>())
+    labelled |= l->buddy() == combo && l->text() == "&Modelltyp:";
+  EXPECT_TRUE(labelled);
+}
+
+TEST_F(WindowTest, TitlesAreTheCaptionsAlone) {
+  app::TMainForm& f = Open(true);
+  f.SaveQueryForm();
+  const std::pair<const char*, const char*> titles[] = {
+      {"MainForm", "Veltrano"},
+      {"DefaultForm", "Neu erstellen "},
+      {"ComNrForm", "Schnittstellenparameter"},
+      {"SpeichernAbfrageForm", "Modelldaten sichern"},
+  };
+  for (const auto& [object, title] : titles) {
+    auto* w = object == std::string("MainForm") ? &f : f.findChild<QWidget*>(object);
+    ASSERT_NE(w, nullptr) << object;
+    EXPECT_EQ(w->windowTitle().toStdString(), title) << object;
+  }
+
+  // Qt appends a display name, once one is set, to every title bar: the program sets none, so
+  // the display name follows the application name.
+  const QString name = QApplication::applicationName();
+  app::SetUpApplication();
+  QApplication::setApplicationName("renamed");
+  EXPECT_EQ(QGuiApplication::applicationDisplayName(), "renamed");
+  EXPECT_FALSE(QApplication::windowIcon().pixmap(48).isNull());
+  QApplication::setApplicationName(name);
+}
+
+// Every menu has a key of its own on the menu bar, and every visible command a key in its menu
+// (where two items share one, as "&Reset" and "D&rucken" do, the key steps between them).
+TEST_F(WindowTest, EveryMenuAndCommandHasAMnemonic) {
+  auto mnemonic = [](const QString& caption) {
+    const qsizetype at = caption.indexOf('&');
+    return at < 0 || at + 1 >= caption.size() ? QChar() : caption[at + 1].toLower();
+  };
+  app::TMainForm& f = Open(true);
+  std::set<QChar> menuKeys;
+  for (QAction* menu : f.menuBar()->actions()) {
+    const QChar key = mnemonic(menu->text());
+    EXPECT_FALSE(key.isNull()) << menu->text().toStdString() << " has no mnemonic";
+    EXPECT_TRUE(menuKeys.insert(key).second) << menu->text().toStdString() << " repeats its key";
+  }
+  for (const app::CommandRow& row : app::kCommands) {
+    const QAction* a = f.Action(row.cmd);
+    if (a->isVisible()) {
+      EXPECT_FALSE(mnemonic(a->text()).isNull()) << a->text().toStdString();
+    }
+  }
+}
+
+// Typed text is compared exactly ("acro" is no ACRO) and never becomes an eleventh item.
+TEST_F(WindowTest, ModelTypeComboComparesExactlyAndKeepsItsTenItems) {
+  struct Row {
+    const char* typed;
+    bool enter;  // Enter in the box (the default button takes it), else a click on "&Ok"
+    int mask;
+  };
+  const Row rows[] = {
+      {"acro", false, 1}, {"acro", true, 1},    {"ACRO", false, 16},
+      {"xyz", true, 1},   {"heli h1", true, 1}, {"HELI H1", true, 32},
+  };
+  app::TMainForm& f = Open(true);
+  auto* dialog = f.findChild<app::TDefaultForm*>();
+  ASSERT_NE(dialog, nullptr);
+  QComboBox* combo = dialog->ModelltypComboBox();
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.typed) + (row.enter ? " Enter" : " Ok"));
+    f.Action(app::Cmd::FktNeu)->trigger();
+    ASSERT_TRUE(dialog->isVisible());
+    combo->lineEdit()->clear();
+    QTest::keyClicks(combo->lineEdit(), row.typed);
+    if (row.enter)
+      QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    else
+      dialog->findChild<QPushButton*>("OkButton")->click();
+    EXPECT_FALSE(dialog->isVisible());
+    ASSERT_NE(f.Store().GetActive(), nullptr);
+    EXPECT_EQ(core::ModelTypeMask(f.Store().GetActive()), row.mask);
+    EXPECT_EQ(combo->count(), 10);
+  }
+}
+
+}  // namespace
+}  // namespace apptest
