@@ -1,6 +1,8 @@
 #include "app/mainform.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -34,6 +36,29 @@ QLabel* Label(const char* name, const QString& text, QWidget* parent) {
   l->setTextFormat(Qt::PlainText);
   return l;
 }
+
+// A text box that takes Tab as text lets Ctrl+Tab and Ctrl+Shift+Tab move the focus on, so a
+// keyboard user can leave it.
+class CtrlTabMovesFocus : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool back = key->key() == Qt::Key_Backtab;
+    if ((key->key() != Qt::Key_Tab && !back) || !(key->modifiers() & Qt::ControlModifier))
+      return false;
+    auto* box = qobject_cast<QWidget*>(watched);
+    if (box == nullptr || box->parentWidget() == nullptr) return false;
+    // A plain Tab to the box's parent moves the focus on from the box, as from any widget.
+    QKeyEvent tab(QEvent::KeyPress, back ? Qt::Key_Backtab : Qt::Key_Tab,
+                  back ? Qt::ShiftModifier : Qt::NoModifier);
+    QCoreApplication::sendEvent(box->parentWidget(), &tab);
+    return true;
+  }
+};
 
 QPushButton* Button(const char* name, const QString& text, QWidget* parent) {
   auto* b = new QPushButton(text, parent);
@@ -177,6 +202,7 @@ QWidget* TMainForm::BuildModellPanel() {
   kommentarRichEdit_->setAccessibleName("Kommentar");
   kommentarRichEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   kommentarRichEdit_->setTabChangesFocus(false);
+  kommentarRichEdit_->installEventFilter(new CtrlTabMovesFocus(kommentarRichEdit_));
   kommentarRichEdit_->setToolTip(hint);
   kommentarRichEdit_->setStatusTip(hint);
   auto* layout = new QVBoxLayout(panel);

@@ -3,12 +3,15 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <set>
 
 #include "app/application.h"
@@ -134,6 +137,58 @@ TEST_F(WindowTest, EveryMenuAndCommandHasAMnemonic) {
       EXPECT_FALSE(mnemonic(a->text()).isNull()) << a->text().toStdString();
     }
   }
+}
+
+// The exclusive group of a radio button (Tab enters a group once, arrows move within), or null.
+const QObject* RadioGroup(QWidget* w) {
+  auto* radio = qobject_cast<QRadioButton*>(w);
+  if (radio == nullptr) return nullptr;
+  if (radio->group() != nullptr) return radio->group();
+  return radio->autoExclusive() ? radio->parent() : nullptr;
+}
+
+// Tab (Ctrl+Tab out of the comment box, which takes tabs) reaches every shown, enabled widget
+// of the main window and of each dialog that takes focus by tab.
+TEST_F(WindowTest, TabReachesEveryWidgetOfEachWindow) {
+  app::TMainForm& f = OpenActive("ASW28");
+  f.SetParameterTabIndex(1);  // the comment page, whose box takes tabs
+  f.SaveQueryForm();
+  std::vector<QWidget*> tops = {&f};
+  for (QDialog* d : f.findChildren<QDialog*>()) tops.push_back(d);
+  for (QWidget* top : tops) {
+    SCOPED_TRACE(top->objectName().toStdString());
+    top->show();
+    std::vector<QWidget*> wanted;
+    for (QWidget* w : FocusableWidgets(top))
+      if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+        wanted.push_back(w);
+    std::set<const QObject*> reached;
+    for (std::size_t i = 0; i < 2 * wanted.size() + 2; ++i) {
+      QWidget* at = top->focusWidget();
+      if (at == nullptr) {
+        QTest::keyClick(top, Qt::Key_Tab);
+        continue;
+      }
+      reached.insert(at);
+      if (const QObject* group = RadioGroup(at)) reached.insert(group);
+      auto* text = qobject_cast<QPlainTextEdit*>(at);
+      const bool takesTabs = text && !text->isReadOnly() && !text->tabChangesFocus();
+      QTest::keyClick(at, Qt::Key_Tab, takesTabs ? Qt::ControlModifier : Qt::NoModifier);
+    }
+    QStringList missed;
+    for (QWidget* w : wanted) {
+      const QObject* group = RadioGroup(w);
+      if (!reached.count(w) && !(group && reached.count(group))) missed << Describe(w);
+    }
+    EXPECT_TRUE(missed.isEmpty()) << "not reached by Tab:\n  " << missed.join("\n  ").toStdString();
+    if (top != &f) top->hide();
+  }
+  // A plain Tab stays in the comment box as text.
+  auto* comment = f.findChild<QPlainTextEdit*>("KommentarRichEdit");
+  comment->setFocus();
+  QTest::keyClick(comment, Qt::Key_Tab);
+  EXPECT_EQ(f.focusWidget(), comment);
+  EXPECT_TRUE(comment->toPlainText().contains('\t'));
 }
 
 // Typed text is compared exactly ("acro" is no ACRO) and never becomes an eleventh item.
