@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/model/model_types.h"
 #include "core/shell/program_version.h"
 #include "tools/cli/commands.h"
 
@@ -37,8 +38,11 @@ int Help() {
   std::printf("veltrano-cli %s: FC-28 model memory files (*.fc) from the command line.\n",
               core::kProgramVersion);
   PrintUsage(stdout);
+  std::printf("TYPE (any case):");
+  for (const core::ModelTypeRow& type : core::kModelTypes)
+    std::printf(" \"%s\"", type.newMemoryText);
   std::printf(
-      "TYPE: STANDARD, ACRO, \"GLIDER 2 SERVOS\" ... \"HELI HN3\" (any case).\n"
+      "\n"
       "dump prints every value as \"NAME: VALUE\"; set takes such a NAME.\n"
       "Exit code 0 when done; the manual page veltrano-cli(1) says more.\n");
   return 0;
