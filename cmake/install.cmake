@@ -56,10 +56,9 @@ set(CPACK_PACKAGE_NAME veltrano)
 set(CPACK_PACKAGE_VENDOR Morlind)
 set(CPACK_PACKAGE_CONTACT ${VELTRANO_PACKAGE_CONTACT})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "model memories of the FC-28 radio-control transmitter")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Veltrano keeps the model memories of an FC-28 transmitter (software V3.0 to V3.2) as files, "
-    "receives and sends them over a serial cable, and edits, compares and prints them. "
-    "With veltrano-cli for scripts and the fc28-sim transmitter simulator.")
+set(CPACK_PACKAGE_DESCRIPTION "Veltrano keeps the model memories of an FC-28 transmitter \
+(software V3.0 to V3.2) as files, receives and sends them over a serial cable, and edits, \
+compares and prints them. With veltrano-cli for scripts and the fc28-sim transmitter simulator.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -43,6 +43,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Version) == "$version" ]] || fail "Version: $(field Version), not $version"
 [[ $(field Section) == utils ]] || fail "Section: $(field Section)"
 [[ -n $(field Maintainer) ]] || fail "no Maintainer"
+[[ $(field Description) != *";"* ]] || fail "Description joined from a list: $(field Description)"
 depends=$(field Depends)
 for lib in libc6 libstdc++6 $([[ $gui == gui ]] && echo libqt6widgets6 libqt6serialport6); do
   grep -q "\b$lib\b" <<<"$depends" || fail "Depends lacks $lib: $depends"
