@@ -13,12 +13,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/model/access.h"
+#include "core/model/defaults.h"
 #include "app/main_status_bar.h"
 #include "app/mainform_host.h"
 #include "app/model_tree_view.h"
 #include "app/speichern_abfrage.h"
-#include "core/model/access.h"
-#include "core/model/defaults.h"
 
 namespace app {
 

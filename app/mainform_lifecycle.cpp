@@ -9,12 +9,12 @@
 #include <QSplitter>
 #include <QTimer>
 
-#include "app/main_status_bar.h"
-#include "app/mainform.h"
-#include "app/model_tree_view.h"
 #include "core/shell/display.h"
 #include "core/shell/icons.h"
 #include "core/shell/program_version.h"
+#include "app/main_status_bar.h"
+#include "app/mainform.h"
+#include "app/model_tree_view.h"
 #include "core/store/model_memory.h"
 
 namespace app {

@@ -64,8 +64,7 @@ void TMainForm::BuildVersionMenu(QMenu* options) {
     versionActions_[static_cast<std::size_t>(row.version)] = a;
   }
   VersionAction(core::TransmitterVersion::V32)->setChecked(true);
-  connect(versionGroup_, &QActionGroup::triggered, this,
-          [this] { emit TransmitterVersionChanged(); });
+  connect(versionGroup_, &QActionGroup::triggered, this, [this] { emit TransmitterVersionChanged(); });
 }
 
 void TMainForm::ConnectCommands() {
