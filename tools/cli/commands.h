@@ -13,5 +13,6 @@ int CmdDump(const Args& args);
 int CmdSet(const Args& args);
 int CmdReceive(const Args& args);
 int CmdSend(const Args& args);
+int CmdExplain(const Args& args);
 
 }  // namespace cli

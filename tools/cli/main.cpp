@@ -21,6 +21,7 @@ constexpr Command kCommands[] = {
      "receive OUT.fc (--port N | --device PATH) [--baud 4800|9600] [--timeout SECONDS]"},
     {"send", cli::CmdSend,
      "send FILE.fc (--port N | --device PATH) [--baud 4800|9600] [--timeout SECONDS]"},
+    {"explain", cli::CmdExplain, "explain FILE.fc CODE [--version 30|31|32]"},
 };
 
 void PrintUsage(std::FILE* to) {
