@@ -46,20 +46,17 @@ int VtrAt(const RateCurveInputs& in, int x) {
   return RoundClamped(x * s - 100 + 100 * s);
 }
 
-double Exp2At(const RateCurveInputs& in, int x) {
-  const double k = 100 - 100 * std::exp2(-in.a / 100.0);
+// EXP2: one exponent for the whole stick travel.
+double Exp2At(const RateCurveInputs& in, double k, int x) {
   const double m = (x + 100) / std::exp(k * (x - 100) / 10000.0) - 100;
   const double cd = static_cast<double>(in.c) + in.d;
   return cd * m / 200 - in.d + cd / 2;
 }
 
-double ExponentialAt(const RateCurveInputs& in, int x) {
-  if (x >= 0) {
-    const double k = 1 - std::exp2(-in.a / 100.0);
-    return (x * static_cast<double>(in.c) / 100) / std::exp(k * (2.0 * x - 200) / 100);
-  }
-  const double k = 1 - std::exp2(-in.b / 100.0);
-  return -((-x) * static_cast<double>(in.d) / 100) / std::exp(k * (-2.0 * x - 200) / 100);
+// Exponential: kRight from a, kLeft from b.
+double ExponentialAt(const RateCurveInputs& in, double kRight, double kLeft, int x) {
+  if (x >= 0) return (x * static_cast<double>(in.c) / 100) / std::exp(kRight * (2.0 * x - 200) / 100);
+  return -((-x) * static_cast<double>(in.d) / 100) / std::exp(kLeft * (-2.0 * x - 200) / 100);
 }
 
 int NinePointAt(const NinePointInputs& in, int x) {
@@ -84,10 +81,9 @@ int NinePointAt(const NinePointInputs& in, int x) {
   return y;
 }
 
-int GyroAt(const GyroInputs& in, int x) {
+int GyroAt(const GyroInputs& in, double k, int x) {
   const int g = in.posi;
   if (g == 100) return 0;  // no travel left outside the dead band
-  const double k = 1 - std::exp2(-in.exp / 100.0);
   double v;
   if (x >= 0) {
     if (x < g) return 0;
@@ -102,10 +98,10 @@ int GyroAt(const GyroInputs& in, int x) {
   return Clamped(static_cast<int>(n * 100 / (100 - g)));
 }
 
-template <typename Inputs, typename At>
-CurveValues Sample(const Inputs& in, At at) {
+template <typename At>
+CurveValues Sample(At at) {
   CurveValues values{};
-  for (int i = 0; i < kCurvePoints; ++i) values[static_cast<std::size_t>(i)] = at(in, CurveX(i));
+  for (int i = 0; i < kCurvePoints; ++i) values[static_cast<std::size_t>(i)] = at(CurveX(i));
   return values;
 }
 
@@ -167,15 +163,19 @@ DrawnCurve Revo(const Reader& r) {
 CurveValues ServoLine(const ServoLineInputs& in) {
   const ServoLineInputs s{Limited(in.rateRight), Limited(in.rateLeft), Limited(in.centre),
                           Limited(in.limitUp),   Limited(in.limitDown), in.clip};
-  return Sample(s, ServoLineAt);
+  return Sample([&s](int x) { return ServoLineAt(s, x); });
 }
 
 CurveValues RateCurve(const RateCurveInputs& in) {
   const RateCurveInputs s{in.type, Limited(in.a), Limited(in.b), Limited(in.c), Limited(in.d)};
-  if (s.type == 2) return Sample(s, [](const RateCurveInputs& v, int x) { return Clamped(VtrAt(v, x)); });
-  if (s.type == 1)
-    return Sample(s, [](const RateCurveInputs& v, int x) { return RoundClamped(Exp2At(v, x)); });
-  return Sample(s, [](const RateCurveInputs& v, int x) { return RoundClamped(ExponentialAt(v, x)); });
+  if (s.type == 2) return Sample([&s](int x) { return Clamped(VtrAt(s, x)); });
+  if (s.type == 1) {
+    const double k = 100 - 100 * std::exp2(-s.a / 100.0);
+    return Sample([&s, k](int x) { return RoundClamped(Exp2At(s, k, x)); });
+  }
+  const double kRight = 1 - std::exp2(-s.a / 100.0);
+  const double kLeft = 1 - std::exp2(-s.b / 100.0);
+  return Sample([&](int x) { return RoundClamped(ExponentialAt(s, kRight, kLeft, x)); });
 }
 
 CurveValues NinePointCurve(const NinePointInputs& in) {
@@ -185,11 +185,13 @@ CurveValues NinePointCurve(const NinePointInputs& in) {
   s.lo = Limited(in.lo);
   s.hoverRate = Limited(in.hoverRate);
   s.hoverRange = Limited(in.hoverRange);
-  return Sample(s, NinePointAt);
+  return Sample([&s](int x) { return NinePointAt(s, x); });
 }
 
 CurveValues GyroCurve(const GyroInputs& in) {
-  return Sample(GyroInputs{Limited(in.posi), Limited(in.exp)}, GyroAt);
+  const GyroInputs s{Limited(in.posi), Limited(in.exp)};
+  const double k = 1 - std::exp2(-s.exp / 100.0);
+  return Sample([&s, k](int x) { return GyroAt(s, k, x); });
 }
 
 DrawnCurve DiagramCurveOf(DiagramCurve curve, int value, int condition,

@@ -1,6 +1,8 @@
 #include "core/model/access.h"
 
+#include <array>
 #include <cstdio>
+#include <vector>
 
 #include "core/model/defaults.h"
 #include "core/model/names.h"
@@ -16,6 +18,23 @@ namespace core {
 namespace {
 
 bool ValidRow(int k) { return k >= 1 && k <= kParamCount; }
+
+// Rows of each key in table order, so a keyed read (the curves make hundreds per redraw) does not
+// walk the whole table.
+constexpr int kKeyLimit = 256;
+
+const std::vector<int>& RowsWithKey(int key) {
+  static const auto index = [] {
+    std::array<std::vector<int>, kKeyLimit> rows;
+    for (int k = 1; k <= kParamCount; ++k) {
+      const int key = ParamDef(k).key;
+      if (key >= 0 && key < kKeyLimit) rows[static_cast<std::size_t>(key)].push_back(k);
+    }
+    return rows;
+  }();
+  static const std::vector<int> none;
+  return key >= 0 && key < kKeyLimit ? index[static_cast<std::size_t>(key)] : none;
+}
 
 bool IsNumericFormula(int formula) {
   switch (formula) {
@@ -199,9 +218,8 @@ std::string GetTextByKey(int key, int channel, int condition, const ModellSpeich
   if (condition < 0 || condition > 4) condition = 0;
   const std::string chname = "$CHNAME" + std::to_string(channel) + "$";
   const std::string chnr = "$CHNR" + std::to_string(channel) + "$";
-  for (int k = 1; k <= kParamCount; ++k) {
+  for (int k : RowsWithKey(key)) {
     const MemApplMapTyp& def = ParamDef(k);
-    if (def.key != key) continue;
     if (channel != -1) {
       const std::string_view name = def.name;
       if (name.find(chname) == std::string_view::npos && name.find(chnr) == std::string_view::npos)
