@@ -2,6 +2,7 @@
 
 #include <QAction>
 
+#include "app/explain/explain_module.h"
 #include "app/link/link_module.h"
 #include "app/model/model_module.h"
 #include "app/history_form.h"
@@ -14,6 +15,8 @@ void InstallModules(TMainForm& form) {
   // Each module adds one line here.
   LinkModule::Install(form);
   ModelModule::Install(form);
+  // The explanations strip stacks below the editor's panel: it installs after the editor.
+  ExplainModule::Install(form);
 }
 
 void CreateModuleDialogs(TMainForm& form) {
