@@ -146,8 +146,8 @@ void Glider(QPainter& p, int typeMask) {
     // The brake flap (8) under the fuselage, driven by one servo.
     Surface(p, QPolygonF({QPointF(cx - 10, 49), QPointF(cx + 10, 49), QPointF(cx + 10, 57),
                           QPointF(cx - 10, 57)}));
-    Channel(p, cx + 22, 66, 8);
-    Leader(p, QPointF(cx + 16, 62), QPointF(cx + 8, 56));
+    Channel(p, cx - 21, 66, 8);
+    Leader(p, QPointF(cx - 15, 62), QPointF(cx - 8, 56));
   }
 }
 
@@ -187,17 +187,10 @@ struct Linkage {
 // boom and tail rotor (4).
 void Heli(QPainter& p, int typeMask) {
   const QPointF hub(92, 60);
-  // Rotor disc and blades.
+  // Rotor disc.
   p.setPen(QPen(Qt::black, 0.8, Qt::DashLine));
   p.setBrush(Qt::NoBrush);
   p.drawEllipse(hub, 57, 57);
-  p.setPen(QPen(Qt::black, 1));
-  p.setBrush(Qt::white);
-  p.save();
-  p.translate(hub);
-  p.rotate(-25);
-  p.drawRoundedRect(QRectF(-57, -3, 114, 6), 2, 2);
-  p.restore();
   // Body: canopy to the left, boom to the right, stabiliser and fin.
   QPainterPath body;
   body.moveTo(34, 60);
@@ -220,7 +213,15 @@ void Heli(QPainter& p, int typeMask) {
   Channel(p, 256, 60, 4);
   Leader(p, QPointF(249, 60), QPointF(243, 60));
 
-  // Swashplate and its linkage points.
+  // The blades above the body, the swashplate and its linkage points above them.
+  p.setPen(QPen(Qt::black, 1));
+  p.setBrush(Qt::white);
+  p.save();
+  p.translate(hub);
+  p.rotate(-25);
+  p.drawRoundedRect(QRectF(-57, -3, 114, 6), 2, 2);
+  p.restore();
+
   const double r = 18;
   p.setPen(QPen(Qt::black, 1.5));
   p.setBrush(Qt::white);
