@@ -9,6 +9,7 @@
 #include <iterator>
 #include <string>
 
+#include "core/editor/explanation.h"
 #include "core/model/dump.h"
 #include "tests/core/model/model_fixture.h"
 #include "core/store/model_memory.h"
@@ -152,6 +153,21 @@ TEST_F(Cli, SetRefusesChangesBeyondTheDataLength) {
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.out, "1\n");
   EXPECT_EQ(ReadAll(Path("short.fc")).size(), 108u);
+}
+
+TEST_F(Cli, ExplainPrintsTheStripOfAMenu) {
+  ASSERT_EQ(Call("new 'heli h1' " + Quote(Path("h.fc"))).exitCode, 0);
+  ModellSpeicherTyp m;
+  ASSERT_TRUE(LoadModelMemory(m, Path("h.fc")));
+  for (const char* code : {"THOV", "TIMR", "MxTY", "ATV"}) {
+    const CliRun r = Call("explain " + Quote(Path("h.fc")) + " " + code + " --version 30");
+    EXPECT_EQ(r.exitCode, 0) << code << r.err;
+    EXPECT_EQ(r.out, ExplanationListing(*FindMenuByCode(code), &m, 30)) << code;
+  }
+  EXPECT_EQ(Call("explain " + Quote(Path("h.fc")) + " COPY").out, "");
+  EXPECT_EQ(Call("explain " + Quote(Path("h.fc")) + " XYZ").exitCode, 2);
+  EXPECT_EQ(Call("explain " + Quote(Path("h.fc")) + " ATV --version 33").exitCode, 2);
+  EXPECT_EQ(Call("explain " + Quote(Path("missing.fc")) + " ATV").exitCode, 1);
 }
 
 }  // namespace
