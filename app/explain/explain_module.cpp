@@ -78,10 +78,20 @@ ExplainModule* ExplainModule::Install(TMainForm& form) {
   // Copy, reset, undo and the editor's own edits all end here; the labels stay unless changed.
   connect(&form, &TMainForm::ImageChanged, m, [m] { m->ShowExplanation(m->code_); });
   connect(&form, &TMainForm::TransmitterVersionChanged, m, [m] { m->ShowExplanation(m->code_); });
-  connect(&form, &TMainForm::ActiveMemoryChanged, m, [m, &form] {
-    if (form.Store().GetActive() == nullptr) m->ShowExplanation({});
-  });
+  connect(&form, &TMainForm::ActiveMemoryChanged, m, &ExplainModule::ActiveMemoryChanged);
   return m;
+}
+
+// The editor asks again for the tab it selects; until then the strip shows the same menu for the
+// new memory where it has that menu, and nothing where it has not.
+void ExplainModule::ActiveMemoryChanged() {
+  const core::ModellSpeicherTyp* mem = form_.Store().GetActive();
+  const std::string code = code_.toStdString();
+  bool offered = false;
+  for (int mainTab : {0, 1})
+    for (const core::MdlMenuTyp* m : core::OfferedMenus(mainTab, mem, form_.TransmitterVersion()))
+      offered |= code == m->Code;
+  ShowExplanation(mem != nullptr && offered ? code_ : QString());
 }
 
 void ExplainModule::OptionsChanged() {

@@ -48,6 +48,7 @@ class ExplainModule : public QObject {
  private:
   explicit ExplainModule(TMainForm& form);
   void OptionsChanged();
+  void ActiveMemoryChanged();
 
   TMainForm& form_;
   ErklaerungPanel* panel_ = nullptr;

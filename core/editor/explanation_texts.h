@@ -2,6 +2,8 @@
 
 #include <span>
 
+#include "core/model/version.h"
+
 // The text lines of the explanations strip, kept apart from the logic that picks them.
 
 namespace core {
@@ -23,10 +25,11 @@ std::span<const ExplanationLine> MenuTextLines();
 /// Lines of the model type menu, owned by type mask (0x3E0: every helicopter type).
 std::span<const ExplanationLine> ModelTypeTextLines();
 
-/// Whether a line with this rule is shown with the version configured (30, 31, 32).
+/// Whether a line with this rule is shown with the version configured (30, 31; else V3.2).
 constexpr bool ShownInVersion(VersionRule rule, int version) {
-  if (rule == kFromV31) return version >= 31 || version < 30;
-  if (rule == kV32Only) return version >= 32 || version < 30;
+  const TransmitterVersion v = VersionOfNumber(version);
+  if (rule == kFromV31) return v != TransmitterVersion::V30;
+  if (rule == kV32Only) return v == TransmitterVersion::V32;
   return true;
 }
 
