@@ -16,6 +16,7 @@
 #include "core/model/access.h"
 #include "core/model/defaults.h"
 #include "core/model/partab.h"
+#include "core/model/partab_layout.h"
 #include "core/model/partab_keys.h"
 
 namespace {
@@ -26,7 +27,7 @@ void Set(core::ModellSpeicherTyp& m, int key, int channel, int condition, const 
     const core::MemApplMapTyp& d = core::ParamDef(k);
     if (d.key != key || !core::ParameterInVersion(k, 32)) continue;
     if (channel != -1 && std::string(d.name).find(placeholder) == std::string::npos) continue;
-    const int offset = core::IsConditionAddress(d.address) ? core::kBlockStride * condition : 0;
+    const int offset = core::IsConditionAddress(d.address) ? core::kConditionBlockSize * condition : 0;
     core::SetParameterText(d.address + offset, core::ParameterFirstBit(d), &m, false, text, 32);
     return;
   }

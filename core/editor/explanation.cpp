@@ -2,7 +2,7 @@
 
 #include "core/editor/explanation_texts.h"
 #include "core/model/access.h"
-#include "core/model/defaults.h"
+#include "core/model/model_types.h"
 #include "core/model/names.h"
 #include "core/model/partab_keys.h"
 
@@ -72,8 +72,6 @@ const ContentRow* FindContent(int menuId) {
   return nullptr;
 }
 
-constexpr int kHeliTypes = 0x3E0;
-
 void AddLines(std::vector<std::string_view>& texts, std::span<const ExplanationLine> lines,
               int owner, int version) {
   for (const ExplanationLine& line : lines)
@@ -135,7 +133,9 @@ Explanation DescribeExplanation(const MdlMenuTyp& menu, const ModellSpeicherTyp*
     const int typeMask = ModelTypeMask(mem);
     e.pictureMask = ModelPictureOf(typeMask);
     // The lines follow the picture's tests; a memory without a picture is STANDARD.
-    const int owner = e.pictureMask == 0 ? 1 : (e.pictureMask & kHeliTypes) ? kHeliTypes : e.pictureMask;
+    const int owner = e.pictureMask == 0              ? kTypeStandard
+                      : (e.pictureMask & kTypesHeli) ? kTypesHeli
+                                                     : e.pictureMask;
     AddLines(e.texts, ModelTypeTextLines(), owner, version);
     return e;
   }
@@ -185,24 +185,22 @@ std::string ExplanationListing(const MdlMenuTyp& menu, const ModellSpeicherTyp* 
 }
 
 int ModelPictureOf(int modelTypeMask) {
-  for (int bit : {2, 4, 8, 16})
+  for (int bit : {kTypeGlider2, kTypeGlider4, kTypeGlider5, kTypeAcro})
     if (modelTypeMask & bit) return bit;
-  for (int bit = 32; bit <= 512; bit <<= 1)
+  for (int bit = kTypeHeliH1; bit <= kTypeHeliHN3; bit <<= 1)
     if (modelTypeMask & bit) return bit;
   return 0;
 }
 
 std::string ModelPictureName(int pictureMask) {
-  if (pictureMask == 0) return {};
-  for (const char* text : kNewMemoryTypeTexts)
-    if (ModelTypeMaskOfText(text) == pictureMask) return text;
-  return {};
+  const ModelTypeRow& row = ModelTypeOfMask(pictureMask);
+  return row.bit == pictureMask ? row.newMemoryText : "";
 }
 
 int ModelPictureWidth(int pictureMask) {
-  if (pictureMask & 0x00E) return 271;
-  if (pictureMask & 0x010) return 132;
-  if (pictureMask & kHeliTypes) return 270;
+  if (pictureMask & kTypesGlider) return 271;
+  if (pictureMask & kTypeAcro) return 132;
+  if (pictureMask & kTypesHeli) return 270;
   return 0;
 }
 

@@ -9,6 +9,7 @@
 #include "core/model/access.h"
 #include "core/model/defaults.h"
 #include "core/model/partab.h"
+#include "core/model/partab_layout.h"
 #include "core/model/partab_keys.h"
 #include "core/store/model_memory.h"
 #include "core/util/files.h"
@@ -42,7 +43,7 @@ class ExplainTest : public WindowTest {
         const core::MemApplMapTyp& d = core::ParamDef(k);
         if (d.key != key || !core::ParameterInVersion(k, 32)) continue;
         if (channel != -1 && std::string(d.name).find(placeholder) == std::string::npos) continue;
-        const int offset = core::IsConditionAddress(d.address) ? core::kBlockStride * condition : 0;
+        const int offset = core::IsConditionAddress(d.address) ? core::kConditionBlockSize * condition : 0;
         return core::SetParameterText(d.address + offset, core::ParameterFirstBit(d), &m, false, text, 32);
       }
       return 0;

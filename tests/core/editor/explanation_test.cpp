@@ -9,6 +9,7 @@
 #include "core/model/access.h"
 #include "core/model/defaults.h"
 #include "core/model/partab.h"
+#include "core/model/partab_layout.h"
 #include "core/model/partab_keys.h"
 
 namespace core {
@@ -27,7 +28,7 @@ void Set(ModellSpeicherTyp& m, int key, int channel, int condition, const std::s
     const MemApplMapTyp& d = ParamDef(k);
     if (d.key != key || !ParameterInVersion(k, 32)) continue;
     if (channel != -1 && std::string(d.name).find(placeholder) == std::string::npos) continue;
-    const int address = d.address + (IsConditionAddress(d.address) ? kBlockStride * condition : 0);
+    const int address = d.address + (IsConditionAddress(d.address) ? kConditionBlockSize * condition : 0);
     if (SetParameterText(address, ParameterFirstBit(d), &m, false, text, 32) != kUnchanged) return;
     if (GetParameterText(address, ParameterFirstBit(d), &m, 32).rfind(text, 0) == 0) return;
   }
