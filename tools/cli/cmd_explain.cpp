@@ -27,15 +27,15 @@ int CmdExplain(const Args& args) {
     if (args[i] == "--version") {
       const std::string value = i + 1 < args.size() ? args[++i] : "";
       if (value != "30" && value != "31" && value != "32")
-        return Fail(2, "unknown version '" + value + "' (30, 31 or 32)");
+        return Fail(1, "unknown version '" + value + "' (30, 31 or 32)");
       version = std::stoi(value);
     } else if (args[i].size() > 2 && args[i].compare(0, 2, "--") == 0) {
-      return Fail(2, "unknown option " + args[i]);
+      return Fail(1, "unknown option " + args[i]);
     } else {
       positional.push_back(args[i]);
     }
   }
-  if (positional.size() != 2) return Fail(2, kUsage);
+  if (positional.size() != 2) return Fail(1, kUsage);
   const core::MdlMenuTyp* menu = core::FindMenuByCode(positional[1]);
   if (menu == nullptr) return Fail(2, "unknown menu code '" + positional[1] + "'");
 
