@@ -14,5 +14,7 @@ int CmdSet(const Args& args);
 int CmdReceive(const Args& args);
 int CmdSend(const Args& args);
 int CmdExplain(const Args& args);
+int CmdMenus(const Args& args);
+int CmdGrid(const Args& args);
 
 }  // namespace cli

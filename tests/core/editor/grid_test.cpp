@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/editor/gridfill.h"
+#include "core/editor/tabrow.h"
+#include "tests/core/model/model_fixture.h"
+
+namespace core {
+namespace {
+
+using test::MakeMemory;
+constexpr int kStandard = 1, kGlider4 = 4, kAcro = 16, kHeli = 32;
+
+bool Has(const std::vector<std::string>& v, const std::string& s) {
+  return std::find(v.begin(), v.end(), s) != v.end();
+}
+
+TEST(MenuTabs, RowsByTypeAndVersion) {
+  struct Case {
+    int mask;
+    std::vector<std::string> present, absent;
+  };
+  const Case cases[] = {
+      {kStandard, {"MxTY", "MxSW", "MTRM"}, {"SBTr", "COPY", "DIFF", "REVO", "NAME"}},
+      {kGlider4, {"SBTr", "DIFF", "TRM1", "TRM2", "SFLP", "NTRM", "BUTT", "MxVR"}, {"FLPR", "REVO", "PIT"}},
+      {kHeli, {"SBTr", "REVO", "PCrv", "HOLD", "OFST", "SWSH", "MxVR"}, {"DIFF", "TRM1", "NAME"}},
+  };
+  for (int version : test::kVersions) {
+    for (const Case& c : cases) {
+      const ModellSpeicherTyp mem = MakeMemory(c.mask);
+      const MenuTabRow system = BuildMenuTabRow(0, &mem, version, "", 0);
+      const MenuTabRow smix = BuildMenuTabRow(1, &mem, version, "", 0);
+      SCOPED_TRACE("type " + std::to_string(c.mask) + " V" + std::to_string(version));
+      EXPECT_EQ(system.captions, BuildMenuTabRow(0, nullptr, version, "", 0).captions);
+      EXPECT_TRUE(Has(system.captions, "ATV") && !Has(system.captions, "NAME"));
+      for (const auto& code : c.present) EXPECT_TRUE(Has(smix.captions, code)) << code;
+      for (const auto& code : c.absent) EXPECT_FALSE(Has(smix.captions, code)) << code;
+      if (c.mask == kStandard) {
+        EXPECT_EQ(smix.captions.size(), 3u);
+      }
+    }
+  }
+  EXPECT_TRUE(BuildMenuTabRow(-1, nullptr, 32, "ATV", 3).captions.empty());
+  EXPECT_EQ(BuildMenuTabRow(-1, nullptr, 32, "ATV", 3).selected, -1);
+}
+
+TEST(MenuTabs, ReselectByCaptionThenIndex) {
+  const std::vector<std::string> row = {"SBTr", "DIFF", "AFR", "MxTY"};
+  EXPECT_EQ(ReselectMenuTab(row, "AFR", 0), 2);   // same caption wins
+  EXPECT_EQ(ReselectMenuTab(row, "ATV", 1), 1);   // else the index
+  EXPECT_EQ(ReselectMenuTab(row, "ATV", 5), 3);   // at most the last
+  EXPECT_EQ(ReselectMenuTab(row, "", -1), 0);
+  EXPECT_EQ(ReselectMenuTab({}, "AFR", 2), -1);
+  // ACRO -> HELI with AFR selected keeps AFR in the System row.
+  const ModellSpeicherTyp heli = MakeMemory(kHeli);
+  const MenuTabRow r = BuildMenuTabRow(0, &heli, 32, "AFR", 0);
+  EXPECT_EQ(r.captions[static_cast<std::size_t>(r.selected)], "AFR");
+}
+
+TEST(GridFill, OrientationAndCounts) {
+  const ModellSpeicherTyp acro = MakeMemory(kAcro);
+  struct Case {
+    const char* code;
+    GridOptions options;
+    bool asRows;
+    int cols, rows, fixedCols, fixedRows;
+  };
+  const Case cases[] = {
+      {"DIFF", {}, true, 2, 10, 1, 1},             // one column per condition in use
+      {"DIFF", {true, false}, true, 6, 10, 1, 1},  // all five conditions
+      {"ATV", {}, false, 10, 9, 2, 1},             // parameters across, 8 channels down
+      {"ATV", {true, true}, false, 10, 49, 2, 1},  // 8 x (5 conditions + default)
+      {"AFR", {}, false, 0, 9, 2, 1},
+      {"REVR", {}, false, 2, 10, 1, 1},  // one parameter across, nine channel groups down
+      {"PARA", {false, true}, true, 3, 5, 1, 1},
+  };
+  for (const Case& c : cases) {
+    const GridFill g = FillGrid(c.code, &acro, 32, c.options);
+    SCOPED_TRACE(std::string(c.code) + (c.options.allConditions ? " all" : "") +
+                 (c.options.defaults ? " defaults" : ""));
+    EXPECT_EQ(g.parametersAsRows, c.asRows);
+    if (c.cols) {
+      EXPECT_EQ(g.cols, c.cols);
+    }
+    EXPECT_EQ(g.rows, c.rows);
+    EXPECT_EQ(g.fixedCols, c.fixedCols);
+    EXPECT_EQ(g.fixedRows, c.fixedRows);
+    EXPECT_EQ(static_cast<int>(g.widths.size()), g.cols);
+  }
+  const GridFill revr = FillGrid("REVR", &acro, 32, {});
+  EXPECT_EQ(revr.Text(0, 9), "CH9 - 9");
+  EXPECT_EQ(FillGrid("XYZ", &acro, 32, {}).menu, nullptr);
+  EXPECT_EQ(FillGrid("XYZ", &acro, 32, {}).title, "-.-");
+}
+
+TEST(GridFill, ConditionsNotInUseAndDefaults) {
+  const ModellSpeicherTyp acro = MakeMemory(kAcro);
+  const GridFill all = FillGrid("DIFF", &acro, 32, {true, false});
+  EXPECT_EQ(all.Text(1, 0), "NORMAL");
+  EXPECT_EQ(all.Text(2, 0), "FLIGHT1");
+  EXPECT_EQ(all.textCondition[all.Index(2, 0)], 1);
+  EXPECT_EQ(all.Look(1, 3), CellLook::White);
+  EXPECT_EQ(all.Look(2, 3), CellLook::Cyan);
+  EXPECT_EQ(all.CellState(2, 3), 0);
+  // A global value in a per-condition menu: only in the NORMAL column, empty beside it.
+  const GridFill d = FillGrid("DIFF", &acro, 32, {true, true});
+  EXPECT_EQ(d.Text(6, 0), "DEFAULT");
+  EXPECT_EQ(d.Look(6, 3), CellLook::Grey);
+  EXPECT_EQ(d.CellState(6, 3), 2);
+  EXPECT_EQ(d.Text(0, 1), "2nd AIL");
+  EXPECT_EQ(d.Look(2, 1), CellLook::Empty);
+  // A menu neither per condition nor per channel gets "Zustand", NORMAL and DEFAULT.
+  const GridFill para = FillGrid("PARA", &acro, 32, {false, true});
+  EXPECT_EQ(para.Text(0, 0), "Zustand");
+  EXPECT_EQ(para.Text(2, 0), "DEFAULT");
+  EXPECT_EQ(para.Look(2, 1), CellLook::Grey);
+  EXPECT_EQ(para.LayoutCellAt(2, 1)->Address & kDefaultMarker, kDefaultMarker);
+}
+
+TEST(GridFill, EqualLabelsShareARowAndSeparators) {
+  const ModellSpeicherTyp acro = MakeMemory(kAcro);
+  const GridFill atv = FillGrid("ATV", &acro, 32, {true, true});
+  // Eight channels' "RATE LEFT/DOWN" share one layout row: one grid column, values per channel.
+  EXPECT_EQ(atv.layout.RowCount, 8);
+  EXPECT_EQ(atv.Text(2, 0), "RATE LEFT/DOWN");
+  EXPECT_EQ(atv.Text(1, 1), "AIL - 1");
+  EXPECT_EQ(atv.Text(1, 7), "ELE - 2");
+  EXPECT_FALSE(atv.Text(2, 7).empty());
+  EXPECT_TRUE(atv.separatorBelow[6]);  // the DEFAULT line of channel 1 above NORMAL of 2
+  EXPECT_FALSE(atv.separatorBelow[1]);
+  EXPECT_EQ(atv.textCondition[atv.Index(0, 1)], 0);
+  const int* widths = FixedColumnWidths(14);
+  EXPECT_EQ(atv.widths[5], widths[5]);
+  const GridFill timr = FillGrid("TIMR", &acro, 32, {});
+  int separators = 0;
+  for (bool s : timr.separatorBelow) separators += s;
+  EXPECT_EQ(separators, 1);
+}
+
+TEST(GridFill, AutomaticWidthsCountCharactersAndListWidth) {
+  const ModellSpeicherTyp heli = MakeMemory(kHeli);
+  const GridFill g = FillGrid("OFST", &heli, 32, {});
+  // "ELE TRIM" is 8 characters; the ON/OFF list cells count their list width + 2.
+  EXPECT_EQ(g.widths[0], 8 * 8 + 8);
+  EXPECT_GT(g.widths[1], 8 * 3 + 8);
+  EXPECT_EQ(FixedColumnWidths(159), nullptr);
+}
+
+TEST(GridFill, BlankFunctionNameHidesNoValue) {
+  ModellSpeicherTyp heli = MakeMemory(kHeli);
+  const GridFill before = FillGrid("OFST", &heli, 32, {});
+  ASSERT_EQ(test::Set(heli, test::RowOfMenu(21, "NAME 1"), " ", true), kChanged);
+  const GridFill g = FillGrid("OFST", &heli, 32, {});
+  ASSERT_EQ(g.rows, before.rows);
+  EXPECT_EQ(g.Text(0, 2), "");  // channel 1's row keeps its place, unnamed
+  EXPECT_EQ(g.Text(1, 2), "0 %");
+  EXPECT_NE(g.LayoutCellAt(1, 2), nullptr);
+  EXPECT_EQ(g.Text(0, 3), "TRIM");
+  // Equal labels, empty ones too, still share a row; a used row is never renamed.
+  std::array<std::string, kLayoutLimit> names;
+  std::array<bool, kLayoutLimit> used{};
+  EXPECT_EQ(TakeLayoutRow(names, used, ""), 1);
+  EXPECT_EQ(TakeLayoutRow(names, used, "ELE"), 2);
+  EXPECT_EQ(TakeLayoutRow(names, used, ""), 1);
+  EXPECT_EQ(TakeLayoutRow(names, used, "RUD"), 3);
+}
+
+TEST(GridFill, EveryOfferedMenuFillsConsistently) {
+  for (int mask : test::kTypeMasks) {
+    const ModellSpeicherTyp mem = MakeMemory(mask);
+    for (int main = 0; main < 2; ++main)
+      for (const std::string& code : BuildMenuTabRow(main, &mem, 32, "", 0).captions) {
+        const GridFill g = FillGrid(code, &mem, 32, {true, true});
+        SCOPED_TRACE(code + " type " + std::to_string(mask));
+        ASSERT_NE(g.menu, nullptr);
+        EXPECT_GE(g.rows, g.fixedRows + 1);
+        EXPECT_GE(g.cols, g.fixedCols + 1);
+        for (int row = 0; row < g.rows; ++row)
+          for (int col = 0; col < g.cols; ++col)
+            if (g.CellMapEntry(col, row) != 0) {
+              EXPECT_TRUE(g.IsDataCell(col, row));
+            }
+      }
+  }
+}
+
+}  // namespace
+}  // namespace core
