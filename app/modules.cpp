@@ -2,6 +2,7 @@
 
 #include <QAction>
 
+#include "app/editor/editor_module.h"
 #include "app/explain/explain_module.h"
 #include "app/link/link_module.h"
 #include "app/model/model_module.h"
@@ -15,6 +16,7 @@ void InstallModules(TMainForm& form) {
   // Each module adds one line here.
   LinkModule::Install(form);
   ModelModule::Install(form);
+  EditorModule::Install(form);  // the parameter page's tabs and grid, above the explanations
   // The explanations strip stacks below the editor's panel: it installs after the editor.
   ExplainModule::Install(form);
 }

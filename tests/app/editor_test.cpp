@@ -1,0 +1,182 @@
+// The parameter page driven as a user drives it: tabs, grid, step buttons, lists, typing, undo.
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTimer>
+
+#include "app/commands.h"
+#include "app/model_tree_view.h"
+#include "app/editor/editor_module.h"
+#include "app/editor/grid_model.h"
+#include "app/editor/parameter_grid.h"
+#include "core/editor/menutab.h"
+#include "core/editor/tabrow.h"
+#include "core/model/access.h"
+#include "core/model/defaults.h"
+#include "core/store/model_memory.h"
+#include "core/util/files.h"
+#include "tests/app/window_fixture.h"
+
+namespace apptest {
+namespace {
+
+using core::StepButton;
+
+class EditorTest : public WindowTest {
+ protected:
+  // Writes default memories of the type and opens the window with the first one active.
+  app::TMainForm& OpenWith(std::initializer_list<std::pair<const char*, int>> memories) {
+    for (const auto& [name, mask] : memories) {
+      core::ModellSpeicherTyp r;
+      core::FillDefaultMemory(r, mask, core::NewMemoryLanguage::Englisch, 32);
+      core::SetNameFromText(r, name);
+      r.dateText = core::FormatDateText({2026, 5, 1, 10, 0});
+      r.commentSaved = true;
+      EXPECT_TRUE(core::WriteModelMemory(r, core::Utf8FromPath(models / (std::string(name) + ".FC"))).ok());
+    }
+    settings.texts[kKey + "ModelMem"] = memories.begin()->first;
+    app::TMainForm& f = Open(true);
+    editor = f.findChild<app::EditorModule*>();
+    return f;
+  }
+  void SelectMenu(int main, const QString& code) {
+    editor->MainTabs()->setCurrentIndex(main);
+    QTabBar* sub = editor->SubTabs();
+    for (int i = 0; i < sub->count(); ++i)
+      if (sub->tabText(i) == code) sub->setCurrentIndex(i);
+    ASSERT_EQ(sub->tabText(sub->currentIndex()), code);
+  }
+  void Click(int col, int row) {
+    app::ParameterGrid* g = editor->Grid();
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->CellRect(col, row).center());
+  }
+  QTreeWidgetItem* Node(const QString& name) const {
+    QTreeWidget* tree = form->MainTreeView();
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+      if (tree->topLevelItem(i)->text(0).trimmed() == name) return tree->topLevelItem(i);
+    ADD_FAILURE() << "no node " << name.toStdString();
+    return nullptr;
+  }
+  std::string Text(int col, int row) const { return editor->Grid()->Fill().Text(col, row); }
+  app::EditorModule* editor = nullptr;
+};
+
+
+TEST_F(EditorTest, TabsTitleAndGridFollowTheActiveMemory) {
+  app::TMainForm& f = OpenWith({{"ACRO", 16}});
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(editor->MainTabs()->objectName(), "MainMenuTabControl");
+  EXPECT_EQ(editor->MainTabs()->tabText(1), "Special Mix (SMIX)");
+  auto* title = f.findChild<QLabel*>("MenuNameLabel");
+  EXPECT_EQ(title->font().pixelSize(), 19);
+  SelectMenu(1, "DIFF");
+  const core::MenuTabRow row = core::BuildMenuTabRow(1, f.Store().GetActive(), 32, "", 0);
+  ASSERT_EQ(editor->SubTabs()->count(), static_cast<int>(row.captions.size()));
+  EXPECT_EQ(title->text().toStdString(), core::MenuTitle("DIFF"));
+  EXPECT_EQ(editor->Grid()->model()->rowCount(), 10);
+  EXPECT_EQ(Text(0, 2), "ON/OFF");
+  // "Defaultwerte zeigen" adds or takes away the default column; the tab stays.
+  const int columns = editor->Grid()->model()->columnCount();
+  QAction* defaults = f.Action(app::Cmd::FktDefaultwerte);
+  defaults->trigger();
+  EXPECT_EQ(editor->Grid()->model()->columnCount(), columns + (defaults->isChecked() ? 1 : -1));
+  EXPECT_EQ(editor->SubTabs()->tabText(editor->SubTabs()->currentIndex()), "DIFF");
+  EXPECT_FALSE(f.findChild<QPushButton*>("CopyButton")->isEnabled());
+}
+
+TEST_F(EditorTest, StepButtonsEditAndUndoRestoresTheSavedState) {
+  app::TMainForm& f = OpenWith({{"ACRO", 16}});
+  SelectMenu(0, "ATV");
+  Click(2, 1);  // AIL RATE LEFT/DOWN, NORMAL
+  QPushButton* plus = editor->Button(StepButton::Up);
+  QPushButton* minus = editor->Button(StepButton::Down);
+  ASSERT_TRUE(plus->isVisible());
+  for (StepButton b : {StepButton::Inv, StepButton::Zero, StepButton::Fifty, StepButton::Hundred})
+    EXPECT_TRUE(editor->Button(b)->isVisible());
+  EXPECT_FALSE(editor->Button(StepButton::MInc)->isVisible());
+  EXPECT_LT(minus->geometry().left(), plus->geometry().left());
+  EXPECT_FALSE(editor->ButtonTimer()->isActive());  // idle: no timer
+  const std::string before = Text(2, 1);
+  minus->click();
+  EXPECT_EQ(Text(2, 1), "99 %");
+  core::ModellSpeicherTyp* rec = f.Store().GetActive();
+  EXPECT_FALSE(rec->imageSaved);
+  QAction* undo = f.Action(app::Cmd::FktRueckgaengig);
+  QAction* redo = f.Action(app::Cmd::FktWiederherstellen);
+  ASSERT_TRUE(undo->isEnabled());
+  undo->trigger();
+  EXPECT_EQ(Text(2, 1), before);
+  EXPECT_TRUE(rec->imageSaved);  // back to the bytes last saved
+  ASSERT_TRUE(redo->isEnabled());
+  redo->trigger();
+  EXPECT_EQ(Text(2, 1), "99 %");
+  EXPECT_FALSE(rec->imageSaved);
+}
+
+TEST_F(EditorTest, HoldingPlusForOneSecondIsOneUndoStep) {
+  app::TMainForm& f = OpenWith({{"ACRO", 16}});
+  SelectMenu(0, "ATV");
+  Click(2, 1);
+  editor->Button(StepButton::Down)->click();
+  editor->Button(StepButton::Down)->click();
+  editor->Button(StepButton::Down)->click();  // 97 %
+  QPushButton* plus = editor->Button(StepButton::Up);
+  QTest::mousePress(plus, Qt::LeftButton);
+  EXPECT_TRUE(editor->ButtonTimer()->isActive());
+  QTest::qWait(1000 + 100);
+  QTest::mouseRelease(plus, Qt::LeftButton);
+  QTest::qWait(20);
+  EXPECT_FALSE(editor->ButtonTimer()->isActive());
+  EXPECT_EQ(Text(2, 1), "100 %");  // two repeated steps and the click
+  f.Action(app::Cmd::FktRueckgaengig)->trigger();
+  EXPECT_EQ(Text(2, 1), "97 %");
+}
+
+TEST_F(EditorTest, TypedTextAndListChoice) {
+  app::TMainForm& f = OpenWith({{"ACRO", 16}});
+  SelectMenu(0, "ATV");
+  Click(2, 1);
+  editor->Grid()->Model().setData(editor->Grid()->model()->index(1, 2), "1,5", Qt::EditRole);
+  Click(3, 1);
+  EXPECT_EQ(Text(2, 1), "1 %");
+  // MODE has a value list: the list opens over the cell, a choice is stored.
+  Click(7, 1);
+  auto* combo = f.findChild<QComboBox*>("ParameterComboBox");
+  ASSERT_TRUE(combo->isVisible());
+  EXPECT_EQ(combo->currentText().toStdString(), Text(7, 1));
+  const int other = combo->currentIndex() == 0 ? 1 : 0;
+  combo->hidePopup();
+  const QString choice = combo->itemText(other);
+  combo->setCurrentIndex(other);
+  emit combo->textActivated(choice);
+  EXPECT_EQ(QString::fromStdString(Text(7, 1)), choice);
+  // Nothing typed: leaving a cell writes nothing.
+  core::ModellSpeicherTyp* rec = f.Store().GetActive();
+  const auto image = rec->image;
+  Click(2, 3);
+  Click(4, 3);
+  EXPECT_EQ(rec->image, image);
+}
+
+TEST_F(EditorTest, UndoBelongsToEachMemory) {
+  app::TMainForm& f = OpenWith({{"ACRO", 16}, {"HELI", 32}});
+  SelectMenu(0, "ATV");
+  Click(2, 1);
+  editor->Button(StepButton::Down)->click();
+  core::ModellSpeicherTyp* acro = f.Store().GetActive();
+  QAction* undo = f.Action(app::Cmd::FktRueckgaengig);
+  EXPECT_TRUE(undo->isEnabled());
+  WindowTest::Click(Node("HELI"));
+  ASSERT_NE(f.Store().GetActive(), acro);
+  EXPECT_FALSE(undo->isEnabled());
+  WindowTest::Click(Node("ACRO"));
+  ASSERT_EQ(f.Store().GetActive(), acro);
+  EXPECT_TRUE(undo->isEnabled());
+  EXPECT_EQ(editor->SubTabs()->tabText(editor->SubTabs()->currentIndex()), "ATV");
+}
+
+}  // namespace
+}  // namespace apptest
