@@ -41,20 +41,18 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
       break;
     case core::CellLook::Cyan:
     case core::CellLook::Grey:
-      if (col != editorCol_ || row != editorRow_) {
-        const bool selected = option.state & QStyle::State_Selected;
-        painter->fillRect(r, g.Look(col, row) == core::CellLook::Cyan ? Rgb(core::kLightCyan)
-                                                                      : buttonFace);
-        if (selected) painter->fillRect(r, QColor(0, 0, 128, 60));
-        painter->setPen(Qt::black);
-        painter->drawText(textRect, align, text);
-        break;
-      }
-      [[fallthrough]];
     case core::CellLook::White: {
-      QStyleOptionViewItem o = option;
-      o.rect = r;
-      QStyledItemDelegate::paint(painter, o, index);
+      // The cell the value editor is open on is drawn plain, whatever its state.
+      const bool plain = g.Look(col, row) == core::CellLook::White ||
+                         (col == editorCol_ && row == editorRow_);
+      const bool selected = option.state & QStyle::State_Selected;
+      QColor fill = plain ? option.palette.color(QPalette::Base)
+                          : g.Look(col, row) == core::CellLook::Cyan ? Rgb(core::kLightCyan)
+                                                                      : buttonFace;
+      if (selected) fill = option.palette.color(QPalette::Highlight);
+      painter->fillRect(r, fill);
+      painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+      painter->drawText(textRect, align, text);
       break;
     }
   }
