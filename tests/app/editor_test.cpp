@@ -139,9 +139,11 @@ TEST_F(EditorTest, TypedTextAndListChoice) {
   app::TMainForm& f = OpenWith({{"ACRO", 16}});
   SelectMenu(0, "ATV");
   Click(2, 1);
-  editor->Grid()->Model().setData(editor->Grid()->model()->index(1, 2), "1,5", Qt::EditRole);
-  Click(3, 1);
+  QTest::keyClicks(editor->Grid(), "1,5");  // typing opens the grid's own text editor
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QTest::qWait(10);
   EXPECT_EQ(Text(2, 1), "1 %");
+  EXPECT_FALSE(f.Store().GetActive()->imageSaved);
   // MODE has a value list: the list opens over the cell, a choice is stored.
   Click(7, 1);
   auto* combo = f.findChild<QComboBox*>("ParameterComboBox");
@@ -176,6 +178,38 @@ TEST_F(EditorTest, UndoBelongsToEachMemory) {
   ASSERT_EQ(f.Store().GetActive(), acro);
   EXPECT_TRUE(undo->isEnabled());
   EXPECT_EQ(editor->SubTabs()->tabText(editor->SubTabs()->currentIndex()), "ATV");
+}
+
+TEST_F(EditorTest, UndoOfAStructureChangeRebuildsTheTabs) {
+  app::TMainForm& f = OpenWith({{"ACRO", 16}});
+  SelectMenu(1, "MxTY");
+  Click(1, 0);  // MODELLTYP, a list in grid row 0
+  auto* combo = f.findChild<QComboBox*>("ParameterComboBox");
+  ASSERT_TRUE(combo->isVisible());
+  combo->hidePopup();
+  const int heli = combo->findText("HELI", Qt::MatchContains);
+  ASSERT_GE(heli, 0);
+  emit combo->textActivated(combo->itemText(heli));
+  auto hasTab = [this](const char* code) {
+    for (int i = 0; i < editor->SubTabs()->count(); ++i)
+      if (editor->SubTabs()->tabText(i) == code) return true;
+    return false;
+  };
+  EXPECT_TRUE(hasTab("REVO"));
+  EXPECT_EQ(editor->SubTabs()->tabText(editor->SubTabs()->currentIndex()), "MxTY");
+  f.Action(app::Cmd::FktRueckgaengig)->trigger();
+  EXPECT_EQ(core::ModelTypeMask(f.Store().GetActive()), 16);
+  EXPECT_FALSE(hasTab("REVO"));
+  EXPECT_TRUE(hasTab("ELVN"));
+  EXPECT_TRUE(f.Store().GetActive()->imageSaved);
+  f.Action(app::Cmd::FktWiederherstellen)->trigger();
+  EXPECT_TRUE(hasTab("REVO"));
+  // The comparison's request shows a value: its menu, its cell.
+  f.RequestShowParameter(145, 0);
+  EXPECT_EQ(editor->MainTabs()->currentIndex(), 0);
+  EXPECT_EQ(editor->SubTabs()->tabText(editor->SubTabs()->currentIndex()), "ATV");
+  const QPoint cell = editor->Grid()->CurrentCell();
+  EXPECT_EQ(editor->Grid()->Fill().LayoutCellAt(cell.x(), cell.y())->Address, 145);
 }
 
 }  // namespace
