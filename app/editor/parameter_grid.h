@@ -10,7 +10,8 @@ class GridDelegate;
 class GridModel;
 
 /// `ParameterStringGrid`: the table that shows a menu's values; headers are cells of their own,
-/// as the fill lays them out.
+/// as the fill lays them out. The fixed rows and columns stay in place while the values scroll
+/// (three panes over the same model in the view's margins).
 class ParameterGrid : public QTableView {
   Q_OBJECT
 
@@ -29,13 +30,23 @@ class ParameterGrid : public QTableView {
   /// Rectangle of a cell in the viewport's coordinates.
   QRect CellRect(int col, int row) const;
 
+ protected:
+  void updateGeometries() override;
+
  signals:
   /// The top-left visible cell changed (scrolling).
   void Scrolled();
 
  private:
+  QTableView* MakePane();
+  void ApplyFixedLines();
+  void SyncPanes();
+
   GridModel* model_;
   GridDelegate* delegate_;
+  QTableView* corner_;
+  QTableView* left_;  // fixed columns beside the scrolling rows
+  QTableView* top_;   // fixed rows above the scrolling columns
 };
 
 }  // namespace app

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTimer>
+#include <QScrollBar>
 
 #include "app/commands.h"
 #include "app/model_tree_view.h"
