@@ -4,11 +4,13 @@
 #include "app/application.h"
 #include "app/mainform.h"
 #include "app/modules.h"
+#include "app/qt_german.h"
 #include "platform/settings_backend.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   app::SetUpApplication();
+  app::InstallQtGermanTranslations(application);  // the program speaks German, Qt's dialogs too
 
   platform::QtSettingsBackend registry;
   app::MainFormEnv env;

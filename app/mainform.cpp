@@ -15,6 +15,7 @@
 
 #include "core/model/access.h"
 #include "core/model/defaults.h"
+#include "app/flow_layout.h"
 #include "app/main_status_bar.h"
 #include "app/mainform_host.h"
 #include "app/model_tree_view.h"
@@ -179,14 +180,16 @@ QWidget* TMainForm::BuildNamePanel() {
       nameUebernehmenButton_->sizeHint().width() +
       nameUebernehmenButton_->fontMetrics().horizontalAdvance("  "));
   modelltypLabel_ = Label("ModelltypLabel", "Modelltyp: -.-", panel);
-  auto* row = new QHBoxLayout(panel);
+  // One row where there is room; in a narrow window the controls wrap instead of overlapping.
+  auto* row = new FlowLayout(panel, 10, 4);
   row->setContentsMargins(2, 2, 2, 6);
   row->addWidget(modellNameEdit_);
   row->addWidget(modellDatumLabel_);
   row->addWidget(nameUebernehmenButton_);
-  row->addSpacing(16);
   row->addWidget(modelltypLabel_);
-  row->addStretch();
+  QSizePolicy policy = panel->sizePolicy();
+  policy.setHeightForWidth(true);
+  panel->setSizePolicy(policy);
   return panel;
 }
 

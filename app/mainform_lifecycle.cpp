@@ -1,6 +1,8 @@
 #include <QAction>
+#include <QBitmap>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLayout>
 #include <QListWidget>
 #include <QMessageBox>
@@ -35,6 +37,12 @@ void TMainForm::LoadIcons() {
   for (std::size_t i = 0; i < files->size(); ++i) {
     const auto& bytes = (*files)[i];
     if (!images[i].loadFromData(bytes.data(), static_cast<uint>(bytes.size()), "BMP")) return;
+    // The bitmaps' background (the colour of their bottom-left pixel, as image lists take it)
+    // is transparent, so a selected row shows through.
+    const QImage image = images[i].toImage();
+    if (!image.isNull())
+      images[i].setMask(images[i].createMaskFromColor(image.pixelColor(0, image.height() - 1),
+                                                      Qt::MaskInColor));
   }
   imageListOk_ = images;
   haveIcons_ = true;

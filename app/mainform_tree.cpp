@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 
 #include "app/mainform.h"
 #include "app/mainform_host.h"
@@ -23,6 +24,10 @@ int TMainForm::StateIndex(const QTreeWidgetItem* item) {
 void TMainForm::RebuildTree(const std::string& directory) {
   treeDesc_ = core::BuildTree(*store_, directory, nameToSelect_);
   const QSignalBlocker block(tree_);
+  // A rebuild (rename, copy, receive) keeps the name nodes the user opened.
+  QSet<QString> open;
+  for (int i = 0; i < tree_->topLevelItemCount(); ++i)
+    if (tree_->topLevelItem(i)->isExpanded()) open.insert(tree_->topLevelItem(i)->text(0));
   tree_->clear();
   QList<QTreeWidgetItem*> top;
   top.reserve(static_cast<int>(treeDesc_.names.size()));
@@ -34,6 +39,22 @@ void TMainForm::RebuildTree(const std::string& directory) {
     top.append(nameItem);
   }
   tree_->addTopLevelItems(top);
+  const core::ModellSpeicherTyp* active = store_->GetActive();
+  QTreeWidgetItem* activeItem = nullptr;
+  for (std::size_t i = 0; i < treeDesc_.names.size(); ++i) {
+    QTreeWidgetItem* nameItem = top[static_cast<int>(i)];
+    if (open.contains(nameItem->text(0))) nameItem->setExpanded(true);
+    const auto& children = treeDesc_.names[i].children;
+    for (std::size_t c = 0; c < children.size(); ++c)
+      if (active != nullptr && children[c].record == active)
+        activeItem = nameItem->child(static_cast<int>(c));
+  }
+  // The active memory is shown: its name node open, its node selected and scrolled to.
+  if (activeItem != nullptr) {
+    activeItem->parent()->setExpanded(true);
+    tree_->setCurrentItem(activeItem);
+    tree_->scrollToItem(activeItem);
+  }
   // The tree draws each node with the icon of its record's current state.
   RefreshIcons();
   UpdateNamePanel();

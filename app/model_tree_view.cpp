@@ -12,6 +12,11 @@ ModelTreeView::ModelTreeView(QWidget* parent) : QTreeWidget(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setIconSize(QSize(16, 16));
   setUniformRowHeights(true);
+  // Long node texts scroll sideways instead of ending in "…".
+  setTextElideMode(Qt::ElideNone);
+  header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  header()->setStretchLastSection(false);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   // Expanding or collapsing a node selects it, as the mouse handler then reads the selection.
   connect(this, &QTreeWidget::itemExpanded, this,
           [this](QTreeWidgetItem* item) { setCurrentItem(item); });

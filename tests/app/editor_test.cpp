@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTimer>
@@ -127,7 +128,7 @@ TEST_F(EditorTest, HoldingPlusForOneSecondIsOneUndoStep) {
   QPushButton* plus = editor->Button(StepButton::Up);
   QTest::mousePress(plus, Qt::LeftButton);
   EXPECT_TRUE(editor->ButtonTimer()->isActive());
-  QTest::qWait(1000 + 100);
+  for (int tick = 0; tick < 1000 / core::ButtonRepeat::kTickMs; ++tick) editor->ButtonTimerTick();
   QTest::mouseRelease(plus, Qt::LeftButton);
   QTest::qWait(20);
   EXPECT_FALSE(editor->ButtonTimer()->isActive());
@@ -140,9 +141,12 @@ TEST_F(EditorTest, TypedTextAndListChoice) {
   app::TMainForm& f = OpenWith({{"ACRO", 16}});
   SelectMenu(0, "ATV");
   Click(2, 1);
-  QTest::keyClicks(editor->Grid(), "1,5");  // typing opens the grid's own text editor
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  QTest::qWait(10);
+  QTest::keyClick(editor->Grid(), '1');  // typing opens the grid's own text editor
+  auto* typing = editor->Grid()->findChild<QLineEdit*>();
+  ASSERT_NE(typing, nullptr);
+  QTest::keyClicks(typing, ",5");
+  QTest::keyClick(typing, Qt::Key_Return);  // commits once the editor has closed
+  for (int i = 0; i < 200 && Text(2, 1) != "1 %"; ++i) QTest::qWait(10);
   EXPECT_EQ(Text(2, 1), "1 %");
   EXPECT_FALSE(f.Store().GetActive()->imageSaved);
   // MODE has a value list: the list opens over the cell, a choice is stored.
