@@ -94,7 +94,7 @@ void EditorModule::BuildPanel() {
   grid_ = new ParameterGrid(gridHost_);
   hostLayout->addWidget(grid_);
 
-  combo_ = new QComboBox(gridHost_);
+  combo_ = new QComboBox(panel_);  // over the grid, free of its layout
   combo_->setObjectName("ParameterComboBox");
   combo_->setEditable(false);
   combo_->setMaxVisibleItems(20);
@@ -102,7 +102,7 @@ void EditorModule::BuildPanel() {
   combo_->installEventFilter(this);
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     const core::StepButtonDef& d = core::kStepButtons[i];
-    buttons_[i] = MakeButton(d.objectName, d.caption, gridHost_);
+    buttons_[i] = MakeButton(d.objectName, d.caption, panel_);
     buttons_[i]->setFocusPolicy(Qt::NoFocus);
     buttons_[i]->hide();
   }
@@ -140,6 +140,7 @@ void EditorModule::Connect() {
     ForgetEditorCell();
   });
   grid_->viewport()->installEventFilter(this);
+  grid_->installEventFilter(this);
   grid_->Model().SetTypedHandler([this](int col, int row) {
     // Commit once the in-place editor has closed (Enter, Tab, a click elsewhere).
     QMetaObject::invokeMethod(this, [this, col, row] { CommitTyped(col, row); }, Qt::QueuedConnection);
@@ -266,7 +267,8 @@ void EditorModule::OpenEditor(int col, int row) {
   const core::GridFill& g = grid_->Fill();
   const core::ModellSpeicherTyp* mem = Active();
   const QRect cell = grid_->CellRect(col, row);
-  const QPoint topLeft = grid_->viewport()->mapTo(gridHost_, cell.topLeft());
+  // The controls belong to the page, so buttons above the top row may cover the title.
+  const QPoint topLeft = grid_->viewport()->mapTo(panel_, cell.topLeft());
   switch (core::EditorKindOf(g, col, row, mem, Version())) {
     case core::EditorKind::List: {
       const core::ListChoice list = core::CellValueList(g, col, row, mem, Version());
@@ -277,8 +279,12 @@ void EditorModule::OpenEditor(int col, int row) {
       combo_->setGeometry(topLeft.x(), topLeft.y(), cell.width() + 4, combo_->sizeHint().height());
       combo_->show();
       combo_->raise();
-      combo_->setFocus();
-      if (mouseOpen_) combo_->showPopup();
+      // A click drops the list down; moving with the keys leaves the focus in the grid, so
+      // the arrows go on moving instead of changing values (F4, Alt+Down or Space open it).
+      if (mouseOpen_) {
+        combo_->setFocus();
+        combo_->showPopup();
+      }
       break;
     }
     case core::EditorKind::Buttons: {
@@ -466,6 +472,15 @@ bool EditorModule::eventFilter(QObject* watched, QEvent* event) {
   if (watched == grid_->viewport() && event->type() == QEvent::MouseButtonPress) {
     mouseOpen_ = true;
     QMetaObject::invokeMethod(this, [this] { mouseOpen_ = false; }, Qt::QueuedConnection);
+  }
+  if (watched == grid_ && event->type() == QEvent::KeyPress && combo_->isVisible()) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_F4 || key->key() == Qt::Key_Space ||
+        (key->key() == Qt::Key_Down && (key->modifiers() & Qt::AltModifier))) {
+      combo_->setFocus();
+      combo_->showPopup();
+      return true;
+    }
   }
   if (watched == combo_ && event->type() == QEvent::KeyPress && combo_->isVisible()) {
     const int key = static_cast<QKeyEvent*>(event)->key();

@@ -160,6 +160,14 @@ TEST_F(EditorTest, TypedTextAndListChoice) {
   combo->setCurrentIndex(other);
   emit combo->textActivated(choice);
   EXPECT_EQ(QString::fromStdString(Text(7, 1)), choice);
+  // Moving with the keys over list cells moves on and leaves their values alone.
+  const std::string below = Text(7, 2);
+  editor->Grid()->setFocus();
+  QTest::keyClick(editor->Grid(), Qt::Key_Down);
+  EXPECT_TRUE(combo->isVisible());
+  QTest::keyClick(editor->Grid(), Qt::Key_Down);
+  EXPECT_EQ(editor->Grid()->CurrentCell(), QPoint(7, 3));
+  EXPECT_EQ(Text(7, 2), below);
   // Nothing typed: leaving a cell writes nothing.
   core::ModellSpeicherTyp* rec = f.Store().GetActive();
   const auto image = rec->image;
