@@ -143,7 +143,8 @@ void EditorModule::Connect() {
   grid_->installEventFilter(this);
   grid_->Model().SetTypedHandler([this](int col, int row) {
     // Commit once the in-place editor has closed (Enter, Tab, a click elsewhere).
-    QMetaObject::invokeMethod(this, [this, col, row] { CommitTyped(col, row); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, col, row] { CommitTyped(col, row); }, Qt::QueuedConnection);
   });
 
   connect(combo_, &QComboBox::textActivated, this, [this](const QString& text) {
@@ -196,16 +197,22 @@ void EditorModule::Connect() {
   UpdateUndoActions();
 }
 
-int EditorModule::Version() const { return form_.TransmitterVersion(); }
+int EditorModule::Version() const {
+  return form_.TransmitterVersion();
+}
 
-core::ModellSpeicherTyp* EditorModule::Active() const { return form_.Store().GetActive(); }
+core::ModellSpeicherTyp* EditorModule::Active() const {
+  return form_.Store().GetActive();
+}
 
 std::string EditorModule::SelectedCode() const {
   const int i = subTabs_->currentIndex();
   return i < 0 ? std::string() : subTabs_->tabText(i).toStdString();
 }
 
-int EditorModule::MainTabIndex() const { return Active() ? mainTabs_->currentIndex() : -1; }
+int EditorModule::MainTabIndex() const {
+  return Active() ? mainTabs_->currentIndex() : -1;
+}
 
 QPushButton* EditorModule::Button(core::StepButton b) const {
   for (std::size_t i = 0; i < buttons_.size(); ++i)
@@ -213,7 +220,9 @@ QPushButton* EditorModule::Button(core::StepButton b) const {
   return nullptr;
 }
 
-void EditorModule::BuildMenuTabs(int mainTab) { RebuildTabs(mainTab, SelectedCode()); }
+void EditorModule::BuildMenuTabs(int mainTab) {
+  RebuildTabs(mainTab, SelectedCode());
+}
 
 void EditorModule::RebuildTabs(int mainTab, const std::string& remembered) {
   building_ = true;
@@ -228,7 +237,8 @@ void EditorModule::RebuildTabs(int mainTab, const std::string& remembered) {
     form_.RequestExplanation(QString());
     return;
   }
-  const core::MenuTabRow row = core::BuildMenuTabRow(mainTab, Active(), Version(), remembered, previous);
+  const core::MenuTabRow row =
+      core::BuildMenuTabRow(mainTab, Active(), Version(), remembered, previous);
   for (const std::string& caption : row.captions) subTabs_->addTab(QString::fromStdString(caption));
   subTabs_->setCurrentIndex(row.selected);
   building_ = false;
@@ -391,9 +401,12 @@ void EditorModule::ButtonReleased(core::StepButton b) {
   if (repeat_.AnyHeld()) return;
   buttonTimer_->stop();  // an idle program stays idle
   // The click that follows the release still belongs to the run.
-  QMetaObject::invokeMethod(this, [this] {
-    if (!repeat_.AnyHeld()) EndRun();
-  }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (!repeat_.AnyHeld()) EndRun();
+      },
+      Qt::QueuedConnection);
 }
 
 void EditorModule::EndRun() {
@@ -436,7 +449,9 @@ void EditorModule::ImageChangedElsewhere() {
   }
 }
 
-void EditorModule::ExplainSelected() { form_.RequestExplanation(QString::fromStdString(SelectedCode())); }
+void EditorModule::ExplainSelected() {
+  form_.RequestExplanation(QString::fromStdString(SelectedCode()));
+}
 
 void EditorModule::ShowParameter(int address, int bit) {
   core::ModellSpeicherTyp* rec = Active();
@@ -471,7 +486,8 @@ void EditorModule::UpdateUndoActions() {
 bool EditorModule::eventFilter(QObject* watched, QEvent* event) {
   if (watched == grid_->viewport() && event->type() == QEvent::MouseButtonPress) {
     mouseOpen_ = true;
-    QMetaObject::invokeMethod(this, [this] { mouseOpen_ = false; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { mouseOpen_ = false; }, Qt::QueuedConnection);
   }
   if (watched == grid_ && event->type() == QEvent::KeyPress && combo_->isVisible()) {
     const auto* key = static_cast<QKeyEvent*>(event);

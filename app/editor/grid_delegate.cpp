@@ -9,7 +9,9 @@ namespace app {
 
 namespace {
 
-QColor Rgb(std::uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+QColor Rgb(std::uint32_t rgb) {
+  return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
 
 }  // namespace
 
@@ -43,12 +45,12 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     case core::CellLook::Grey:
     case core::CellLook::White: {
       // The cell the value editor is open on is drawn plain, whatever its state.
-      const bool plain = g.Look(col, row) == core::CellLook::White ||
-                         (col == editorCol_ && row == editorRow_);
+      const bool plain =
+          g.Look(col, row) == core::CellLook::White || (col == editorCol_ && row == editorRow_);
       const bool selected = option.state & QStyle::State_Selected;
       QColor fill = plain ? option.palette.color(QPalette::Base)
-                          : g.Look(col, row) == core::CellLook::Cyan ? Rgb(core::kLightCyan)
-                                                                      : buttonFace;
+                    : g.Look(col, row) == core::CellLook::Cyan ? Rgb(core::kLightCyan)
+                                                               : buttonFace;
       if (selected) fill = option.palette.color(QPalette::Highlight);
       painter->fillRect(r, fill);
       painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
@@ -56,7 +58,8 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
       break;
     }
   }
-  if (row < static_cast<int>(g.separatorBelow.size()) && g.separatorBelow[static_cast<std::size_t>(row)]) {
+  if (row < static_cast<int>(g.separatorBelow.size()) &&
+      g.separatorBelow[static_cast<std::size_t>(row)]) {
     painter->setPen(Qt::black);
     painter->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
     painter->drawLine(r.left(), r.bottom() - 1, r.right(), r.bottom() - 1);

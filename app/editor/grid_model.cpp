@@ -8,7 +8,9 @@ void GridModel::SetFill(core::GridFill fill) {
   endResetModel();
 }
 
-void GridModel::Clear() { SetFill(core::GridFill{}); }
+void GridModel::Clear() {
+  SetFill(core::GridFill{});
+}
 
 void GridModel::SetCellText(int col, int row, const std::string& text) {
   if (!fill_.Contains(col, row)) return;

@@ -25,7 +25,9 @@ class GridModel : public QAbstractTableModel {
   /// Re-reads every value text (after a change that kept the structure) and repaints.
   void RefreshValues(const core::ModellSpeicherTyp* mem, int version);
   /// Called after the in-place editor wrote a text into a cell.
-  void SetTypedHandler(std::function<void(int col, int row)> handler) { typed_ = std::move(handler); }
+  void SetTypedHandler(std::function<void(int col, int row)> handler) {
+    typed_ = std::move(handler);
+  }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;

@@ -12,7 +12,9 @@ namespace {
 
 constexpr int kMaxFixedLines = 4;  // the fill has at most two; sections beyond are never hidden
 
-int RowHeight(const QWidget* w) { return std::max(16, w->fontMetrics().height() + 4); }
+int RowHeight(const QWidget* w) {
+  return std::max(16, w->fontMetrics().height() + 4);
+}
 
 }  // namespace
 
@@ -109,11 +111,14 @@ void ParameterGrid::updateGeometries() {
   corner_->setGeometry(v.left() - fixedWidth, v.top() - fixedHeight, fixedWidth, fixedHeight);
   left_->setGeometry(v.left() - fixedWidth, v.top(), fixedWidth, v.height());
   top_->setGeometry(v.left(), v.top() - fixedHeight, v.width(), fixedHeight);
-  for (QTableView* pane : {corner_, left_, top_}) pane->setVisible(pane->width() > 0 && pane->height() > 0);
+  for (QTableView* pane : {corner_, left_, top_})
+    pane->setVisible(pane->width() > 0 && pane->height() > 0);
   SyncPanes();
 }
 
-const core::GridFill& ParameterGrid::Fill() const { return model_->Fill(); }
+const core::GridFill& ParameterGrid::Fill() const {
+  return model_->Fill();
+}
 
 void ParameterGrid::Refill(core::GridFill fill) {
   const QPoint current = CurrentCell();
@@ -139,6 +144,8 @@ void ParameterGrid::SetCurrentCell(int col, int row) {
   if (i.isValid()) setCurrentIndex(i);
 }
 
-QRect ParameterGrid::CellRect(int col, int row) const { return visualRect(model_->index(row, col)); }
+QRect ParameterGrid::CellRect(int col, int row) const {
+  return visualRect(model_->index(row, col));
+}
 
 }  // namespace app

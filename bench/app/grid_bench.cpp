@@ -28,9 +28,7 @@ struct Page {
     grid.resize(700, 400);
     grid.show();
   }
-  void Refill(const char* code) {
-    grid.Refill(core::FillGrid(code, &mem, 32, {true, true}));
-  }
+  void Refill(const char* code) { grid.Refill(core::FillGrid(code, &mem, 32, {true, true})); }
 };
 
 // A tab change: fill and render.

@@ -115,9 +115,12 @@ CellLook GridFill::Look(int col, int row) const {
   if (!IsDataCell(col, row)) return CellLook::Fixed;
   if (Text(col, row).empty()) return CellLook::Empty;
   switch (CellState(col, row)) {
-    case 0: return CellLook::Cyan;
-    case 2: return CellLook::Grey;
-    default: return CellLook::White;
+    case 0:
+      return CellLook::Cyan;
+    case 2:
+      return CellLook::Grey;
+    default:
+      return CellLook::White;
   }
 }
 
@@ -151,8 +154,8 @@ GridFill FillGrid(std::string_view tabCaption, const ModellSpeicherTyp* mem, int
   const int H = L.HeaderRows;
 
   const bool atvOrAfr = menu.Id == 14 || menu.Id == 15;
-  g.parametersAsRows = !atvOrAfr && ((menu.PerFlightCondition && !menu.PerChannel) ||
-                                     L.RowCount >= L.ColCount);
+  g.parametersAsRows =
+      !atvOrAfr && ((menu.PerFlightCondition && !menu.PerChannel) || L.RowCount >= L.ColCount);
   if (g.parametersAsRows) {
     g.rows = L.RowCount + H, g.fixedRows = H, g.cols = L.ColCount + 1, g.fixedCols = 1;
   } else {
@@ -180,8 +183,8 @@ GridFill FillGrid(std::string_view tabCaption, const ModellSpeicherTyp* mem, int
     if (col.Channel != -1) {
       header(p, 0) = "Funktion";
       const int condition = col.Flight == -1 || col.Flight == kDefaultCondition ? 0 : col.Flight;
-      header(p, c) = ChannelName(col.Channel, mem) + " - " +
-                     ChannelNumberText(col.Channel, condition, mem);
+      header(p, c) =
+          ChannelName(col.Channel, mem) + " - " + ChannelNumberText(col.Channel, condition, mem);
     }
   }
 

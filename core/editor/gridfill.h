@@ -28,10 +28,10 @@ struct GridFill {
   StringGridInfoTyp layout;
   bool parametersAsRows = true;
   int cols = 0, rows = 0, fixedCols = 0, fixedRows = 0;
-  std::vector<std::string> texts;  // rows x cols, row by row
-  std::vector<int> widths;         // pixels per grid column
-  std::vector<int> cellMap;        // layout column x 256 + layout row, 0 for no value
-  std::vector<std::int8_t> states; // CellState: 0 condition not in use, 1 normal, 2 default
+  std::vector<std::string> texts;          // rows x cols, row by row
+  std::vector<int> widths;                 // pixels per grid column
+  std::vector<int> cellMap;                // layout column x 256 + layout row, 0 for no value
+  std::vector<std::int8_t> states;         // CellState: 0 condition not in use, 1 normal, 2 default
   std::vector<std::int8_t> textCondition;  // header colour: condition 0..4, -1 black
   std::vector<bool> separatorBelow;        // per grid row: two black lines at its bottom
 

@@ -10,7 +10,9 @@ namespace core {
 
 namespace {
 
-bool IsStripped(char c) { return c == ' ' || c == '\t' || c == '-'; }
+bool IsStripped(char c) {
+  return c == ' ' || c == '\t' || c == '-';
+}
 
 std::string_view StripLabel(std::string_view s) {
   while (!s.empty() && IsStripped(s.back())) s.remove_suffix(1);
@@ -36,8 +38,8 @@ int TakeLayoutRow(std::array<std::string, kLayoutLimit>& names,
 std::string LayoutRowLabel(int row, const MdlMenuTyp& menu, const ModellSpeicherTyp* mem,
                            int version) {
   const MemApplMapTyp& def = ParamDef(row);
-  const std::string full =
-      ExpandedParameterName(def.address, ParameterFirstBit(def), menu.PerChannel != 0, mem, version);
+  const std::string full = ExpandedParameterName(def.address, ParameterFirstBit(def),
+                                                 menu.PerChannel != 0, mem, version);
   std::string_view rest = full;
   for (int i = 0; i < 2; ++i) {
     const std::size_t slash = rest.find('\\');

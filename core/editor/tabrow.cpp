@@ -18,7 +18,8 @@ int ReselectMenuTab(const std::vector<std::string>& captions, const std::string&
 MenuTabRow BuildMenuTabRow(int mainTab, const ModellSpeicherTyp* mem, int version,
                            const std::string& rememberedCaption, int previousIndex) {
   MenuTabRow row;
-  for (const MdlMenuTyp* m : OfferedMenus(mainTab, mem, version)) row.captions.emplace_back(m->Code);
+  for (const MdlMenuTyp* m : OfferedMenus(mainTab, mem, version))
+    row.captions.emplace_back(m->Code);
   row.selected = ReselectMenuTab(row.captions, rememberedCaption, previousIndex);
   return row;
 }

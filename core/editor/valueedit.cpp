@@ -27,7 +27,9 @@ double NumberOf(std::string_view text) {
   return std::isfinite(v) ? v : 0.0;
 }
 
-double Clamp(double v, double min, double max) { return std::min(std::max(v, min), max); }
+double Clamp(double v, double min, double max) {
+  return std::min(std::max(v, min), max);
+}
 
 // Minutes and seconds of a time text "m:s unit"; the seconds text keeps what follows them.
 struct TimeParts {
@@ -45,7 +47,9 @@ TimeParts SplitTime(const std::string& t) {
   return p;
 }
 
-int Wrap60(int v) { return v == 60 ? 0 : v == -1 ? 59 : v; }
+int Wrap60(int v) {
+  return v == 60 ? 0 : v == -1 ? 59 : v;
+}
 
 }  // namespace
 
@@ -131,12 +135,18 @@ std::string StepText(StepButton b, const std::string& t, double min, double max,
                      const std::string& unit) {
   const double n = NumberOf(t);
   switch (b) {
-    case StepButton::Up: return DecimalText(std::min(n + 1, max));
-    case StepButton::Down: return DecimalText(std::max(n - 1, min));
-    case StepButton::Inv: return DecimalText(Clamp(-n, min, max));
-    case StepButton::Zero: return TrimSpaceTab("0 " + unit);
-    case StepButton::Fifty: return TrimSpaceTab((n >= -0.01 ? "50 " : "-50 ") + unit);
-    case StepButton::Hundred: return TrimSpaceTab((n >= -0.01 ? "100 " : "-100 ") + unit);
+    case StepButton::Up:
+      return DecimalText(std::min(n + 1, max));
+    case StepButton::Down:
+      return DecimalText(std::max(n - 1, min));
+    case StepButton::Inv:
+      return DecimalText(Clamp(-n, min, max));
+    case StepButton::Zero:
+      return TrimSpaceTab("0 " + unit);
+    case StepButton::Fifty:
+      return TrimSpaceTab((n >= -0.01 ? "50 " : "-50 ") + unit);
+    case StepButton::Hundred:
+      return TrimSpaceTab((n >= -0.01 ? "100 " : "-100 ") + unit);
     case StepButton::MInc:
     case StepButton::MDec: {
       const TimeParts p = SplitTime(t);
@@ -171,8 +181,9 @@ std::string NormalizeCellText(const GridFill& fill, int col, int row, const std:
     if (const std::size_t at = unit.empty() ? std::string_view::npos : value.find(unit);
         at != std::string_view::npos)
       value = value.substr(0, at);
-    const std::int32_t v = std::clamp(TextToFormula(def.formula, TrimSpaceTab(value), condition, mem),
-                                      std::min(def.minimum, def.maximum), def.maximum);
+    const std::int32_t v =
+        std::clamp(TextToFormula(def.formula, TrimSpaceTab(value), condition, mem),
+                   std::min(def.minimum, def.maximum), def.maximum);
     return FormulaToText(def.formula, v, condition, mem);
   }
   if (HasNumericFormula(k))
@@ -214,17 +225,26 @@ bool StepShowsExplanation(StepButton b) {
 
 int ButtonRepeat::Slot(StepButton b) {
   switch (b) {
-    case StepButton::Up: return 0;
-    case StepButton::Down: return 1;
-    case StepButton::MInc: return 2;
-    case StepButton::MDec: return 3;
-    case StepButton::SInc: return 4;
-    case StepButton::SDec: return 5;
-    default: return -1;
+    case StepButton::Up:
+      return 0;
+    case StepButton::Down:
+      return 1;
+    case StepButton::MInc:
+      return 2;
+    case StepButton::MDec:
+      return 3;
+    case StepButton::SInc:
+      return 4;
+    case StepButton::SDec:
+      return 5;
+    default:
+      return -1;
   }
 }
 
-bool ButtonRepeat::Repeats(StepButton b) { return Slot(b) >= 0; }
+bool ButtonRepeat::Repeats(StepButton b) {
+  return Slot(b) >= 0;
+}
 
 void ButtonRepeat::Press(StepButton b) {
   if (Slot(b) >= 0) counters_[static_cast<std::size_t>(Slot(b))] = 1;

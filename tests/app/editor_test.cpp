@@ -5,15 +5,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTimer>
-#include <QScrollBar>
 
 #include "app/commands.h"
-#include "app/model_tree_view.h"
 #include "app/editor/editor_module.h"
 #include "app/editor/grid_model.h"
 #include "app/editor/parameter_grid.h"
+#include "app/model_tree_view.h"
 #include "core/editor/menutab.h"
 #include "core/editor/tabrow.h"
 #include "core/model/access.h"
@@ -37,7 +37,8 @@ class EditorTest : public WindowTest {
       core::SetNameFromText(r, name);
       r.dateText = core::FormatDateText({2026, 5, 1, 10, 0});
       r.commentSaved = true;
-      EXPECT_TRUE(core::WriteModelMemory(r, core::Utf8FromPath(models / (std::string(name) + ".FC"))).ok());
+      EXPECT_TRUE(
+          core::WriteModelMemory(r, core::Utf8FromPath(models / (std::string(name) + ".FC"))).ok());
     }
     settings.texts[kKey + "ModelMem"] = memories.begin()->first;
     app::TMainForm& f = Open(true);
@@ -65,7 +66,6 @@ class EditorTest : public WindowTest {
   std::string Text(int col, int row) const { return editor->Grid()->Fill().Text(col, row); }
   app::EditorModule* editor = nullptr;
 };
-
 
 TEST_F(EditorTest, TabsTitleAndGridFollowTheActiveMemory) {
   app::TMainForm& f = OpenWith({{"ACRO", 16}});

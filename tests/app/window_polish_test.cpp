@@ -61,7 +61,8 @@ TEST_F(PolishTest, SmallestWindowHasNoOverlappingControls) {
   QList<QWidget*> controls;
   for (QWidget* w : f.findChildren<QWidget*>()) {
     if (!w->isVisible() || w->width() <= 1) continue;
-    if (!qobject_cast<QLabel*>(w) && !qobject_cast<QLineEdit*>(w) && !qobject_cast<QAbstractButton*>(w))
+    if (!qobject_cast<QLabel*>(w) && !qobject_cast<QLineEdit*>(w) &&
+        !qobject_cast<QAbstractButton*>(w))
       continue;
     if (w->parentWidget() && w->parentWidget()->objectName() != "ModellNamePanel" &&
         w->parentWidget()->objectName() != "EditorPanel")

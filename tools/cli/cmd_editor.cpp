@@ -85,7 +85,8 @@ int CmdMenus(const Args& args) {
   if (!Load(record, p.positional[0], error)) return Fail(error);
   std::string out;
   for (int mainTab = 0; mainTab < 2; ++mainTab)
-    for (const std::string& code : core::BuildMenuTabRow(mainTab, &record, p.version, "", 0).captions)
+    for (const std::string& code :
+         core::BuildMenuTabRow(mainTab, &record, p.version, "", 0).captions)
       out += std::string(mainTab == 0 ? "System" : "SMIX") + "\t" + code + "\t" +
              core::MenuTitle(code) + "\n";
   return Flush(out);

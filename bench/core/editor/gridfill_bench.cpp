@@ -17,7 +17,7 @@ struct Heavy {
 // ATV and AFR with defaults and all conditions are the largest grids; MxVR, PMX1 and TIMR the
 // largest of their kinds (value lists, curves, times).
 constexpr Heavy kHeavy[] = {
-    {"ATV", 16, {true, true}}, {"AFR", 16, {true, true}}, {"MxVR", 32, {true, true}},
+    {"ATV", 16, {true, true}},  {"AFR", 16, {true, true}},  {"MxVR", 32, {true, true}},
     {"PMX1", 16, {true, true}}, {"TIMR", 16, {true, true}},
 };
 

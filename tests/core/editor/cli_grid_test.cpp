@@ -27,7 +27,8 @@ CliRun Cli(const std::string& args) {
   FILE* pipe = ::popen((std::string(VELTRANO_CLI) + " " + args + " 2>/dev/null").c_str(), "r");
   if (!pipe) return r;
   char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) r.out.append(buffer, n);
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+    r.out.append(buffer, n);
   const int status = ::pclose(pipe);
   r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return r;

@@ -24,7 +24,9 @@ TEST(MenuTabs, RowsByTypeAndVersion) {
   };
   const Case cases[] = {
       {kStandard, {"MxTY", "MxSW", "MTRM"}, {"SBTr", "COPY", "DIFF", "REVO", "NAME"}},
-      {kGlider4, {"SBTr", "DIFF", "TRM1", "TRM2", "SFLP", "NTRM", "BUTT", "MxVR"}, {"FLPR", "REVO", "PIT"}},
+      {kGlider4,
+       {"SBTr", "DIFF", "TRM1", "TRM2", "SFLP", "NTRM", "BUTT", "MxVR"},
+       {"FLPR", "REVO", "PIT"}},
       {kHeli, {"SBTr", "REVO", "PCrv", "HOLD", "OFST", "SWSH", "MxVR"}, {"DIFF", "TRM1", "NAME"}},
   };
   for (int version : test::kVersions) {
@@ -48,9 +50,9 @@ TEST(MenuTabs, RowsByTypeAndVersion) {
 
 TEST(MenuTabs, ReselectByCaptionThenIndex) {
   const std::vector<std::string> row = {"SBTr", "DIFF", "AFR", "MxTY"};
-  EXPECT_EQ(ReselectMenuTab(row, "AFR", 0), 2);   // same caption wins
-  EXPECT_EQ(ReselectMenuTab(row, "ATV", 1), 1);   // else the index
-  EXPECT_EQ(ReselectMenuTab(row, "ATV", 5), 3);   // at most the last
+  EXPECT_EQ(ReselectMenuTab(row, "AFR", 0), 2);  // same caption wins
+  EXPECT_EQ(ReselectMenuTab(row, "ATV", 1), 1);  // else the index
+  EXPECT_EQ(ReselectMenuTab(row, "ATV", 5), 3);  // at most the last
   EXPECT_EQ(ReselectMenuTab(row, "", -1), 0);
   EXPECT_EQ(ReselectMenuTab({}, "AFR", 2), -1);
   // ACRO -> HELI with AFR selected keeps AFR in the System row.

@@ -16,11 +16,10 @@ TEST(ValueEdit, ButtonMasksByRange) {
     int mask;
   };
   const Case cases[] = {
-      {0, -100, 100, 0x03F},  // - + +/- 0 50 100
-      {0, 0, 100, 0x03B},     // - + 0 50 100
-      {0, 0, 50, 0x00B},      // - + 0
-      {0, -110, 110, 0x03F},
-      {40, -3599, 3599, 0x3C0},  // a time: M+ M- S+ S-
+      {0, -100, 100, 0x03F},                            // - + +/- 0 50 100
+      {0, 0, 100, 0x03B},                               // - + 0 50 100
+      {0, 0, 50, 0x00B},                                // - + 0
+      {0, -110, 110, 0x03F}, {40, -3599, 3599, 0x3C0},  // a time: M+ M- S+ S-
   };
   for (const Case& c : cases)
     EXPECT_EQ(StepButtonMask(c.formula, c.min, c.max), c.mask) << c.min << ".." << c.max;
@@ -96,8 +95,8 @@ TEST_F(EditAcro, TypedTextsAreNormalizedAndClamped) {
     const char* normalized;
   };
   const Case cases[] = {
-      {2, 1, "1,5", "1.5"},  {2, 1, "junk", "0"},    {2, 1, "999 %", "110"},
-      {2, 1, "-1e9", "-110"}, {2, 2, "30", "30"},    // default cells normalize too
+      {2, 1, "1,5", "1.5"},         {2, 1, "junk", "0"}, {2, 1, "999 %", "110"},
+      {2, 1, "-1e9", "-110"},       {2, 2, "30", "30"},  // default cells normalize too
       {0, 0, "Zustand", "Zustand"},
   };
   for (const Case& c : cases)
@@ -111,7 +110,8 @@ TEST_F(EditAcro, TypedTextsAreNormalizedAndClamped) {
 TEST_F(EditAcro, ApplyAndStepStoreThroughTheModel) {
   const auto image = mem.image;
   // "1,5" typed into a percentage: 1.5 applied, the formula keeps the whole number.
-  ApplyOutcome o = ApplyCellText(atv, 2, 1, NormalizeCellText(atv, 2, 1, "1,5", &mem, 32), &mem, 32);
+  ApplyOutcome o =
+      ApplyCellText(atv, 2, 1, NormalizeCellText(atv, 2, 1, "1,5", &mem, 32), &mem, 32);
   EXPECT_EQ(o.result, kChanged);
   EXPECT_EQ(o.cellText, "1 %");
   // A default cell stores nothing; a cell without layout cell is emptied.
