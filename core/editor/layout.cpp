@@ -102,7 +102,7 @@ StringGridInfoTyp BuildLayout(const MdlMenuTyp& menu, const ModellSpeicherTyp* m
     for (int f = 0; f <= lastFlight; ++f) {
       const int c = columnFor(channel, f, true);
       if (c == 0) continue;
-      row[StringGridInfoTyp::Index(c)] = {perCondition ? a + kBlockStride * f : a, bit};
+      row[StringGridInfoTyp::Index(c)] = {perCondition ? ConditionAddress(a, f) : a, bit};
       if (!perCondition) break;
     }
     if (options.defaults) {
