@@ -68,6 +68,8 @@ void EditorModule::BuildPanel() {
   subTabs_->setExpanding(false);
   subTabs_->setUsesScrollButtons(true);
   subTabs_->setElideMode(Qt::ElideNone);
+  mainTabs_->setAccessibleName("Menügruppe");
+  subTabs_->setAccessibleName("Menü");
 
   auto* titleRow = new QHBoxLayout;
   title_ = new QLabel(kNoMemoryCaption, panel_);
@@ -92,10 +94,12 @@ void EditorModule::BuildPanel() {
   auto* hostLayout = new QVBoxLayout(gridHost_);
   hostLayout->setContentsMargins(0, 0, 0, 0);
   grid_ = new ParameterGrid(gridHost_);
+  grid_->setAccessibleName("Parameter");
   hostLayout->addWidget(grid_);
 
   combo_ = new QComboBox(panel_);  // over the grid, free of its layout
   combo_->setObjectName("ParameterComboBox");
+  combo_->setAccessibleName("Wert");
   combo_->setEditable(false);
   combo_->setMaxVisibleItems(20);
   combo_->hide();
@@ -228,6 +232,7 @@ void EditorModule::RebuildTabs(int mainTab, const std::string& remembered) {
   building_ = true;
   const int previous = subTabs_->currentIndex();
   while (subTabs_->count() > 0) subTabs_->removeTab(subTabs_->count() - 1);
+  subTabs_->setFocusPolicy(Qt::NoFocus);  // an empty row is no stop for the Tab key
   if (mainTab < 0) {
     building_ = false;
     HideControls();
@@ -240,6 +245,7 @@ void EditorModule::RebuildTabs(int mainTab, const std::string& remembered) {
   const core::MenuTabRow row =
       core::BuildMenuTabRow(mainTab, Active(), Version(), remembered, previous);
   for (const std::string& caption : row.captions) subTabs_->addTab(QString::fromStdString(caption));
+  if (subTabs_->count() > 0) subTabs_->setFocusPolicy(Qt::TabFocus);
   subTabs_->setCurrentIndex(row.selected);
   building_ = false;
   FillGrid(row.selected);

@@ -9,9 +9,7 @@ namespace app {
 
 namespace {
 
-QColor Rgb(std::uint32_t rgb) {
-  return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
+QColor Rgb(core::ConditionRgb c) { return QColor(c.r, c.g, c.b); }
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/editor/condition_colour.h"
 #include "core/editor/curves.h"
 #include "core/editor/diagram_frame.h"
 #include "core/editor/menutab.h"
@@ -70,18 +71,6 @@ inline constexpr int kStripLineHeight = 16;
 constexpr PixelPoint StripTextOrigin(int diagramsBefore, int line) {
   const PixelRect r = StripDiagramRect(diagramsBefore);
   return {r.left + 12, r.top + kStripLineHeight * line};
-}
-
-/// Flight condition colour as red, green, blue: 0 red, 1 purple, 2 blue, 3 lime, 4 green,
-/// others aqua.
-struct ConditionRgb {
-  int r, g, b;
-};
-constexpr ConditionRgb ConditionColour(int condition) {
-  constexpr ConditionRgb kColours[] = {
-      {255, 0, 0}, {128, 0, 128}, {0, 0, 255}, {0, 255, 0}, {0, 128, 0}};
-  if (condition < 0 || condition > 4) return {0, 255, 255};
-  return kColours[condition];
 }
 
 inline constexpr ConditionRgb kGridSilver{192, 192, 192};

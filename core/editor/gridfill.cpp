@@ -130,11 +130,6 @@ const int* FixedColumnWidths(int menuId) {
   return nullptr;
 }
 
-std::uint32_t ConditionColour(int condition) {
-  constexpr std::uint32_t kColours[] = {0xFF0000, 0x800080, 0x0000FF, 0x00FF00, 0x008000};
-  return condition >= 0 && condition <= 4 ? kColours[condition] : 0x00FFFF;
-}
-
 void RefreshValueTexts(GridFill& g, const ModellSpeicherTyp* mem, int version) {
   for (int row = 0; row < g.rows; ++row)
     for (int col = 0; col < g.cols; ++col)

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/editor/condition_colour.h"
 #include "core/editor/layout.h"
 #include "core/store/record.h"
 
@@ -64,9 +65,5 @@ GridFill FillGrid(std::string_view tabCaption, const ModellSpeicherTyp* mem, int
 /// Re-reads the value texts of an existing fill (after an edit that changed only values).
 void RefreshValueTexts(GridFill& fill, const ModellSpeicherTyp* mem, int version);
 
-/// Colour of flight condition 0..4 as 0xRRGGBB; aqua for any other value.
-std::uint32_t ConditionColour(int condition);
-
-inline constexpr std::uint32_t kLightCyan = 0xC0FFFF;
 
 }  // namespace core
