@@ -19,6 +19,9 @@
 #include "platform/serial_poll_timer.h"
 #include "platform/serial_port.h"
 #include "core/store/model_memory.h"
+#include "core/util/files.h"
+#include <filesystem>
+#include <system_error>
 #endif
 
 namespace cli {
@@ -49,11 +52,19 @@ struct LinkOptions {
   std::string device;
   int baud = 4800;
   double timeoutS = -1;  // wait as the window does
+  bool force = false;     // receive: replace an existing OUT
 };
 
 int Fail(const std::string& message, int code = 1) {
   std::fprintf(stderr, "veltrano-cli: %s\n", message.c_str());
   return code;
+}
+
+// Anything at the path counts (a link, a directory), not only a regular file.
+bool OutExists(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::symlink_status(core::PathFromUtf8(path), ec).type() !=
+         std::filesystem::file_type::not_found;
 }
 
 bool ParseOptions(const char* command, const Args& args, LinkOptions& o, std::string& error) {
@@ -84,6 +95,8 @@ bool ParseOptions(const char* command, const Args& args, LinkOptions& o, std::st
         error = "--baud takes 4800 or 9600";
         return false;
       }
+    } else if (a == "--force") {
+      o.force = true;
     } else if (a == "--timeout") {
       if (!value(v)) return false;
       char* end = nullptr;
@@ -222,12 +235,17 @@ int CmdReceive(const Args& args) {
   LinkOptions o;
   std::string error;
   if (!ParseOptions("receive", args, o, error)) return Fail(error, 2);
+  // Checked before the transfer too, so nobody waits for the transmitter in vain.
+  if (!o.force && OutExists(o.file))
+    return Fail(o.file + " exists already; not overwritten (--force replaces it)", 2);
   CliHost host;
   const int rc = RunTransfer(o, host, false,
                              [&](const core::ComHandler&) { return host.Received() != nullptr; });
   if (rc != 0) return Fail("nothing written to " + o.file);
   core::ModellSpeicherTyp& r = *host.Received();
   core::SetDateNow(r);
+  if (!o.force && OutExists(o.file))
+    return Fail(o.file + " appeared during the transfer; not overwritten (--force replaces it)", 2);
   // The image alone: a comment file beside OUT.fc stays as it is.
   if (!core::WriteModelImage(r, o.file)) return Fail("cannot write " + o.file);
   if (!core::HeaderLoadable(r.header)) {

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -168,6 +171,59 @@ TEST_F(Cli, ExplainPrintsTheStripOfAMenu) {
   EXPECT_EQ(Call("explain " + Quote(Path("h.fc")) + " XYZ").exitCode, 2);
   EXPECT_EQ(Call("explain " + Quote(Path("h.fc")) + " ATV --version 33").exitCode, 1);
   EXPECT_EQ(Call("explain " + Quote(Path("missing.fc")) + " ATV").exitCode, 1);
+}
+
+TEST_F(Cli, AddressesNameValuesWhoseNamesRepeat) {
+  ASSERT_EQ(Call("new acro " + Quote(Path("a.fc"))).exitCode, 0);
+  const std::string plain = Call("dump " + Quote(Path("a.fc"))).out;
+  const CliRun r = Call("dump " + Quote(Path("a.fc")) + " --addresses");
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  // The same lines, each after "@ADDRESS.BIT ".
+  std::string stripped;
+  for (std::size_t at = 0, end; at < r.out.size(); at = end + 1) {
+    end = r.out.find('\n', at);
+    ASSERT_EQ(r.out[at], '@');
+    stripped += r.out.substr(r.out.find(' ', at) + 1, end - r.out.find(' ', at));
+  }
+  EXPECT_EQ(stripped, plain);
+  // "FLIGHT2\SUB TRIMM\RATE AUX" names channel 6 and channel 8: only the address reaches the 2nd.
+  const std::string name = "FLIGHT2\\SUB TRIMM\\RATE AUX: ";
+  const std::size_t first = r.out.find(name), second = r.out.find(name, first + 1);
+  ASSERT_NE(second, std::string::npos);
+  const std::size_t lineStart = r.out.rfind('\n', second) + 1;
+  const std::string address = r.out.substr(lineStart, r.out.find(' ', lineStart) - lineStart);
+  const CliRun set = Call("set " + Quote(Path("a.fc")) + " " + address + " 37");
+  ASSERT_EQ(set.exitCode, 0) << set.err;
+  EXPECT_NE(set.out, "0\n");
+  const std::string after = Call("dump " + Quote(Path("a.fc")) + " --addresses").out;
+  EXPECT_NE(after.find(address + " " + name + "37"), std::string::npos) << address;
+  EXPECT_EQ(after.substr(0, lineStart).find(name + "37"), std::string::npos);  // 1st untouched
+  EXPECT_NE(Call("set " + Quote(Path("a.fc")) + " @9999.0 1").exitCode, 0);
+}
+
+TEST_F(Cli, ReceiveRefusesAnExistingFileUnlessForced) {
+  std::ofstream(Path("keep.fc")) << "mine";
+  CliRun r = Call("receive " + Quote(Path("keep.fc")) + " --device /nonexistent/tty");
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_NE(r.err.find("exists already"), std::string::npos) << r.err;
+  // Forced, it goes on to the port (which here cannot be opened) and still keeps the file.
+  r = Call("receive " + Quote(Path("keep.fc")) + " --device /nonexistent/tty --force");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("cannot open"), std::string::npos) << r.err;
+  EXPECT_EQ(ReadAll(Path("keep.fc")), "mine");
+}
+
+TEST_F(Cli, UnreadableFileSaysPermissionDenied) {
+  ASSERT_EQ(Call("new acro " + Quote(Path("a.fc"))).exitCode, 0);
+  fs::permissions(Path("a.fc"), fs::perms::none);
+  // Root reads anything: run as nobody then.
+  const std::string as = ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+  const fs::path err = dir_ / "err.txt";
+  fs::permissions(dir_, fs::perms::all);
+  const int status = std::system((as + VELTRANO_CLI + " dump " + Quote(Path("a.fc")) + " >/dev/null 2>" +
+                                  Quote(err.string())).c_str());
+  EXPECT_NE(status, 0);
+  EXPECT_NE(ReadAll(err).find("permission denied"), std::string::npos) << ReadAll(err);
 }
 
 }  // namespace
