@@ -127,13 +127,16 @@ void ModelMemoryStore::SetModelMemoryDir(std::string directory) {
 bool ModelMemoryStore::LoadDirectory(const std::string& directory) {
   namespace fs = std::filesystem;
   std::vector<std::string> names;
-  std::unordered_set<std::string> commentFiles;  // so absent comment files need no look-up
+  // Comment files as listed, so absent ones need no look-up; by exact name and case-blind.
+  std::unordered_set<std::string> commentFiles;
+  std::unordered_map<std::string, std::string> commentFilesUpper;
   std::error_code ec;
   fs::directory_iterator it(directory.empty() ? fs::path(".") : PathFromUtf8(directory), ec);
   for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
     std::string name = FileNameText(it->path());
-    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".TXT") == 0) {
-      commentFiles.insert(name);
+    if (name.size() > 4 && EqualFileNames(std::string_view(name).substr(name.size() - 4), ".TXT")) {
+      commentFilesUpper.emplace(UpperAscii(name), name);
+      commentFiles.insert(std::move(name));
       continue;
     }
     if (names.size() >= kMaxModelMemoryFiles) continue;
@@ -150,23 +153,42 @@ bool ModelMemoryStore::LoadDirectory(const std::string& directory) {
   const std::string absolute = AbsoluteDirectoryOf(prefix + "*.fc");  // the directory of its files
   for (const std::string& name : names) {
     ModellSpeicherTyp* record = AllocAfter(cursor);
-    const bool commentListed = commentFiles.count(BaseNameOf(name) + ".TXT") != 0;
-    if (!LoadModelMemoryListed(*record, prefix + name, absolute, commentListed)) all = false;
+    std::string comment = StemOf(name) + ".TXT";
+    const std::string* commentName = nullptr;
+    if (commentFiles.count(comment) != 0) {
+      commentName = &comment;
+    } else if (const auto found = commentFilesUpper.find(UpperAscii(comment));
+               found != commentFilesUpper.end()) {
+      commentName = &found->second;
+    }
+    if (!LoadModelMemoryListed(*record, prefix + name, absolute, commentName)) all = false;
   }
   return all;
 }
 
 void ModelMemoryStore::AssignFileName(ModellSpeicherTyp& record, const std::string& directory) {
-  const std::string stem = directory + FileNameStem(record);
+  const std::string stem = FileNameStem(record);
   const auto pending = pendingRemovals_.find(&record);
+  // Names taken on disk, case-blind: a new memory must not take the file, nor the comment
+  // file, of another one, even where they differ from its name only in case.
+  std::unordered_set<std::string> taken;
+  std::error_code ec;
+  namespace fs = std::filesystem;
+  for (fs::directory_iterator it(directory.empty() ? fs::path(".") : PathFromUtf8(directory), ec);
+       !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    taken.insert(UpperAscii(FileNameText(it->path())));
+  }
   std::string suffix;
   for (int n = 1;; ++n) {
-    std::string candidate = stem + suffix + ".FC";
+    const std::string name = stem + suffix;
+    std::string candidate = directory + name + ".FC";
     suffix = "_" + std::to_string(n);
     // The record's own file from before a rename is about to go, so that name is free to it.
     const bool ownOldFile =
         pending != pendingRemovals_.end() && EqualFileNames(pending->second.modelFile, candidate);
-    if ((FileExists(candidate) && !ownOldFile) || FileNameInUse(candidate)) continue;
+    const bool onDisk =
+        taken.count(UpperAscii(name + ".FC")) != 0 || taken.count(UpperAscii(name + ".TXT")) != 0;
+    if ((onDisk && !ownOldFile) || FileNameInUse(candidate)) continue;
     record.fileName = std::move(candidate);
     return;
   }
@@ -294,7 +316,7 @@ bool ModelMemoryStore::WriteRecord(ModellSpeicherTyp& record) {
   if (outcome.comment) record.commentSaved = true;
   if (!outcome.ok()) ++writeFailures_;
   if (!outcome.image) host_.WriteFailed(record.fileName);
-  if (!outcome.comment) host_.WriteFailed(CommentFilePath(record.fileName));
+  if (!outcome.comment) host_.WriteFailed(FindCommentFile(record.fileName));
   if (outcome.ok()) RemovePendingFiles(record);
   return outcome.ok();
 }
@@ -310,6 +332,7 @@ void ModelMemoryStore::RemovePendingFiles(ModellSpeicherTyp& record) {
     for (const auto& owned : owned_) {
       const ModellSpeicherTyp* r = owned.get();
       if (!r->inUse || r->fileName.empty()) continue;
+      // Compared case-blind, so the comment file's name as it would be made is enough.
       const std::string own = commentFile ? CommentFilePath(r->fileName) : r->fileName;
       if (EqualFileNames(own, path)) return true;
     }
@@ -319,7 +342,9 @@ void ModelMemoryStore::RemovePendingFiles(ModellSpeicherTyp& record) {
     return false;
   };
   if (!inUseElsewhere(old.modelFile, false)) RemoveFile(old.modelFile);
-  if (!inUseElsewhere(old.commentFile, true)) RemoveFile(old.commentFile);
+  if (!old.commentFile.empty() && !inUseElsewhere(old.commentFile, true)) {
+    RemoveFile(old.commentFile);
+  }
 }
 
 void ModelMemoryStore::SaveActiveModelMemory() {
@@ -358,7 +383,8 @@ bool ModelMemoryStore::SaveAllWithQuery(const std::string& directory) {
     }
     if (r->deleted) {
       RemoveFile(r->fileName);
-      RemoveFile(CommentFilePath(r->fileName));
+      // A comment file that could not be read is left as it is.
+      if (!r->commentUnreadable) RemoveFile(FindCommentFile(r->fileName));
       // A deleted model memory that was renamed takes its files from before the rename too.
       RemovePendingFiles(*r);
     }
@@ -410,10 +436,12 @@ void ModelMemoryStore::RenameActive(std::string_view text) {
   // The old files stay until the memory is written under its new name; after several renames
   // the very first files are the ones to go.
   if (FileExists(a->fileName) && pendingRemovals_.find(a) == pendingRemovals_.end()) {
-    pendingRemovals_[a] = {a->fileName, CommentFilePath(a->fileName)};
+    pendingRemovals_[a] = {a->fileName,
+                           a->commentUnreadable ? std::string() : FindCommentFile(a->fileName)};
   }
   a->fileName.clear();
   a->dateText.clear();
+  a->commentUnreadable = false;  // that file stays with the old name; the new one has none
   SetNameFromText(*a, text);
   a->imageSaved = false;
   a->commentSaved = false;
