@@ -197,6 +197,11 @@ int RunTransfer(const LinkOptions& o, CliHost& host, bool send,
   platform::SerialPollTimer ticker([&] {
     if (!draining) {
       link.TransferTick();
+      if (link.LineLost()) {
+        result = 3;
+        app.quit();
+        return false;
+      }
       if (!done(link)) return link.NeedsTicks();
       draining = true;
     }
@@ -222,6 +227,11 @@ int RunTransfer(const LinkOptions& o, CliHost& host, bool send,
   app.exec();
   ports.ComCloseAll();
   timers.SwtFreeAll();
+  if (result == 3) {
+    const std::string device = system.DevicePath(port);
+    return Fail("the serial line went away during the transfer (" +
+                (device.empty() ? "port " + std::to_string(port) : device) + "); nothing done");
+  }
   if (result != 0) {
     return Fail("no complete transfer within " + QString::number(o.timeoutS).toStdString() + " s" +
                 (link.TransferBusy() ? " (waiting for the transmitter)" : ""));

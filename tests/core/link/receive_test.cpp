@@ -184,4 +184,41 @@ TEST(Receive, FormatLineOfOtherVersions) {
   EXPECT_EQ(core::FormatLine(odd), "Format = FC28 VÄ.1");  // single-byte text made UTF-8
 }
 
+TEST(Receive, ALineThatGoesAwayEndsEitherTransferAtOnce) {
+  // Cut in the middle of a receive and of a send: logged, idle, port closed, nothing stored.
+  for (const bool send : {false, true}) {
+    SCOPED_TRACE(send ? "send" : "receive");
+    Rig r;
+    core::ModellSpeicherTyp memory;
+    memory.inUse = true;
+    memory.setDataLength(100);
+    r.host.active = &memory;
+    if (send) {
+      r.Tick();
+      r.link.StartSend();
+      r.Tick();
+      r.Answer({kAck}, 2);
+    } else {
+      ReceiveUpToImage(r, "FC2830", {0, 100});
+      r.Answer(Image(40));
+    }
+    ASSERT_NE(r.link.TransferBusy(), 0);
+    r.line.lost = true;
+    r.Tick();
+    EXPECT_EQ(r.link.TransferBusy(), 0);
+    EXPECT_TRUE(r.link.LineLost());
+    EXPECT_EQ(r.host.log.back(), core::kLineLostLog);
+    EXPECT_FALSE(r.line.open);
+    EXPECT_FALSE(r.link.NeedsTicks());  // nothing more to poll: no CPU while idle
+    for (const auto& rec : r.host.records) EXPECT_FALSE(rec->inUse);
+    EXPECT_EQ(r.host.rebuilds, 0);
+    // The next start opens the port again.
+    r.line.lost = false;
+    r.link.StartReceive();
+    EXPECT_FALSE(r.link.LineLost());
+    r.Tick();
+    EXPECT_TRUE(r.line.open);
+  }
+}
+
 }  // namespace
