@@ -163,6 +163,7 @@ bool ModelMemoryStore::LoadDirectory(const std::string& directory) {
     }
     if (!LoadModelMemoryListed(*record, prefix + name, absolute, commentName)) all = false;
   }
+  host_.DirectoryOpened(directory);
   return all;
 }
 
@@ -310,13 +311,91 @@ void ModelMemoryStore::EnsureFileName(ModellSpeicherTyp& record, const std::stri
   record.commentSaved = false;
 }
 
+namespace {
+
+// A regular file stands at path now and it is not the one expected: another program wrote it.
+// A missing file, or something that is no file (which no write can replace), is no question.
+bool ChangedOnDisk(const std::string& path, const FileStamp& expected) {
+  return FileExists(path) && StampOfFile(path) != expected;
+}
+
+std::string DirectoryPart(const std::string& path) {
+  return path.substr(0, path.size() - FileNameView(path).size());
+}
+
+}  // namespace
+
+void ModelMemoryStore::MoveToFreeName(ModellSpeicherTyp& record) {
+  // The files at the old name are someone else's now: never remove them.
+  pendingRemovals_.erase(&record);
+  const std::string directory = DirectoryPart(record.fileName);
+  record.fileName.clear();
+  AssignFileName(record, directory);
+  record.stampsKnown = false;
+  record.imageStamp = record.commentStamp = FileStamp{};
+  record.commentUnreadable = false;
+  record.imageSaved = record.commentSaved = false;
+  renamedBySave_ = true;
+}
+
+// Before a write: whatever stands at the record's file names must be what this program loaded
+// or last wrote there. A memory never written there (new, copied, renamed) takes the next free
+// name instead; for a file another program changed the user decides. False: write nothing.
+bool ModelMemoryStore::PrepareWrite(ModellSpeicherTyp& record) {
+  const auto pending = pendingRemovals_.find(&record);
+  const bool ownOldFile = pending != pendingRemovals_.end() &&
+                          EqualFileNames(pending->second.modelFile, record.fileName);
+  if (!record.stampsKnown && !ownOldFile) {
+    const std::string directory = DirectoryPart(record.fileName);
+    const std::string comment = StemOf(record.fileName) + ".TXT";
+    if (FindNameCaseBlind(directory, FileNameOf(record.fileName)) ||
+        FindNameCaseBlind(directory, comment)) {
+      MoveToFreeName(record);
+    }
+    return true;
+  }
+  const FileStamp& image = record.stampsKnown ? record.imageStamp : pending->second.modelStamp;
+  const FileStamp& comment =
+      record.stampsKnown ? record.commentStamp : pending->second.commentStamp;
+  std::string changed;
+  if (!record.imageSaved && ChangedOnDisk(record.fileName, image)) changed = record.fileName;
+  const std::string commentPath = FindCommentFile(record.fileName);
+  if (changed.empty() && !record.commentSaved && !record.commentUnreadable &&
+      ChangedOnDisk(commentPath, comment)) {
+    changed = commentPath;
+  }
+  if (changed.empty()) return true;
+  switch (host_.AskFileChanged(changed)) {
+    case FileChangedAnswer::kOverwrite:
+      return true;
+    case FileChangedAnswer::kKeepOther:
+      MoveToFreeName(record);
+      return true;
+    case FileChangedAnswer::kCancel:
+      break;
+  }
+  return false;
+}
+
 bool ModelMemoryStore::WriteRecord(ModellSpeicherTyp& record) {
+  if (!PrepareWrite(record)) {
+    ++writeFailures_;  // not written: a directory change must not free it
+    return false;
+  }
+  const bool writesImage = !record.imageSaved;
+  const bool writesComment = !record.commentSaved && !record.commentUnreadable;
   const WriteOutcome outcome = WriteModelMemory(record, record.fileName);
   if (outcome.image) record.imageSaved = true;
   if (outcome.comment) record.commentSaved = true;
   if (!outcome.ok()) ++writeFailures_;
   if (!outcome.image) host_.WriteFailed(record.fileName);
   if (!outcome.comment) host_.WriteFailed(FindCommentFile(record.fileName));
+  // What this program wrote is what it expects to find there next time.
+  if (writesImage && outcome.image) record.imageStamp = StampOfFile(record.fileName);
+  if (writesComment && outcome.comment) {
+    record.commentStamp = StampOfFile(FindCommentFile(record.fileName));
+  }
+  if (outcome.image || (writesComment && outcome.comment)) record.stampsKnown = true;
   if (outcome.ok()) RemovePendingFiles(record);
   return outcome.ok();
 }
@@ -341,8 +420,12 @@ void ModelMemoryStore::RemovePendingFiles(ModellSpeicherTyp& record) {
     }
     return false;
   };
-  if (!inUseElsewhere(old.modelFile, false)) RemoveFile(old.modelFile);
-  if (!old.commentFile.empty() && !inUseElsewhere(old.commentFile, true)) {
+  // Nor what another program changed since (ChangedOnDisk also spares what is gone already).
+  if (!inUseElsewhere(old.modelFile, false) && !ChangedOnDisk(old.modelFile, old.modelStamp)) {
+    RemoveFile(old.modelFile);
+  }
+  if (!old.commentFile.empty() && !inUseElsewhere(old.commentFile, true) &&
+      !ChangedOnDisk(old.commentFile, old.commentStamp)) {
     RemoveFile(old.commentFile);
   }
 }
@@ -355,6 +438,14 @@ void ModelMemoryStore::SaveActiveModelMemory() {
     a->comment = host_.CommentBoxLines();
     WriteRecord(*a);
   }
+  ShowNamesGivenBySave();
+}
+
+void ModelMemoryStore::ShowNamesGivenBySave() {
+  if (!renamedBySave_) return;
+  renamedBySave_ = false;
+  host_.RebuildTree(directory_);
+  host_.Changed(StoreChange::Active);
 }
 
 bool ModelMemoryStore::SaveAllWithQuery(const std::string& directory) {
@@ -382,13 +473,18 @@ bool ModelMemoryStore::SaveAllWithQuery(const std::string& directory) {
       if (lastAnswer_ == kAnswerSave || lastAnswer_ == kAnswerSaveAll) WriteRecord(*r);
     }
     if (r->deleted) {
-      RemoveFile(r->fileName);
-      // A comment file that could not be read is left as it is.
-      if (!r->commentUnreadable) RemoveFile(FindCommentFile(r->fileName));
+      // Only files this program knows as they are now: a file of that name it never wrote, or
+      // one another program changed since, is not its to remove. An unreadable comment stays.
+      if (r->stampsKnown && !ChangedOnDisk(r->fileName, r->imageStamp)) RemoveFile(r->fileName);
+      const std::string comment = FindCommentFile(r->fileName);
+      if (r->stampsKnown && !r->commentUnreadable && !ChangedOnDisk(comment, r->commentStamp)) {
+        RemoveFile(comment);
+      }
       // A deleted model memory that was renamed takes its files from before the rename too.
       RemovePendingFiles(*r);
     }
   }
+  ShowNamesGivenBySave();
   return true;
 }
 
@@ -437,11 +533,15 @@ void ModelMemoryStore::RenameActive(std::string_view text) {
   // the very first files are the ones to go.
   if (FileExists(a->fileName) && pendingRemovals_.find(a) == pendingRemovals_.end()) {
     pendingRemovals_[a] = {a->fileName,
-                           a->commentUnreadable ? std::string() : FindCommentFile(a->fileName)};
+                           a->commentUnreadable ? std::string() : FindCommentFile(a->fileName),
+                           a->imageStamp, a->commentStamp};
   }
   a->fileName.clear();
   a->dateText.clear();
   a->commentUnreadable = false;  // that file stays with the old name; the new one has none
+  // Nothing is known of the files at the new name: the write must not replace any.
+  a->stampsKnown = false;
+  a->imageStamp = a->commentStamp = FileStamp{};
   SetNameFromText(*a, text);
   a->imageSaved = false;
   a->commentSaved = false;
