@@ -18,6 +18,7 @@
 #include "app/main_status_bar.h"
 #include "app/mainform_host.h"
 #include "app/model_tree_view.h"
+#include "app/datei_geaendert.h"
 #include "app/speichern_abfrage.h"
 
 namespace app {
@@ -234,6 +235,11 @@ TSpeichernAbfrageForm* TMainForm::SaveQueryForm() {
     saveQuery_ = ownSaveQuery_.get();
   }
   return saveQuery_;
+}
+
+TDateiGeaendertForm* TMainForm::FileChangedForm() {
+  if (!fileChanged_) fileChanged_ = std::make_unique<TDateiGeaendertForm>(this);
+  return fileChanged_.get();
 }
 
 void TMainForm::SetSaveQueryForm(TSpeichernAbfrageForm* form) {
