@@ -473,12 +473,14 @@ bool ModelMemoryStore::SaveAllWithQuery(const std::string& directory) {
       if (lastAnswer_ == kAnswerSave || lastAnswer_ == kAnswerSaveAll) WriteRecord(*r);
     }
     if (r->deleted) {
-      // Only files this program knows as they are now: a file of that name it never wrote, or
-      // one another program changed since, is not its to remove. An unreadable comment stays.
-      if (r->stampsKnown && !ChangedOnDisk(r->fileName, r->imageStamp)) RemoveFile(r->fileName);
+      // Only files this program knows as they are now: files of that name it never wrote, or
+      // a memory another program changed since (either file), are not its to remove. An
+      // unreadable comment stays.
       const std::string comment = FindCommentFile(r->fileName);
-      if (r->stampsKnown && !r->commentUnreadable && !ChangedOnDisk(comment, r->commentStamp)) {
-        RemoveFile(comment);
+      if (r->stampsKnown && !ChangedOnDisk(r->fileName, r->imageStamp) &&
+          (r->commentUnreadable || !ChangedOnDisk(comment, r->commentStamp))) {
+        RemoveFile(r->fileName);
+        if (!r->commentUnreadable) RemoveFile(comment);
       }
       // A deleted model memory that was renamed takes its files from before the rename too.
       RemovePendingFiles(*r);
