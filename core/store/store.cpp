@@ -556,8 +556,11 @@ void ModelMemoryStore::CopyActive() {
   if (s == nullptr) return;
   ModellSpeicherTyp* c = AllocModelMemory();
   c->copyContentFrom(*s);
-  // A file and a date of its own, nothing of it on disk yet.
+  // A file and a date of its own, nothing of it on disk yet (nor any file it may replace).
   c->fileName.clear();
+  c->stampsKnown = false;
+  c->imageStamp = c->commentStamp = FileStamp{};
+  c->commentUnreadable = false;
   AssignFileName(*c, directory_);
   SetDateNow(*c);
   c->deleted = false;

@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   core::ModellSpeicherTyp r;
-  std::copy_n(core::kFileHeader, core::kHeaderSize, r.header.begin());
+  r.header = core::kFileHeader;
   r.setDataLength(1870);
   r.dateText = "05.12.26    9:05";
   r.inUse = true;
