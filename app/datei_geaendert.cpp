@@ -31,11 +31,13 @@ TDateiGeaendertForm::TDateiGeaendertForm(QWidget* mainWindow)
   text->setObjectName("DateiGeaendertLabel2");
   for (QLabel* l : {fileLabel_, text}) l->setAlignment(Qt::AlignHCenter);
 
-  auto* overwrite = AddButton("UeberschreibenButton", "Ü&berschreiben",
-                              core::FileChangedAnswer::kOverwrite);
-  auto* keep = AddButton("AndereBehaltenButton", "Andere Fassung &behalten, unter neuem Namen speichern",
-                         core::FileChangedAnswer::kKeepOther);
-  auto* cancel = AddButton("NichtSpeichernButton", "&Nicht speichern", core::FileChangedAnswer::kCancel);
+  auto* overwrite =
+      AddButton("UeberschreibenButton", "Ü&berschreiben", core::FileChangedAnswer::kOverwrite);
+  auto* keep =
+      AddButton("AndereBehaltenButton", "Andere Fassung &behalten, unter neuem Namen speichern",
+                core::FileChangedAnswer::kKeepOther);
+  auto* cancel =
+      AddButton("NichtSpeichernButton", "&Nicht speichern", core::FileChangedAnswer::kCancel);
   overwrite->setText("Ü&berschreiben");
   keep->setDefault(true);  // the choice that loses nothing
 

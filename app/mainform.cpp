@@ -13,13 +13,16 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/datei_geaendert.h"
 #include "core/model/access.h"
 #include "core/model/defaults.h"
 #include "app/main_status_bar.h"
 #include "app/mainform_host.h"
 #include "app/model_tree_view.h"
-#include "app/datei_geaendert.h"
 #include "app/speichern_abfrage.h"
+#include "core/model/access.h"
+#include "core/model/defaults.h"
+#include "core/shell/icons.h"
 
 namespace app {
 

@@ -13,8 +13,8 @@
 
 #include "app/commands.h"
 #include "app/directory_lock.h"
-#include "core/shell/startup.h"
 #include "core/settings/l_regist.h"
+#include "core/shell/startup.h"
 #include "core/store/store.h"
 #include "core/store/tree.h"
 

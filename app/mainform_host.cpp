@@ -6,12 +6,12 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include "app/mainform.h"
-#include "platform/settings_backend.h"
 #include "app/datei_geaendert.h"
+#include "app/mainform.h"
 #include "app/speichern_abfrage.h"
 #include "core/util/files.h"
 #include "core/util/text.h"
+#include "platform/settings_backend.h"
 
 namespace app {
 

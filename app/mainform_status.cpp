@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <QStatusTipEvent>
 
-#include "core/shell/display.h"
-#include "core/shell/icons.h"
 #include "app/main_status_bar.h"
 #include "app/mainform.h"
+#include "core/shell/display.h"
+#include "core/shell/icons.h"
 #include "core/store/model_memory.h"
 #include "core/util/files.h"
 
@@ -59,9 +59,10 @@ void TMainForm::ReportWriteFailure(const std::string& path) {
   const QString file = QString::fromStdString(path);
   if (!failedFiles_.contains(file)) failedFiles_ << file;
   QStringList names;
-  for (const QString& f : failedFiles_) names << QString::fromStdString(core::FileNameOf(f.toStdString()));
+  for (const QString& f : failedFiles_)
+    names << QString::fromStdString(core::FileNameOf(f.toStdString()));
   statusBar_->SetFailureText(QString(names.size() == 1 ? "Fehler: %1 wurde nicht gespeichert!"
-                                                        : "Fehler: %1 wurden nicht gespeichert!")
+                                                       : "Fehler: %1 wurden nicht gespeichert!")
                                  .arg(names.join(", ")));
   statusBar_->setToolTip(failedFiles_.join('\n'));
 }

@@ -89,7 +89,8 @@ void TMainForm::TreeMousePressed() {
 
 core::ModellSpeicherTyp* TMainForm::RecordOfItem(const QTreeWidgetItem* item) const {
   if (item == nullptr || treeDesc_.generation != store_->Generation()) return nullptr;
-  auto* record = reinterpret_cast<core::ModellSpeicherTyp*>(item->data(0, kRecordRole).value<quintptr>());
+  auto* record =
+      reinterpret_cast<core::ModellSpeicherTyp*>(item->data(0, kRecordRole).value<quintptr>());
   // Records live until the store frees them all (a new generation); one may have been freed
   // for reuse meanwhile.
   return record != nullptr && record->inUse ? record : nullptr;

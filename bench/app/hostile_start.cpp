@@ -27,7 +27,8 @@ namespace fs = std::filesystem;
 
 class MemorySettings : public core::SettingsBackend {
  public:
-  std::optional<std::int32_t> readInt(core::RootKey, const std::string&, const std::string&) override {
+  std::optional<std::int32_t> readInt(core::RootKey, const std::string&,
+                                      const std::string&) override {
     return std::nullopt;
   }
   std::optional<std::string> readText(core::RootKey, const std::string&,
@@ -38,7 +39,8 @@ class MemorySettings : public core::SettingsBackend {
   bool writeInt(core::RootKey, const std::string&, const std::string&, std::int32_t) override {
     return true;
   }
-  bool writeText(core::RootKey, const std::string&, const std::string&, const std::string&) override {
+  bool writeText(core::RootKey, const std::string&, const std::string&,
+                 const std::string&) override {
     return true;
   }
   std::map<std::string, std::string> texts;
@@ -59,7 +61,8 @@ void MakeHostileDirectory(const fs::path& dir) {
   fs::create_symlink("/dev/zero", dir / "ZERO.TXT");
   fs::create_symlink(dir / "nowhere", dir / "DANGLING.TXT");
   fs::resize_file((std::ofstream(dir / "HUGE.TXT") << "x", dir / "HUGE.TXT"), 64 << 20);
-  std::ofstream(dir / "SHORT.FC") << "FC2830\x07\x4e" << "short";
+  std::ofstream(dir / "SHORT.FC") << "FC2830\x07\x4e"
+                                  << "short";
   std::ofstream(dir / "WRONG.FC") << "FC2831\x00\x00";
   fs::create_directories(dir / "DIR.FC");
   mkfifo((dir / "PIPE.FC").c_str(), 0600);
@@ -72,7 +75,8 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   const int runs = argc > 1 ? std::atoi(argv[1]) : 5;
-  const fs::path root = fs::temp_directory_path() / ("veltrano_hostile_" + std::to_string(getpid()));
+  const fs::path root =
+      fs::temp_directory_path() / ("veltrano_hostile_" + std::to_string(getpid()));
   MakeHostileDirectory(root / "models");
   std::vector<double> ms;
   for (int i = 0; i < runs; ++i) {
@@ -99,8 +103,9 @@ int main(int argc, char** argv) {
     }
   }
   std::sort(ms.begin(), ms.end());
-  std::printf("start to shown window over the hostile directory: median %.0f ms (%d runs, %.0f..%.0f)\n",
-              ms[ms.size() / 2], runs, ms.front(), ms.back());
+  std::printf(
+      "start to shown window over the hostile directory: median %.0f ms (%d runs, %.0f..%.0f)\n",
+      ms[ms.size() / 2], runs, ms.front(), ms.back());
   fs::remove_all(root);
   return 0;
 }

@@ -187,8 +187,8 @@ int SetParameterText(int address, int bit, ModellSpeicherTyp* mem, bool withDepe
       return FormulaToText(def.formula, DecodeStorage(def.storage, raw), condition, mem);
     };
     const std::string current = shown(oldRaw);
-    const auto v = value == current ? std::nullopt
-                                    : TextToFormulaChecked(def.formula, value, condition, mem);
+    const auto v =
+        value == current ? std::nullopt : TextToFormulaChecked(def.formula, value, condition, mem);
     if (v && FitsStorage(def.storage, *v)) {
       const std::uint32_t newRaw = MergeRaw(def.storage, oldRaw, EncodeStorage(def.storage, *v));
       if (newRaw != oldRaw && shown(newRaw) != current) {

@@ -145,8 +145,8 @@ bool LoadModelMemoryListed(ModellSpeicherTyp& record, std::string_view path,
     if (const std::optional<DateTime> t = FileModifiedLocal(f.get())) {
       record.dateText = FormatDateText(*t);
     }
-    const std::uint64_t hash = HashBytes(record.image.data(), record.dataLength,
-                                         HashBytes(head, sizeof head));
+    const std::uint64_t hash =
+        HashBytes(record.image.data(), record.dataLength, HashBytes(head, sizeof head));
     record.imageStamp = StampOfOpenFile(f.get(), hash, sizeof head + record.dataLength, path);
   }
   if (record.header != kFileHeader) return false;

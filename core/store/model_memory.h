@@ -67,8 +67,9 @@ struct WriteOutcome {
 
 /// Writes the unsaved parts of a record: the *.fc file (header, length, dataLength image bytes;
 /// modification time = dateText, local) and the comment file (Windows-1252, CR LF; removed when
-/// there is no comment; left alone when it was unreadable). Each file goes to a temporary file renamed over the old one, so a
-/// failure keeps the old file. Leaves the flags alone: callers set them from the outcome.
+/// there is no comment; left alone when it was unreadable). Each file goes to a temporary file
+/// renamed over the old one, so a failure keeps the old file. Leaves the flags alone: callers set
+/// them from the outcome.
 WriteOutcome WriteModelMemory(const ModellSpeicherTyp& record, std::string_view path);
 /// Writes the model memory file alone, whatever the flags say (header, length, data bytes,
 /// date as modification time), by temporary file and rename; false on failure.

@@ -1,17 +1,16 @@
 #include "core/util/files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <random>
 #include <string>
 #include <system_error>
 #include <type_traits>
-
-#include <cerrno>
-#include <random>
-
-#include <fcntl.h>
-#include <sys/stat.h>
 #ifndef _WIN32
 #include <unistd.h>
 #endif
@@ -116,7 +115,8 @@ std::optional<std::string> FindNameCaseBlind(std::string_view directory, std::st
   const fs::path dir = directory.empty() ? fs::path(".") : PathFromUtf8(directory);
   if (fs::exists(fs::symlink_status(dir / PathFromUtf8(name), ec))) return std::string(name);
   std::optional<std::string> found;
-  for (fs::directory_iterator it(dir, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
+  for (fs::directory_iterator it(dir, ec); !ec && it != fs::directory_iterator();
+       it.increment(ec)) {
     std::string entry = FileNameText(it->path());
     if (EqualNamesCaseBlind(entry, name)) {
       found = std::move(entry);
@@ -351,14 +351,16 @@ FileStamp StampOfFile(std::string_view path) {
   struct stat st;
   if (::stat(p.c_str(), &st) == 0) {
     stamp.size = static_cast<std::uint64_t>(st.st_size);
-    stamp.mtimeNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+    stamp.mtimeNs =
+        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
   }
 #else
   stamp.size = fs::file_size(p, ec);
   stamp.mtimeNs = fs::last_write_time(p, ec).time_since_epoch().count();
 #endif
   const ReadResult read = ReadRegularFile(path);
-  if (read.status == ReadStatus::kRead) stamp.hash = HashBytes(read.bytes.data(), read.bytes.size());
+  if (read.status == ReadStatus::kRead)
+    stamp.hash = HashBytes(read.bytes.data(), read.bytes.size());
   return stamp;
 }
 

@@ -32,7 +32,9 @@ int Cp1252ByteOfImpl(char32_t c) {
 
 }  // namespace
 
-int Cp1252ByteOf(char32_t c) { return Cp1252ByteOfImpl(c); }
+int Cp1252ByteOf(char32_t c) {
+  return Cp1252ByteOfImpl(c);
+}
 
 std::string TrimBlanks(std::string_view text) {
   std::size_t begin = 0;

@@ -90,7 +90,8 @@ TEST_F(WindowTest, AFileAnotherProgramChangedIsKeptWhenTheUserSaysSo) {
   app::TMainForm& f = OpenActive("ASW28", "mein");
   QTest::keyClicks(f.KommentarRichEdit(), "X");
   std::ofstream(models / "ASW28.TXT", std::ios::binary) << "anderes\r\n";
-  WhenModal([](QWidget* dialog) { dialog->findChild<QPushButton*>("AndereBehaltenButton")->click(); });
+  WhenModal(
+      [](QWidget* dialog) { dialog->findChild<QPushButton*>("AndereBehaltenButton")->click(); });
   f.Action(app::Cmd::FktSpeichern)->trigger();
   EXPECT_EQ(ReadText(models / "ASW28.TXT"), "anderes\r\n");
   EXPECT_EQ(ReadText(models / "ASW28_1.TXT"), "Xmein\r\n");

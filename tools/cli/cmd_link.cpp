@@ -7,21 +7,21 @@
 #if defined(VELTRANO_HAVE_PLATFORM)
 #include <QCoreApplication>
 #include <QTimer>
+#include <filesystem>
 #include <functional>
 #include <memory>
+#include <system_error>
 #include <vector>
 
 #include "core/link/com_handler.h"
 #include "core/link/com_ports.h"
 #include "core/link/swt.h"
 #include "core/link/wire_format.h"
+#include "core/store/model_memory.h"
+#include "core/util/files.h"
 #include "platform/clock.h"
 #include "platform/serial_poll_timer.h"
 #include "platform/serial_port.h"
-#include "core/store/model_memory.h"
-#include "core/util/files.h"
-#include <filesystem>
-#include <system_error>
 #endif
 
 namespace cli {
@@ -52,7 +52,7 @@ struct LinkOptions {
   std::string device;
   int baud = 4800;
   double timeoutS = -1;  // wait as the window does
-  bool force = false;     // receive: replace an existing OUT
+  bool force = false;    // receive: replace an existing OUT
 };
 
 int Fail(const std::string& message, int code = 1) {

@@ -4,14 +4,14 @@
 #include <optional>
 #include <string>
 
-#include "tools/cli/commands.h"
 #include "core/model/access.h"
 #include "core/model/defaults.h"
-#include "core/model/model_types.h"
 #include "core/model/dump.h"
+#include "core/model/model_types.h"
 #include "core/store/model_memory.h"
 #include "core/util/files.h"
 #include "core/util/text.h"
+#include "tools/cli/commands.h"
 
 namespace cli {
 
@@ -139,7 +139,8 @@ int CmdDump(const Args& args) {
 int CmdSet(const Args& args) {
   const Parsed p = Parse(args, true, false, false);
   if (!p.error.empty()) return Fail(p.error);
-  if (p.positional.size() != 3) return Fail("usage: set FILE.fc (NAME | @ADDRESS.BIT) TEXT [--version 30|31|32]");
+  if (p.positional.size() != 3)
+    return Fail("usage: set FILE.fc (NAME | @ADDRESS.BIT) TEXT [--version 30|31|32]");
   const auto version = VersionOf(p.version);
   if (!version) return Fail("unknown version '" + *p.version + "' (30, 31 or 32)");
   const std::string& path = p.positional[0];

@@ -115,8 +115,9 @@ int main(int argc, char** argv) {
   const double cpu = CpuSeconds() - cpu0;
   const double w = wall.elapsed() / 1000.0;
   std::printf("%s%s, %s timer, port %s: %.1f s, %ld ticks, CPU %.3f s = %.2f %% of one core\n",
-              waiting ? "receive waiting" : "idle", hangup ? " (line hung up)" : "", always ? "always-running" : "sleeping",
-              ports.IsOpen(1) ? "open" : "closed", w, ticks - ticks0, cpu, 100 * cpu / w);
+              waiting ? "receive waiting" : "idle", hangup ? " (line hung up)" : "",
+              always ? "always-running" : "sleeping", ports.IsOpen(1) ? "open" : "closed", w,
+              ticks - ticks0, cpu, 100 * cpu / w);
   ports.ComCloseAll();
   if (master >= 0) close(master);
   return 0;

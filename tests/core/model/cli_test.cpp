@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-
 #include <unistd.h>
 
 #include <cstdio>
@@ -14,8 +13,8 @@
 
 #include "core/editor/explanation.h"
 #include "core/model/dump.h"
-#include "tests/core/model/model_fixture.h"
 #include "core/store/model_memory.h"
+#include "tests/core/model/model_fixture.h"
 
 namespace core {
 namespace {
@@ -209,11 +208,13 @@ TEST_F(Cli, UnreadableFileSaysPermissionDenied) {
   ASSERT_EQ(Call("new acro " + Quote(Path("a.fc"))).exitCode, 0);
   fs::permissions(Path("a.fc"), fs::perms::none);
   // Root reads anything: run as nobody then.
-  const std::string as = ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+  const std::string as =
+      ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
   const fs::path err = dir_ / "err.txt";
   fs::permissions(dir_, fs::perms::all);
-  const int status = std::system((as + VELTRANO_CLI + " dump " + Quote(Path("a.fc")) + " >/dev/null 2>" +
-                                  Quote(err.string())).c_str());
+  const int status = std::system(
+      (as + VELTRANO_CLI + " dump " + Quote(Path("a.fc")) + " >/dev/null 2>" + Quote(err.string()))
+          .c_str());
   EXPECT_NE(status, 0);
   EXPECT_NE(ReadAll(err).find("permission denied"), std::string::npos) << ReadAll(err);
 }

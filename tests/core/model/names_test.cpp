@@ -16,8 +16,8 @@ using test::MakeMemory;
 constexpr int kAtv = 14, kFunc = 21;
 
 TEST(FunctionCharacters, EncodeTheWindows1252Byte) {
-  const std::pair<char32_t, int> encoded[] = {{U'Œ', 0x8C - 32}, {U'€', 0x80 - 32},
-                                              {U'é', 0xE9 - 32}, {U'ł', '?' - 32}};
+  const std::pair<char32_t, int> encoded[] = {
+      {U'Œ', 0x8C - 32}, {U'€', 0x80 - 32}, {U'é', 0xE9 - 32}, {U'ł', '?' - 32}};
   for (const auto& [c, code] : encoded) EXPECT_EQ(EncodeFunctionChar(c), code) << code;
 }
 

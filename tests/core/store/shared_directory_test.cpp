@@ -39,7 +39,8 @@ struct Program {
 class SharedDirectory : public ::testing::Test {
  protected:
   void Memories(std::initializer_list<const char*> files) {
-    for (const char* f : files) testing::WriteModelFile(dir_.file(f), StemOf(f), "01.02.03   10:00");
+    for (const char* f : files)
+      testing::WriteModelFile(dir_.file(f), StemOf(f), "01.02.03   10:00");
   }
   void Write(const char* file, const std::string& text) {
     testing::WriteBytes(dir_.file(file), std::vector<std::uint8_t>(text.begin(), text.end()));

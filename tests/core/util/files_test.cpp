@@ -84,7 +84,8 @@ TEST_F(FilesTest, TemporaryNamesNeverBlockASave) {
   for (int i = 0; i < 100; ++i) std::ofstream(P("m.fc.tmp" + std::to_string(i))) << "x";
   const std::string longName = P(std::string(252, 'L') + ".FC");
   for (const std::string& target : {P("m.fc"), longName}) {
-    ASSERT_TRUE(ReplaceFileAtomically(target, "data", 4) && ReplaceFileAtomically(target, "more", 4));
+    ASSERT_TRUE(ReplaceFileAtomically(target, "data", 4) &&
+                ReplaceFileAtomically(target, "more", 4));
     EXPECT_EQ(ReadFileBytes(target), (std::vector<std::uint8_t>{'m', 'o', 'r', 'e'}));
   }
   EXPECT_EQ(EntryCount(), 102);  // no temporary file of its own left behind
@@ -93,8 +94,8 @@ TEST_F(FilesTest, TemporaryNamesNeverBlockASave) {
 TEST_F(FilesTest, WritesThroughLinksAndKeepsPermissions) {
   fs::create_directories(P("real"));
   std::ofstream(P("real/t.fc")) << "old";
-  fs::permissions(P("real/t.fc"), fs::perms::owner_read | fs::perms::owner_write |
-                                      fs::perms::group_read);  // 0640
+  fs::permissions(P("real/t.fc"),
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);  // 0640
   fs::create_symlink(P("real/t.fc"), P("link.fc"));
   ASSERT_TRUE(ReplaceFileAtomically(P("link.fc"), "new", 3));
   EXPECT_TRUE(fs::is_symlink(P("link.fc")));
