@@ -14,8 +14,6 @@
 #include <QVBoxLayout>
 
 #include "app/datei_geaendert.h"
-#include "core/model/access.h"
-#include "core/model/defaults.h"
 #include "app/main_status_bar.h"
 #include "app/mainform_host.h"
 #include "app/model_tree_view.h"
