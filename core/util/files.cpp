@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <random>
 #include <string>
@@ -315,9 +316,17 @@ ReadResult ReadRegularFile(std::string_view path, std::size_t maxBytes) {
 }
 
 std::uint64_t HashBytes(const void* data, std::size_t size, std::uint64_t seed) {
+  // Eight bytes a step: every file of a directory is hashed at load.
+  constexpr std::uint64_t kPrime = 1099511628211ull;
   std::uint64_t h = seed;
   const auto* p = static_cast<const std::uint8_t*>(data);
-  for (std::size_t i = 0; i < size; ++i) h = (h ^ p[i]) * 1099511628211ull;
+  for (; size >= 8; p += 8, size -= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    h = (h ^ word) * kPrime;
+    h ^= h >> 29;
+  }
+  for (; size > 0; ++p, --size) h = (h ^ *p) * kPrime;
   return h;
 }
 

@@ -81,7 +81,8 @@ FileStamp StampOfFile(std::string_view path);
 FileStamp StampOfOpenFile(std::FILE* file, std::uint64_t contentHash, std::uint64_t contentSize,
                           std::string_view path);
 
-/// 64-bit FNV-1a of bytes (the content part of a FileStamp); seed continues an earlier hash.
+/// A 64-bit hash of bytes (the content part of a FileStamp); seed continues an earlier hash
+/// of bytes that ended on a multiple of 8.
 inline constexpr std::uint64_t kHashSeed = 14695981039346656037ull;
 std::uint64_t HashBytes(const void* data, std::size_t size, std::uint64_t seed = kHashSeed);
 
