@@ -52,6 +52,9 @@ MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent) {
   failure_ = TextPanel(0, "WriteFailureLabel", this);
   failure_->setStyleSheet("color: rgb(192, 0, 0); font-weight: bold;");
   failure_->hide();
+  note_ = TextPanel(0, "NoteLabel", this);
+  note_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+  note_->hide();
   hint_ = new QLabel(this);
   hint_->setObjectName("HintLabel");
   hint_->setTextFormat(Qt::PlainText);
@@ -64,6 +67,7 @@ MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent) {
   addWidget(panel2_);
   addWidget(panel3_);
   addWidget(failure_);
+  addWidget(note_);
   addWidget(hint_, 1);
 }
 
@@ -85,6 +89,15 @@ void MainStatusBar::SetFailureText(const QString& text) {
 
 QString MainStatusBar::FailureText() const {
   return failure_->text();
+}
+
+void MainStatusBar::SetNoteText(const QString& text) {
+  note_->setText(text);
+  note_->setVisible(!text.isEmpty());
+}
+
+QString MainStatusBar::NoteText() const {
+  return note_->text();
 }
 
 void MainStatusBar::SetHintText(const QString& text) {

@@ -42,6 +42,9 @@ class MainStatusBar : public QStatusBar {
   void SetFailureText(const QString& text);
   QString FailureText() const;
   void SetHintText(const QString& text);
+  /// A lasting note about the active memory (its comment cannot be read); empty hides it.
+  void SetNoteText(const QString& text);
+  QString NoteText() const;
 
  private:
   DrawnPanel* panel0_;
@@ -49,6 +52,7 @@ class MainStatusBar : public QStatusBar {
   QLabel* panel2_;
   QLabel* panel3_;
   QLabel* failure_;
+  QLabel* note_;
   QLabel* hint_;
 };
 

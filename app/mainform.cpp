@@ -13,13 +13,15 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "core/model/access.h"
-#include "core/model/defaults.h"
+#include "app/datei_geaendert.h"
 #include "app/flow_layout.h"
 #include "app/main_status_bar.h"
 #include "app/mainform_host.h"
 #include "app/model_tree_view.h"
 #include "app/speichern_abfrage.h"
+#include "core/model/access.h"
+#include "core/model/defaults.h"
+#include "core/shell/icons.h"
 
 namespace app {
 
@@ -237,6 +239,11 @@ TSpeichernAbfrageForm* TMainForm::SaveQueryForm() {
     saveQuery_ = ownSaveQuery_.get();
   }
   return saveQuery_;
+}
+
+TDateiGeaendertForm* TMainForm::FileChangedForm() {
+  if (!fileChanged_) fileChanged_ = std::make_unique<TDateiGeaendertForm>(this);
+  return fileChanged_.get();
 }
 
 void TMainForm::SetSaveQueryForm(TSpeichernAbfrageForm* form) {

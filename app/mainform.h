@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -11,8 +12,9 @@
 #include <vector>
 
 #include "app/commands.h"
-#include "core/shell/startup.h"
+#include "app/directory_lock.h"
 #include "core/settings/l_regist.h"
+#include "core/shell/startup.h"
 #include "core/store/store.h"
 #include "core/store/tree.h"
 
@@ -36,6 +38,7 @@ class ModelTreeView;
 class MainStatusBar;
 class MainFormStoreHost;
 class TSpeichernAbfrageForm;
+class TDateiGeaendertForm;
 
 /// Where the main window keeps its settings and finds its icons. Tests pass temporary places.
 struct MainFormEnv {
@@ -120,6 +123,8 @@ class TMainForm : public QMainWindow {
   ModelTreeView* MainTreeView() const { return tree_; }
   MainStatusBar* StatusBar() const { return statusBar_; }
   TSpeichernAbfrageForm* SaveQueryForm();
+  /// "Datei geändert": asked before a file another program changed is written (made on demand).
+  TDateiGeaendertForm* FileChangedForm();
   QString TransmitterVersionText() const;  ///< "FC-28 V3.x" of the checked item
   core::TransmitterVersion CheckedTransmitter() const;
   /// 30, 31 or 32, as the parameter model takes it.
@@ -178,7 +183,6 @@ class TMainForm : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   bool event(QEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   friend class MainFormStoreHost;
@@ -198,6 +202,8 @@ class TMainForm : public QMainWindow {
   // mainform_tree.cpp
   void TreeMousePressed();
   void TreeSelectionMoved();
+  core::ModellSpeicherTyp* RecordOfItem(const QTreeWidgetItem* item) const;
+  void UpdateCommentLock();
   // mainform_lifecycle.cpp
   void RunSteps(Step step);
   void LoadIcons();
@@ -208,6 +214,7 @@ class TMainForm : public QMainWindow {
   core::ShutdownSettings CollectShutdownSettings();
   // mainform_status.cpp
   void ReportWriteFailure(const std::string& path);
+  void DirectoryOpened(const std::string& directory);
   void ClearWriteFailure();
   void ShowHint(const QString& hint);
   void UpdateModelltypLabel();
@@ -232,7 +239,9 @@ class TMainForm : public QMainWindow {
   bool terminated_ = false;
   bool transferAvailable_ = false;
   int writeFailures_ = 0;
+  QStringList failedFiles_;  // full paths named in the status bar since the last save began
   bool haveIcons_ = false;
+  bool loadingComment_ = false;  // the store puts a memory's comment into the box
   std::array<QPixmap, 13> imageListOk_;
   std::vector<std::filesystem::path> iconSearchDirs_;
 
@@ -242,6 +251,8 @@ class TMainForm : public QMainWindow {
   std::function<void()> terminate_;
   TSpeichernAbfrageForm* saveQuery_ = nullptr;
   std::unique_ptr<TSpeichernAbfrageForm> ownSaveQuery_;
+  std::unique_ptr<TDateiGeaendertForm> fileChanged_;
+  DirectoryLock directoryLock_;
 
   // Controls (owned by Qt's parent chain).
   QWidget* mainPanel_ = nullptr;

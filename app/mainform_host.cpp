@@ -6,11 +6,12 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include "app/datei_geaendert.h"
 #include "app/mainform.h"
-#include "platform/settings_backend.h"
 #include "app/speichern_abfrage.h"
 #include "core/util/files.h"
 #include "core/util/text.h"
+#include "platform/settings_backend.h"
 
 namespace app {
 
@@ -25,7 +26,9 @@ std::vector<std::string> MainFormStoreHost::CommentBoxLines() {
 void MainFormStoreHost::SetCommentBoxLines(const std::vector<std::string>& lines) {
   QStringList text;
   for (const auto& line : lines) text << QString::fromStdString(line);
+  form_.loadingComment_ = true;
   form_.kommentarRichEdit_->setPlainText(text.join('\n'));
+  form_.loadingComment_ = false;
 }
 
 void MainFormStoreHost::Changed(core::StoreChange what) {
@@ -83,6 +86,14 @@ std::optional<std::string> MainFormStoreHost::PickModelMemoryFile(
 
 void MainFormStoreHost::WriteFailed(const std::string& path) {
   form_.ReportWriteFailure(path);
+}
+
+core::FileChangedAnswer MainFormStoreHost::AskFileChanged(const std::string& path) {
+  return form_.FileChangedForm()->Ask(path);
+}
+
+void MainFormStoreHost::DirectoryOpened(const std::string& directory) {
+  form_.DirectoryOpened(directory);
 }
 
 }  // namespace app

@@ -21,6 +21,8 @@ class MainFormStoreHost : public core::StoreHost {
   core::SaveAnswer AskSaveQuery(const core::SaveQuery& query) override;
   std::optional<std::string> PickModelMemoryFile(const std::string& currentDirectory) override;
   void WriteFailed(const std::string& path) override;
+  core::FileChangedAnswer AskFileChanged(const std::string& path) override;
+  void DirectoryOpened(const std::string& directory) override;
 
  private:
   TMainForm& form_;

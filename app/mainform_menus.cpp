@@ -96,7 +96,12 @@ void TMainForm::ConnectCommands() {
   });
 
   connect(parameterTabBar_, &QTabBar::currentChanged, this, [this] { ShowTabPanel(); });
-  kommentarRichEdit_->installEventFilter(this);
+  // Any change of the text by the user marks the comment: typing, pasting by menu or middle
+  // button, dropping, the box's own undo. Loading a memory's comment does not.
+  connect(kommentarRichEdit_, &QPlainTextEdit::textChanged, this, [this] {
+    if (!loadingComment_) CommentEdited();
+  });
+  connect(this, &TMainForm::ActiveMemoryChanged, this, &TMainForm::UpdateCommentLock);
   for (Cmd option : {Cmd::FktErlaeuterungen, Cmd::FktAlleFlugzustaende, Cmd::FktDefaultwerte})
     connect(Action(option), &QAction::toggled, this, [this] { emit OptionsChanged(); });
 }

@@ -1,12 +1,13 @@
 #include <QAction>
 #include <QEvent>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusTipEvent>
 
-#include "core/shell/display.h"
-#include "core/shell/icons.h"
 #include "app/main_status_bar.h"
 #include "app/mainform.h"
+#include "core/shell/display.h"
+#include "core/shell/icons.h"
 #include "core/store/model_memory.h"
 #include "core/util/files.h"
 
@@ -54,12 +55,36 @@ void TMainForm::SetTransferCommandsAvailable(bool available) {
 
 void TMainForm::ReportWriteFailure(const std::string& path) {
   ++writeFailures_;
-  statusBar_->SetFailureText(QString("Fehler: %1 wurde nicht gespeichert!")
-                                 .arg(QString::fromStdString(core::FileNameOf(path))));
-  statusBar_->setToolTip(QString::fromStdString(path));
+  // Every file that failed since the last save began is named, not only the last one.
+  const QString file = QString::fromStdString(path);
+  if (!failedFiles_.contains(file)) failedFiles_ << file;
+  QStringList names;
+  for (const QString& f : failedFiles_)
+    names << QString::fromStdString(core::FileNameOf(f.toStdString()));
+  statusBar_->SetFailureText(QString(names.size() == 1 ? "Fehler: %1 wurde nicht gespeichert!"
+                                                       : "Fehler: %1 wurden nicht gespeichert!")
+                                 .arg(names.join(", ")));
+  statusBar_->setToolTip(failedFiles_.join('\n'));
+}
+
+void TMainForm::DirectoryOpened(const std::string& directory) {
+  if (directoryLock_.Take(QString::fromStdString(directory))) return;
+  // Once per opening, without blocking: the checks before every write keep both windows safe.
+  auto* box = new QMessageBox(QMessageBox::Warning, "Verzeichnis wird schon bearbeitet",
+                              "Ein anderes Veltrano-Fenster arbeitet bereits im "
+                              "Modellspeicherverzeichnis\n" +
+                                  QString::fromStdString(directory) +
+                                  "\n\nÄnderungen des einen Fensters sieht das andere erst nach "
+                                  "einem neuen Start. Bevor eine Datei überschrieben wird, die das "
+                                  "andere Fenster geändert hat, wird gefragt.",
+                              QMessageBox::Ok, this);
+  box->setObjectName("VerzeichnisBelegtMeldung");
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
 }
 
 void TMainForm::ClearWriteFailure() {
+  failedFiles_.clear();
   statusBar_->SetFailureText({});
   statusBar_->setToolTip({});
 }

@@ -5,16 +5,19 @@
 #include <QPushButton>
 #include <QSet>
 
+#include "app/main_status_bar.h"
 #include "app/mainform.h"
 #include "app/mainform_host.h"
 #include "app/model_tree_view.h"
 #include "core/store/model_memory.h"
+#include "core/util/files.h"
 
 namespace app {
 
 namespace {
 constexpr int kStateIndexRole = Qt::UserRole + 1;
 constexpr int kIsNameNodeRole = Qt::UserRole + 2;
+constexpr int kRecordRole = Qt::UserRole + 3;  // the record a model memory row shows
 }  // namespace
 
 int TMainForm::StateIndex(const QTreeWidgetItem* item) {
@@ -34,8 +37,12 @@ void TMainForm::RebuildTree(const std::string& directory) {
   for (const core::NameNode& name : treeDesc_.names) {
     auto* nameItem = new QTreeWidgetItem({QString::fromStdString(name.text)});
     nameItem->setData(0, kIsNameNodeRole, true);
-    for (const core::ModelNode& child : name.children)
-      new QTreeWidgetItem(nameItem, {QString::fromStdString(child.text)});
+    for (const core::ModelNode& child : name.children) {
+      // A file name that is not valid UTF-8 shows with replacement characters; the row keeps
+      // its record, so it is found by identity and not by the text it shows.
+      auto* row = new QTreeWidgetItem(nameItem, {QString::fromStdString(child.text)});
+      row->setData(0, kRecordRole, QVariant::fromValue(reinterpret_cast<quintptr>(child.record)));
+    }
     top.append(nameItem);
   }
   tree_->addTopLevelItems(top);
@@ -96,12 +103,18 @@ void TMainForm::TreeMousePressed() {
   QTreeWidgetItem* item = tree_->currentItem();
   if (item != nullptr && item->isSelected()) {
     if (item->data(0, kIsNameNodeRole).toBool()) item = item->child(0);
-    core::ModellSpeicherTyp* record =
-        item != nullptr ? core::FindByNodeText(*store_, item->text(0).toStdString(), &treeDesc_)
-                        : nullptr;
-    store_->SetActiveModelMemory(record);
+    store_->SetActiveModelMemory(RecordOfItem(item));
   }
   UpdateNamePanel();
+}
+
+core::ModellSpeicherTyp* TMainForm::RecordOfItem(const QTreeWidgetItem* item) const {
+  if (item == nullptr || treeDesc_.generation != store_->Generation()) return nullptr;
+  auto* record =
+      reinterpret_cast<core::ModellSpeicherTyp*>(item->data(0, kRecordRole).value<quintptr>());
+  // Records live until the store frees them all (a new generation); one may have been freed
+  // for reuse meanwhile.
+  return record != nullptr && record->inUse ? record : nullptr;
 }
 
 void TMainForm::TreeSelectionMoved() {
@@ -124,9 +137,16 @@ void TMainForm::UpdateNamePanel() {
 
 void TMainForm::CommentEdited() { store_->CommentEdited(); }
 
-bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == kommentarRichEdit_ && event->type() == QEvent::KeyRelease) CommentEdited();
-  return QMainWindow::eventFilter(watched, event);
+void TMainForm::UpdateCommentLock() {
+  const core::ModellSpeicherTyp* active = store_->GetActive();
+  const bool locked = active != nullptr && active->commentUnreadable;
+  kommentarRichEdit_->setReadOnly(locked);
+  // The file is kept as it is; the user learns why the box takes no text.
+  statusBar_->SetNoteText(
+      locked ? QString("Kommentardatei von %1 nicht lesbar (keine normale Datei oder größer als "
+                       "1 MiB) - Kommentar schreibgeschützt")
+                   .arg(QString::fromStdString(core::FileNameOf(active->fileName)))
+             : QString());
 }
 
 }  // namespace app

@@ -2,9 +2,12 @@
 
 #include <QSerialPort>
 #include <QSerialPortInfo>
+#include <QTimer>
 #include <algorithm>
+#include <functional>
 
 #if defined(Q_OS_UNIX)
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #endif
@@ -13,10 +16,39 @@ namespace platform {
 
 namespace {
 
+// True when the descriptor reports a hang-up or an error (the far end or the adapter is gone).
+bool HungUp(QSerialPort& port) {
+#if defined(Q_OS_UNIX)
+  pollfd p{static_cast<int>(port.handle()), POLLIN, 0};
+  return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#else
+  (void)port;
+  return false;
+#endif
+}
+
 class QtSerialDevice : public core::SerialDevice {
  public:
-  explicit QtSerialDevice(std::unique_ptr<QSerialPort> port) : port_(std::move(port)) {}
+  QtSerialDevice(std::unique_ptr<QSerialPort> port, const std::function<void()>& wake)
+      : port_(std::move(port)) {
+    QSerialPort* serial = port_.get();
+    QObject::connect(serial, &QSerialPort::errorOccurred, serial,
+                     [this, serial, wake](QSerialPort::SerialPortError e) {
+                       // A dead line keeps reporting read errors, as fast as it is asked: close
+                       // it (after this signal) and let the link notice at once.
+                       if (lost_) return;
+                       if (e != QSerialPort::ResourceError &&
+                           !(e == QSerialPort::ReadError && HungUp(*serial))) {
+                         return;
+                       }
+                       lost_ = true;
+                       QTimer::singleShot(0, serial, [serial] { serial->close(); });
+                       if (wake) wake();
+                     });
+  }
   ~QtSerialDevice() override { port_->close(); }
+
+  bool LineLost() override { return lost_ || !port_->isOpen(); }
 
   int InputQueued() override {
     qint64 queued = port_->bytesAvailable();
@@ -67,6 +99,7 @@ class QtSerialDevice : public core::SerialDevice {
 
  private:
   std::unique_ptr<QSerialPort> port_;
+  bool lost_ = false;
 };
 
 QSerialPort::Parity ParityOf(int code) {
@@ -142,7 +175,7 @@ std::unique_ptr<core::SerialDevice> QtSerialSystem::Open(int port, const core::L
   serial->setStopBits(s.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
   if (!serial->open(QIODevice::ReadWrite)) return nullptr;
   if (inputHandler_) QObject::connect(serial.get(), &QSerialPort::readyRead, inputHandler_);
-  return std::make_unique<QtSerialDevice>(std::move(serial));
+  return std::make_unique<QtSerialDevice>(std::move(serial), inputHandler_);
 }
 
 }  // namespace platform

@@ -31,12 +31,17 @@ void ComHandler::FlushInput() {
 }
 
 void ComHandler::StartSend() {
+  // A port closed after its line went away is opened again by the next tick.
+  if (!ports_.IsOpen(portNumber_)) portState_ = 0;
+  lineLost_ = false;
   FlushInput();
   receiveState_ = kRxIdle;
   sendState_ = kTxOpenAck;
 }
 
 void ComHandler::StartReceive() {
+  if (!ports_.IsOpen(portNumber_)) portState_ = 0;
+  lineLost_ = false;
   FlushInput();
   sendState_ = kTxIdle;
   receiveState_ = kRxWaitOpenAck;
@@ -71,8 +76,25 @@ void ComHandler::TransferTick() {
                     " bit/s");
     return;
   }
+  if (!CheckLine()) return;
   ReceiveStep();
   SendStep();
+}
+
+bool ComHandler::CheckLine() {
+  if (!ports_.ComLineLost(portNumber_)) return true;
+  // Nothing will arrive any more: end at once instead of waiting for the time-out, and close
+  // the port so a dead line costs no CPU. A record being received stays free: nothing is stored.
+  ports_.ComClose(portNumber_);
+  if (TransferBusy() != 0) {
+    host_.AppendLog(kLineLostLog);
+    lineLost_ = true;
+  }
+  sendState_ = kTxIdle;
+  receiveState_ = kRxIdle;
+  rxRecord_ = nullptr;
+  txRecord_ = nullptr;
+  return false;
 }
 
 void ComHandler::ReceiveStep() {

@@ -41,6 +41,9 @@ enum ReceiveState : int {
 
 inline constexpr int kScratchSize = 1024;
 
+/// Log line when the serial line goes away during a transfer.
+inline constexpr char kLineLostLog[] = "Verbindung unterbrochen - Übertragung abgebrochen";
+
 /// Log line for a received memory whose header model memory files cannot be loaded with.
 inline constexpr char kForeignHeaderWarning[] =
     "Achtung: Format ist nicht FC2830 - gespeichert lässt sich dieser Modellspeicher nicht wieder "
@@ -65,6 +68,8 @@ class ComHandler {
   int TransferProgress();
   /// Send state OR receive state; 0 when idle.
   int TransferBusy() const { return sendState_ | receiveState_; }
+  /// True when the last transfer ended because the line went away (cleared by the next start).
+  bool LineLost() const { return lineLost_; }
 
   int BaudRate() const { return baudRate_; }
   void SetBaudRate(int baud) { baudRate_ = baud; }
@@ -85,6 +90,7 @@ class ComHandler {
   std::uint32_t ExpectedDuration() const { return expectedDuration_; }
 
  private:
+  bool CheckLine();
   void ReceiveStep();
   void SendStep();
   void FlushInput();
@@ -112,6 +118,7 @@ class ComHandler {
   std::uint16_t rxTimeoutId_ = 0;
   std::uint64_t rxGeneration_ = 0;
   std::uint64_t txGeneration_ = 0;
+  bool lineLost_ = false;
 };
 
 }  // namespace core

@@ -127,6 +127,20 @@ void ComPorts::ComCloseAll() {
   }
 }
 
+bool ComPorts::ComLineLost(int port) {
+  Slot* s = SlotOf(port);
+  return s != nullptr && s->open && s->device->LineLost();
+}
+
+void ComPorts::ComClose(int port) {
+  Slot* s = SlotOf(port);
+  if (s == nullptr || !s->open) return;
+  s->device.reset();
+  s->open = false;
+  s->rxAvailable = 0;
+  s->writePending = false;
+}
+
 bool ComPorts::IsOpen(int port) const {
   if (port < 1 || port > kComPortCount) return false;
   return slots_[port].open;

@@ -38,6 +38,10 @@ class ComPorts {
   bool ComPortPresent(int port) const;
   void ComSetLines(int port, bool rts, bool dtr);
   void ComCloseAll();
+  /// True when port 1..8 is open but its line is gone (see SerialDevice::LineLost).
+  bool ComLineLost(int port);
+  /// Closes one port (its slot can be opened again).
+  void ComClose(int port);
 
   bool IsOpen(int port) const;
 

@@ -35,6 +35,9 @@ class SerialDevice {
   virtual int Write(const std::uint8_t* buffer, int count) = 0;
   /// Sets the RTS and DTR modem control lines.
   virtual void SetLines(bool rts, bool dtr) = 0;
+  /// True once the other end has gone (a hang-up, an unplugged adapter, a port error): nothing
+  /// will arrive any more and the port should be closed.
+  virtual bool LineLost() { return false; }
 };
 
 /// The operating system's serial ports, addressed by port number 1..8.

@@ -1,5 +1,6 @@
 #include "core/model/access.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <vector>
@@ -76,19 +77,25 @@ std::string RawByteText(int v) {
   return text;
 }
 
-// Writes the characters of text (trimmed, a..z made capital, padded with blanks) into count bytes.
+// Writes the characters of text (trimmed, a..z made capital, padded with blanks) into count
+// bytes. Bytes that already show as this text stay as they are (a code without a character
+// reads as nothing, as a blank does).
 bool WriteCharacters(std::uint8_t* p, int count, std::string_view text, bool functionCode) {
   const std::u32string chars = Utf8Decode(UpperAscii(TrimBlanks(text)) + std::string(20, ' '));
-  bool changed = false;
+  std::uint8_t codes[12];
+  bool differs = false;
   for (int i = 0; i < count; ++i) {
     const char32_t c = i < static_cast<int>(chars.size()) ? chars[static_cast<std::size_t>(i)] : U' ';
-    const std::uint8_t code = functionCode ? EncodeFunctionChar(c) : CharToCode(c);
-    if (p[i] != code) {
-      p[i] = code;
-      changed = true;
-    }
+    codes[i] = functionCode ? EncodeFunctionChar(c) : CharToCode(c);
+    differs |= p[i] != codes[i];
   }
-  return changed;
+  if (!differs) return false;
+  const auto shown = [&](const std::uint8_t* bytes) {
+    return functionCode ? FunctionNameText(bytes, count) : ModelNameText(bytes);
+  };
+  if (shown(p) == shown(codes)) return false;
+  std::copy(codes, codes + count, p);
+  return true;
 }
 
 }  // namespace
@@ -172,11 +179,19 @@ int SetParameterText(int address, int bit, ModellSpeicherTyp* mem, bool withDepe
     const int condition = (start - def.address) / kConditionBlockSize;
     // A value the row's bytes cannot hold would wrap into another one (-100 % becoming +95 %):
     // such a text writes nothing.
-    const auto v = TextToFormulaChecked(def.formula, value, condition, mem);
+    const std::uint32_t oldRaw = ReadRaw(p, count);
+    // A value that already shows as typed stays as it is: committing a cell's own text (or a
+    // reset to what is shown) must not move the stored bytes to another value of that text,
+    // nor turn a value no list item names ("UNBEKANNTER INHALT") into the first item.
+    const auto shown = [&](std::uint32_t raw) {
+      return FormulaToText(def.formula, DecodeStorage(def.storage, raw), condition, mem);
+    };
+    const std::string current = shown(oldRaw);
+    const auto v =
+        value == current ? std::nullopt : TextToFormulaChecked(def.formula, value, condition, mem);
     if (v && FitsStorage(def.storage, *v)) {
-      const std::uint32_t oldRaw = ReadRaw(p, count);
       const std::uint32_t newRaw = MergeRaw(def.storage, oldRaw, EncodeStorage(def.storage, *v));
-      if (newRaw != oldRaw) {
+      if (newRaw != oldRaw && shown(newRaw) != current) {
         WriteRaw(p, count, newRaw);
         changed = true;
       }

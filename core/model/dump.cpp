@@ -24,10 +24,19 @@ std::vector<DumpEntry> DumpMemory(const ModellSpeicherTyp& mem, int version, boo
   return entries;
 }
 
-std::string DumpText(const ModellSpeicherTyp& mem, int version, bool plainNumbers) {
+std::string AddressText(const DumpEntry& entry) {
+  return "@" + std::to_string(entry.address) + "." + std::to_string(entry.bit);
+}
+
+std::string DumpText(const ModellSpeicherTyp& mem, int version, bool plainNumbers,
+                     bool withAddresses) {
   std::string out;
   out.reserve(200000);
   for (const DumpEntry& e : DumpMemory(mem, version, plainNumbers)) {
+    if (withAddresses) {
+      out += AddressText(e);
+      out += ' ';
+    }
     out += e.name;
     out += ": ";
     out += e.value;
@@ -37,8 +46,9 @@ std::string DumpText(const ModellSpeicherTyp& mem, int version, bool plainNumber
 }
 
 const DumpEntry* FindDumpEntry(const std::vector<DumpEntry>& entries, const std::string& name) {
+  const bool byAddress = !name.empty() && name.front() == '@';
   for (const DumpEntry& e : entries)
-    if (e.name == name) return &e;
+    if (byAddress ? AddressText(e) == name : e.name == name) return &e;
   return nullptr;
 }
 

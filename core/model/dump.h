@@ -20,10 +20,16 @@ struct DumpEntry {
 /// The entries of every row visible for the memory's model type and version, per condition.
 std::vector<DumpEntry> DumpMemory(const ModellSpeicherTyp& mem, int version, bool plainNumbers);
 
-/// The entries as UTF-8 lines "name: value\n".
-std::string DumpText(const ModellSpeicherTyp& mem, int version, bool plainNumbers);
+/// The entries as UTF-8 lines "name: value\n"; with addresses each line starts with
+/// "@ADDRESS.BIT " (decimal), which names the value even where full names repeat.
+std::string DumpText(const ModellSpeicherTyp& mem, int version, bool plainNumbers,
+                     bool withAddresses = false);
+
+/// "@ADDRESS.BIT" of an entry.
+std::string AddressText(const DumpEntry& entry);
 
 /// The first entry whose full name is name (dump order), or nullptr.
+/// "@ADDRESS.BIT" instead of a name picks the entry at that address and bit.
 const DumpEntry* FindDumpEntry(const std::vector<DumpEntry>& entries, const std::string& name);
 
 }  // namespace core

@@ -107,7 +107,10 @@ std::uint8_t EncodeFunctionChar(char32_t c) {
   if (c == U'Ä' || c == U'ä') return 105;
   if (c == U'Ö' || c == U'ö') return 106;
   if (c == U'Ü' || c == U'ü') return 107;
-  return static_cast<std::uint8_t>((static_cast<std::uint32_t>(c) - 32) & 0xFF);
+  // The transmitter counts from the Windows-1252 byte ("Œ" is 0x8C), not from the code point;
+  // a character the code page lacks is written as "?".
+  const int byte = Cp1252ByteOf(c);
+  return static_cast<std::uint8_t>(((byte < 0 ? '?' : byte) - 32) & 0xFF);
 }
 
 std::optional<char32_t> DecodeFunctionChar(std::uint8_t code) {

@@ -124,10 +124,11 @@ std::int32_t TimeOfText(std::string_view text) {
     negative = true;
     text.remove_prefix(1);
   }
-  // With no ":" the first part is empty and the whole text counts as seconds.
+  // With no ":" the whole text is the minutes part ("5" is 5:00).
   const std::size_t first = text.find(':');
-  const std::string_view a = first == std::string_view::npos ? std::string_view{} : text.substr(0, first);
-  const std::string_view rest = first == std::string_view::npos ? text : text.substr(first + 1);
+  const std::string_view a = first == std::string_view::npos ? text : text.substr(0, first);
+  const std::string_view rest =
+      first == std::string_view::npos ? std::string_view{} : text.substr(first + 1);
   const std::size_t second = rest.find(':');
   std::int64_t value;
   if (second == std::string_view::npos) {

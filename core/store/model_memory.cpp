@@ -107,15 +107,23 @@ void ResetModelMemory(ModellSpeicherTyp& record) {
 }
 
 std::string CommentFilePath(std::string_view modelFilePath) {
-  return AbsoluteDirectoryOf(modelFilePath) + BaseNameOf(modelFilePath) + ".TXT";
+  return AbsoluteDirectoryOf(modelFilePath) + StemOf(modelFilePath) + ".TXT";
+}
+
+std::string FindCommentFile(std::string_view modelFilePath) {
+  const std::string directory = AbsoluteDirectoryOf(modelFilePath);
+  const std::string name = StemOf(modelFilePath) + ".TXT";
+  return directory + FindNameCaseBlind(directory, name).value_or(name);
 }
 
 bool LoadModelMemory(ModellSpeicherTyp& record, std::string_view path) {
-  return LoadModelMemoryListed(record, path, AbsoluteDirectoryOf(path), true);
+  const std::string comment = FindCommentFile(path);
+  const std::string name = FileNameOf(comment);
+  return LoadModelMemoryListed(record, path, AbsoluteDirectoryOf(comment), &name);
 }
 
 bool LoadModelMemoryListed(ModellSpeicherTyp& record, std::string_view path,
-                           std::string_view absoluteDirectory, bool commentListed) {
+                           std::string_view absoluteDirectory, const std::string* commentName) {
   {
     // One read fills this buffer with the whole file; no heap buffer, no size query.
     // Declared first: it must outlive the stream.
@@ -137,6 +145,9 @@ bool LoadModelMemoryListed(ModellSpeicherTyp& record, std::string_view path,
     if (const std::optional<DateTime> t = FileModifiedLocal(f.get())) {
       record.dateText = FormatDateText(*t);
     }
+    const std::uint64_t hash =
+        HashBytes(record.image.data(), record.dataLength, HashBytes(head, sizeof head));
+    record.imageStamp = StampOfOpenFile(f.get(), hash, sizeof head + record.dataLength, path);
   }
   if (record.header != kFileHeader) return false;
 
@@ -145,13 +156,21 @@ bool LoadModelMemoryListed(ModellSpeicherTyp& record, std::string_view path,
   record.fileName = std::string(path);
   record.imageSaved = true;
   record.commentSaved = true;
+  record.stampsKnown = true;
 
   record.comment.clear();
   record.hasComment = false;
-  if (!commentListed) return true;
-  const std::string commentPath = std::string(absoluteDirectory) + BaseNameOf(path) + ".TXT";
-  if (const auto bytes = ReadFileBytes(commentPath); bytes && !bytes->empty()) {
-    const std::string_view raw(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+  record.commentUnreadable = false;
+  record.commentStamp = FileStamp{};
+  if (commentName == nullptr) return true;
+  const std::string commentPath = std::string(absoluteDirectory) + *commentName;
+  const ReadResult read = ReadRegularFile(commentPath);
+  if (read.status == ReadStatus::kMissing) return true;
+  record.commentStamp = StampOfFile(commentPath);
+  if (read.status == ReadStatus::kRefused) {
+    record.commentUnreadable = true;
+  } else if (!read.bytes.empty()) {
+    const std::string_view raw(reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size());
     record.comment = SplitLines(Cp1252ToUtf8(raw));
     record.hasComment = true;
   }
@@ -171,8 +190,9 @@ bool WriteModelImage(const ModellSpeicherTyp& record, std::string_view path) {
 WriteOutcome WriteModelMemory(const ModellSpeicherTyp& record, std::string_view path) {
   WriteOutcome outcome;
   if (!record.imageSaved) outcome.image = WriteModelImage(record, path);
-  if (!record.commentSaved) {
-    const std::string commentPath = CommentFilePath(path);
+  // A comment file that could not be read is never rewritten or removed.
+  if (!record.commentSaved && !record.commentUnreadable) {
+    const std::string commentPath = FindCommentFile(path);
     if (record.hasComment) {
       std::string text;
       for (const std::string& line : record.comment) {

@@ -37,18 +37,26 @@ void SetDateNow(ModellSpeicherTyp& record);
 /// Every field but the list links back to its initial value, with an empty comment.
 void ResetModelMemory(ModellSpeicherTyp& record);
 
-/// The comment file path of a model memory file: absolute directory + base name + ".TXT".
+/// The comment file path of a model memory file: absolute directory + the file name without
+/// its last extension + ".TXT" (ASW28.backup.fc -> ASW28.backup.TXT), so no two share one.
 std::string CommentFilePath(std::string_view modelFilePath);
+
+/// The comment file that belongs to a model memory file as it exists: CommentFilePath, or the
+/// entry of its directory that equals it case-blind (asw28.txt beside ASW28.FC); CommentFilePath
+/// when there is none.
+std::string FindCommentFile(std::string_view modelFilePath);
 
 /// Loads a *.fc file and its comment file into a freshly reset record. False (record stays
 /// free) when the file cannot be read, is short, declares more than 2048 bytes or lacks "FC2830".
+/// A comment file that is no regular file or exceeds 1 MiB is not read: the record's comment
+/// is then marked unreadable. The stamps of both files are taken.
 bool LoadModelMemory(ModellSpeicherTyp& record, std::string_view path);
 
 /// LoadModelMemory for a caller that has listed the directory: absoluteDirectory (ending with
-/// the separator) is where the comment file lives, commentListed whether the listing held it.
-/// Spares two file-system look-ups per file when a whole directory is loaded.
+/// the separator) is where the comment file lives, commentName its name as listed (null: none).
+/// Spares the file-system look-ups per file when a whole directory is loaded.
 bool LoadModelMemoryListed(ModellSpeicherTyp& record, std::string_view path,
-                           std::string_view absoluteDirectory, bool commentListed);
+                           std::string_view absoluteDirectory, const std::string* commentName);
 
 /// What WriteModelMemory managed to write; a part that was already saved counts as written.
 struct WriteOutcome {
@@ -59,8 +67,9 @@ struct WriteOutcome {
 
 /// Writes the unsaved parts of a record: the *.fc file (header, length, dataLength image bytes;
 /// modification time = dateText, local) and the comment file (Windows-1252, CR LF; removed when
-/// there is no comment). Each file goes to a temporary file renamed over the old one, so a
-/// failure keeps the old file. Leaves the flags alone: callers set them from the outcome.
+/// there is no comment; left alone when it was unreadable). Each file goes to a temporary file
+/// renamed over the old one, so a failure keeps the old file. Leaves the flags alone: callers set
+/// them from the outcome.
 WriteOutcome WriteModelMemory(const ModellSpeicherTyp& record, std::string_view path);
 /// Writes the model memory file alone, whatever the flags say (header, length, data bytes,
 /// date as modification time), by temporary file and rename; false on failure.

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/util/file_stamp.h"
+
 namespace core {
 
 inline constexpr int kImageSize = 2048;
@@ -30,6 +32,14 @@ struct ModellSpeicherTyp {
   bool imageSaved = false;
   bool commentSaved = false;
   std::vector<std::string> comment;  // lines, UTF-8
+  // The comment file exists but is no regular file or too large: it is never rewritten or
+  // removed, and the comment cannot be edited.
+  bool commentUnreadable = false;
+  // The model memory file and comment file as this program loaded or last wrote them (both
+  // unknown for a memory it has never written), so a write notices another program's change.
+  FileStamp imageStamp;
+  FileStamp commentStamp;
+  bool stampsKnown = false;
   ModellSpeicherTyp* next = nullptr;
   ModellSpeicherTyp* nextSorted = nullptr;
 
@@ -46,6 +56,9 @@ struct ModellSpeicherTyp {
     dataLength = 0;
     inUse = deleted = hasComment = imageSaved = commentSaved = false;
     comment.clear();
+    commentUnreadable = false;
+    imageStamp = commentStamp = FileStamp{};
+    stampsKnown = false;
   }
 
   /// Every field but the two list links taken from another record.

@@ -127,13 +127,16 @@ void ModelMemoryStore::SetModelMemoryDir(std::string directory) {
 bool ModelMemoryStore::LoadDirectory(const std::string& directory) {
   namespace fs = std::filesystem;
   std::vector<std::string> names;
-  std::unordered_set<std::string> commentFiles;  // so absent comment files need no look-up
+  // Comment files as listed, so absent ones need no look-up; by exact name and case-blind.
+  std::unordered_set<std::string> commentFiles;
+  std::unordered_map<std::string, std::string> commentFilesUpper;
   std::error_code ec;
   fs::directory_iterator it(directory.empty() ? fs::path(".") : PathFromUtf8(directory), ec);
   for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
     std::string name = FileNameText(it->path());
-    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".TXT") == 0) {
-      commentFiles.insert(name);
+    if (name.size() > 4 && EqualFileNames(std::string_view(name).substr(name.size() - 4), ".TXT")) {
+      commentFilesUpper.emplace(UpperAscii(name), name);
+      commentFiles.insert(std::move(name));
       continue;
     }
     if (names.size() >= kMaxModelMemoryFiles) continue;
@@ -150,23 +153,43 @@ bool ModelMemoryStore::LoadDirectory(const std::string& directory) {
   const std::string absolute = AbsoluteDirectoryOf(prefix + "*.fc");  // the directory of its files
   for (const std::string& name : names) {
     ModellSpeicherTyp* record = AllocAfter(cursor);
-    const bool commentListed = commentFiles.count(BaseNameOf(name) + ".TXT") != 0;
-    if (!LoadModelMemoryListed(*record, prefix + name, absolute, commentListed)) all = false;
+    std::string comment = StemOf(name) + ".TXT";
+    const std::string* commentName = nullptr;
+    if (commentFiles.count(comment) != 0) {
+      commentName = &comment;
+    } else if (const auto found = commentFilesUpper.find(UpperAscii(comment));
+               found != commentFilesUpper.end()) {
+      commentName = &found->second;
+    }
+    if (!LoadModelMemoryListed(*record, prefix + name, absolute, commentName)) all = false;
   }
+  host_.DirectoryOpened(directory);
   return all;
 }
 
 void ModelMemoryStore::AssignFileName(ModellSpeicherTyp& record, const std::string& directory) {
-  const std::string stem = directory + FileNameStem(record);
+  const std::string stem = FileNameStem(record);
   const auto pending = pendingRemovals_.find(&record);
+  // Names taken on disk, case-blind: a new memory must not take the file, nor the comment
+  // file, of another one, even where they differ from its name only in case.
+  std::unordered_set<std::string> taken;
+  std::error_code ec;
+  namespace fs = std::filesystem;
+  for (fs::directory_iterator it(directory.empty() ? fs::path(".") : PathFromUtf8(directory), ec);
+       !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    taken.insert(UpperAscii(FileNameText(it->path())));
+  }
   std::string suffix;
   for (int n = 1;; ++n) {
-    std::string candidate = stem + suffix + ".FC";
+    const std::string name = stem + suffix;
+    std::string candidate = directory + name + ".FC";
     suffix = "_" + std::to_string(n);
     // The record's own file from before a rename is about to go, so that name is free to it.
     const bool ownOldFile =
         pending != pendingRemovals_.end() && EqualFileNames(pending->second.modelFile, candidate);
-    if ((FileExists(candidate) && !ownOldFile) || FileNameInUse(candidate)) continue;
+    const bool onDisk =
+        taken.count(UpperAscii(name + ".FC")) != 0 || taken.count(UpperAscii(name + ".TXT")) != 0;
+    if ((onDisk && !ownOldFile) || FileNameInUse(candidate)) continue;
     record.fileName = std::move(candidate);
     return;
   }
@@ -288,13 +311,91 @@ void ModelMemoryStore::EnsureFileName(ModellSpeicherTyp& record, const std::stri
   record.commentSaved = false;
 }
 
+namespace {
+
+// A regular file stands at path now and it is not the one expected: another program wrote it.
+// A missing file, or something that is no file (which no write can replace), is no question.
+bool ChangedOnDisk(const std::string& path, const FileStamp& expected) {
+  return FileExists(path) && StampOfFile(path) != expected;
+}
+
+std::string DirectoryPart(const std::string& path) {
+  return path.substr(0, path.size() - FileNameView(path).size());
+}
+
+}  // namespace
+
+void ModelMemoryStore::MoveToFreeName(ModellSpeicherTyp& record) {
+  // The files at the old name are someone else's now: never remove them.
+  pendingRemovals_.erase(&record);
+  const std::string directory = DirectoryPart(record.fileName);
+  record.fileName.clear();
+  AssignFileName(record, directory);
+  record.stampsKnown = false;
+  record.imageStamp = record.commentStamp = FileStamp{};
+  record.commentUnreadable = false;
+  record.imageSaved = record.commentSaved = false;
+  renamedBySave_ = true;
+}
+
+// Before a write: whatever stands at the record's file names must be what this program loaded
+// or last wrote there. A memory never written there (new, copied, renamed) takes the next free
+// name instead; for a file another program changed the user decides. False: write nothing.
+bool ModelMemoryStore::PrepareWrite(ModellSpeicherTyp& record) {
+  const auto pending = pendingRemovals_.find(&record);
+  const bool ownOldFile = pending != pendingRemovals_.end() &&
+                          EqualFileNames(pending->second.modelFile, record.fileName);
+  if (!record.stampsKnown && !ownOldFile) {
+    const std::string directory = DirectoryPart(record.fileName);
+    const std::string comment = StemOf(record.fileName) + ".TXT";
+    if (FindNameCaseBlind(directory, FileNameOf(record.fileName)) ||
+        FindNameCaseBlind(directory, comment)) {
+      MoveToFreeName(record);
+    }
+    return true;
+  }
+  const FileStamp& image = record.stampsKnown ? record.imageStamp : pending->second.modelStamp;
+  const FileStamp& comment =
+      record.stampsKnown ? record.commentStamp : pending->second.commentStamp;
+  std::string changed;
+  if (!record.imageSaved && ChangedOnDisk(record.fileName, image)) changed = record.fileName;
+  const std::string commentPath = FindCommentFile(record.fileName);
+  if (changed.empty() && !record.commentSaved && !record.commentUnreadable &&
+      ChangedOnDisk(commentPath, comment)) {
+    changed = commentPath;
+  }
+  if (changed.empty()) return true;
+  switch (host_.AskFileChanged(changed)) {
+    case FileChangedAnswer::kOverwrite:
+      return true;
+    case FileChangedAnswer::kKeepOther:
+      MoveToFreeName(record);
+      return true;
+    case FileChangedAnswer::kCancel:
+      break;
+  }
+  return false;
+}
+
 bool ModelMemoryStore::WriteRecord(ModellSpeicherTyp& record) {
+  if (!PrepareWrite(record)) {
+    ++writeFailures_;  // not written: a directory change must not free it
+    return false;
+  }
+  const bool writesImage = !record.imageSaved;
+  const bool writesComment = !record.commentSaved && !record.commentUnreadable;
   const WriteOutcome outcome = WriteModelMemory(record, record.fileName);
   if (outcome.image) record.imageSaved = true;
   if (outcome.comment) record.commentSaved = true;
   if (!outcome.ok()) ++writeFailures_;
   if (!outcome.image) host_.WriteFailed(record.fileName);
-  if (!outcome.comment) host_.WriteFailed(CommentFilePath(record.fileName));
+  if (!outcome.comment) host_.WriteFailed(FindCommentFile(record.fileName));
+  // What this program wrote is what it expects to find there next time.
+  if (writesImage && outcome.image) record.imageStamp = StampOfFile(record.fileName);
+  if (writesComment && outcome.comment) {
+    record.commentStamp = StampOfFile(FindCommentFile(record.fileName));
+  }
+  if (outcome.image || (writesComment && outcome.comment)) record.stampsKnown = true;
   if (outcome.ok()) RemovePendingFiles(record);
   return outcome.ok();
 }
@@ -310,6 +411,7 @@ void ModelMemoryStore::RemovePendingFiles(ModellSpeicherTyp& record) {
     for (const auto& owned : owned_) {
       const ModellSpeicherTyp* r = owned.get();
       if (!r->inUse || r->fileName.empty()) continue;
+      // Compared case-blind, so the comment file's name as it would be made is enough.
       const std::string own = commentFile ? CommentFilePath(r->fileName) : r->fileName;
       if (EqualFileNames(own, path)) return true;
     }
@@ -318,8 +420,14 @@ void ModelMemoryStore::RemovePendingFiles(ModellSpeicherTyp& record) {
     }
     return false;
   };
-  if (!inUseElsewhere(old.modelFile, false)) RemoveFile(old.modelFile);
-  if (!inUseElsewhere(old.commentFile, true)) RemoveFile(old.commentFile);
+  // Nor what another program changed since (ChangedOnDisk also spares what is gone already).
+  if (!inUseElsewhere(old.modelFile, false) && !ChangedOnDisk(old.modelFile, old.modelStamp)) {
+    RemoveFile(old.modelFile);
+  }
+  if (!old.commentFile.empty() && !inUseElsewhere(old.commentFile, true) &&
+      !ChangedOnDisk(old.commentFile, old.commentStamp)) {
+    RemoveFile(old.commentFile);
+  }
 }
 
 void ModelMemoryStore::SaveActiveModelMemory() {
@@ -330,6 +438,14 @@ void ModelMemoryStore::SaveActiveModelMemory() {
     a->comment = host_.CommentBoxLines();
     WriteRecord(*a);
   }
+  ShowNamesGivenBySave();
+}
+
+void ModelMemoryStore::ShowNamesGivenBySave() {
+  if (!renamedBySave_) return;
+  renamedBySave_ = false;
+  host_.RebuildTree(directory_);
+  host_.Changed(StoreChange::Active);
 }
 
 bool ModelMemoryStore::SaveAllWithQuery(const std::string& directory) {
@@ -357,12 +473,20 @@ bool ModelMemoryStore::SaveAllWithQuery(const std::string& directory) {
       if (lastAnswer_ == kAnswerSave || lastAnswer_ == kAnswerSaveAll) WriteRecord(*r);
     }
     if (r->deleted) {
-      RemoveFile(r->fileName);
-      RemoveFile(CommentFilePath(r->fileName));
+      // Only files this program knows as they are now: files of that name it never wrote, or
+      // a memory another program changed since (either file), are not its to remove. An
+      // unreadable comment stays.
+      const std::string comment = FindCommentFile(r->fileName);
+      if (r->stampsKnown && !ChangedOnDisk(r->fileName, r->imageStamp) &&
+          (r->commentUnreadable || !ChangedOnDisk(comment, r->commentStamp))) {
+        RemoveFile(r->fileName);
+        if (!r->commentUnreadable) RemoveFile(comment);
+      }
       // A deleted model memory that was renamed takes its files from before the rename too.
       RemovePendingFiles(*r);
     }
   }
+  ShowNamesGivenBySave();
   return true;
 }
 
@@ -410,10 +534,16 @@ void ModelMemoryStore::RenameActive(std::string_view text) {
   // The old files stay until the memory is written under its new name; after several renames
   // the very first files are the ones to go.
   if (FileExists(a->fileName) && pendingRemovals_.find(a) == pendingRemovals_.end()) {
-    pendingRemovals_[a] = {a->fileName, CommentFilePath(a->fileName)};
+    pendingRemovals_[a] = {a->fileName,
+                           a->commentUnreadable ? std::string() : FindCommentFile(a->fileName),
+                           a->imageStamp, a->commentStamp};
   }
   a->fileName.clear();
   a->dateText.clear();
+  a->commentUnreadable = false;  // that file stays with the old name; the new one has none
+  // Nothing is known of the files at the new name: the write must not replace any.
+  a->stampsKnown = false;
+  a->imageStamp = a->commentStamp = FileStamp{};
   SetNameFromText(*a, text);
   a->imageSaved = false;
   a->commentSaved = false;
@@ -426,8 +556,11 @@ void ModelMemoryStore::CopyActive() {
   if (s == nullptr) return;
   ModellSpeicherTyp* c = AllocModelMemory();
   c->copyContentFrom(*s);
-  // A file and a date of its own, nothing of it on disk yet.
+  // A file and a date of its own, nothing of it on disk yet (nor any file it may replace).
   c->fileName.clear();
+  c->stampsKnown = false;
+  c->imageStamp = c->commentStamp = FileStamp{};
+  c->commentUnreadable = false;
   AssignFileName(*c, directory_);
   SetDateNow(*c);
   c->deleted = false;

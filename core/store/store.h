@@ -119,12 +119,17 @@ class ModelMemoryStore {
   struct PendingRemoval {
     std::string modelFile;
     std::string commentFile;
+    FileStamp modelStamp;  // as this program last knew them: removed only while unchanged
+    FileStamp commentStamp;
   };
 
   ModellSpeicherTyp* AllocAfter(ModellSpeicherTyp*& cursor);
   bool NeedsFileName(const ModellSpeicherTyp& record) const;
   void EnsureFileName(ModellSpeicherTyp& record, const std::string& directory);
   bool WriteRecord(ModellSpeicherTyp& record);
+  bool PrepareWrite(ModellSpeicherTyp& record);
+  void MoveToFreeName(ModellSpeicherTyp& record);
+  void ShowNamesGivenBySave();
   void FollowRestoredImage(ModellSpeicherTyp& record);
   void RemovePendingFiles(ModellSpeicherTyp& record);
 
@@ -141,6 +146,7 @@ class ModelMemoryStore {
   bool savingAll_ = false;
   int writeFailures_ = 0;
   std::uint64_t generation_ = 0;
+  bool renamedBySave_ = false;  // a save gave a memory a new name: the tree shows it after
   ImageHistory history_;
   // Files of renamed model memories, removed once the memory is written under its new name.
   std::unordered_map<const ModellSpeicherTyp*, PendingRemoval> pendingRemovals_;

@@ -34,6 +34,13 @@ enum SaveAnswer : int {
   kNoAnswerYet = 6,     // no question asked since the dialog was made
 };
 
+/// What to do with a file that another program changed since this one loaded or wrote it.
+enum class FileChangedAnswer {
+  kOverwrite,  ///< "Überschreiben": write this version over the other one
+  kKeepOther,  ///< keep the other version; this one is saved under the next free name
+  kCancel,     ///< write nothing; the memory stays unsaved
+};
+
 /// The store's only road to the main window, the settings and the dialogs.
 /// The main window implements it; tests use a fake. All calls come from the UI thread.
 class StoreHost {
@@ -65,10 +72,17 @@ class StoreHost {
 
   /// A model memory file or comment file could not be written; the memory stays unsaved.
   virtual void WriteFailed(const std::string& path) = 0;
+
+  /// The file at path (a model memory or comment file about to be written) is no longer the
+  /// one this program loaded or last wrote; asks the user and waits for the answer.
+  virtual FileChangedAnswer AskFileChanged(const std::string& path) = 0;
+  /// The store has loaded a directory and works on it now (the host locks it against a
+  /// second program and warns when another one holds it).
+  virtual void DirectoryOpened(const std::string& directory) = 0;
 };
 
 /// A host with no window: a comment box that only keeps its lines, no tree, no settings, every
-/// question answered "Speichern", no directory picked.
+/// question answered "Speichern", no directory picked, another program's version of a file kept.
 class NullStoreHost : public StoreHost {
  public:
   std::vector<std::string> CommentBoxLines() override { return commentBox_; }
@@ -83,6 +97,10 @@ class NullStoreHost : public StoreHost {
     return std::nullopt;
   }
   void WriteFailed(const std::string&) override {}
+  FileChangedAnswer AskFileChanged(const std::string&) override {
+    return FileChangedAnswer::kKeepOther;
+  }
+  void DirectoryOpened(const std::string&) override {}
 
  private:
   std::vector<std::string> commentBox_;

@@ -1,14 +1,20 @@
 #include "core/util/files.h"
 
-#include <atomic>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <memory>
+#include <random>
 #include <string>
 #include <system_error>
 #include <type_traits>
-
-#include <sys/stat.h>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace core {
 
@@ -25,6 +31,15 @@ std::size_t LastSeparator(std::string_view path) {
     if (IsSeparator(path[i - 1])) return i - 1;
   }
   return std::string_view::npos;
+}
+
+bool EqualNamesCaseBlind(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto up = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
+    if (up(a[i]) != up(b[i])) return false;
+  }
+  return true;
 }
 
 struct FileCloser {
@@ -89,6 +104,29 @@ std::string BaseNameOf(std::string_view path) {
   return name;
 }
 
+std::string StemOf(std::string_view path) {
+  std::string name = FileNameOf(path);
+  const std::size_t dot = name.rfind('.');
+  if (dot != std::string::npos) name.resize(dot);
+  return name;
+}
+
+std::optional<std::string> FindNameCaseBlind(std::string_view directory, std::string_view name) {
+  std::error_code ec;
+  const fs::path dir = directory.empty() ? fs::path(".") : PathFromUtf8(directory);
+  if (fs::exists(fs::symlink_status(dir / PathFromUtf8(name), ec))) return std::string(name);
+  std::optional<std::string> found;
+  for (fs::directory_iterator it(dir, ec); !ec && it != fs::directory_iterator();
+       it.increment(ec)) {
+    std::string entry = FileNameText(it->path());
+    if (EqualNamesCaseBlind(entry, name)) {
+      found = std::move(entry);
+      break;
+    }
+  }
+  return found;
+}
+
 std::string AbsoluteDirectoryOf(std::string_view path) {
   const std::size_t sep = LastSeparator(path);
   const std::string dir(sep == std::string_view::npos ? std::string_view()
@@ -119,16 +157,92 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(std::string_view path) {
   return bytes;
 }
 
+#ifndef _WIN32
+
+namespace {
+
+// Follows symbolic links from path to the file they name (which need not exist yet).
+fs::path FollowLinks(fs::path path) {
+  std::error_code ec;
+  for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(path, ec)); ++hops) {
+    const fs::path to = fs::read_symlink(path, ec);
+    if (ec) break;
+    path = to.is_absolute() ? to : path.parent_path() / to;
+  }
+  return path;
+}
+
+bool WriteAll(int fd, const void* data, std::size_t size) {
+  const char* p = static_cast<const char*>(data);
+  while (size > 0) {
+    const ssize_t n = ::write(fd, p, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    p += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+mode_t NewFileMode() {
+  // The process's umask, read by setting it and putting it back at once.
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+void SyncDirectory(const fs::path& dir) {
+  const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
 bool ReplaceFileAtomically(std::string_view path, const void* data, std::size_t size,
                            const std::optional<DateTime>& mtime) {
-  static std::atomic<unsigned> counter{0};
+  const fs::path target = FollowLinks(PathFromUtf8(path));
+  const fs::path dir = target.parent_path();
+  // Short and random: no leftover of a crashed run can block it, and no long name overflows.
+  std::string temp = (dir.empty() ? std::string() : dir.native() + "/") + ".vt" + "XXXXXX";
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) return false;
+  struct stat old;
+  if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+    // Without the right to give the file away it stays ours; the bits are kept either way.
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) errno = 0;
+    ::fchmod(fd, old.st_mode & 07777);
+  } else {
+    ::fchmod(fd, NewFileMode());
+  }
+  bool ok = WriteAll(fd, data, size);
+  if (ok && mtime) {
+    const std::optional<std::time_t> t = TimeFromLocal(*mtime);
+    const struct timespec times[2] = {{0, UTIME_NOW}, {t ? *t : 0, 0}};
+    ok = t && ::futimens(fd, times) == 0;
+  }
+  ok = ok && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  SyncDirectory(dir);
+  return true;
+}
+
+#else
+
+bool ReplaceFileAtomically(std::string_view path, const void* data, std::size_t size,
+                           const std::optional<DateTime>& mtime) {
   const fs::path target = PathFromUtf8(path);
+  static std::mt19937_64 random{std::random_device{}()};
   fs::path temp;
   FilePtr f;
-  // "x" refuses an existing file, so a leftover temporary file is never reused.
   for (int attempt = 0; attempt < 100 && !f; ++attempt) {
-    temp = target;
-    temp += ".tmp" + std::to_string(counter++);
+    temp = target.parent_path() / (".vt" + std::to_string(random() % 1000000));
     f.reset(OpenFile(Utf8FromPath(temp), "wbx"));
   }
   std::error_code ec;
@@ -143,6 +257,120 @@ bool ReplaceFileAtomically(std::string_view path, const void* data, std::size_t 
   }
   if (!ok) fs::remove(temp, ec);
   return ok;
+}
+
+#endif
+
+ReadResult ReadRegularFile(std::string_view path, std::size_t maxBytes) {
+  ReadResult result;
+  const fs::path p = PathFromUtf8(path);
+  std::error_code ec;
+  const fs::file_status st = fs::status(p, ec);  // follows links
+  if (!fs::exists(st)) {
+    // A link to nothing is something the user made: refuse rather than call it missing.
+    if (fs::is_symlink(fs::symlink_status(p, ec))) result.status = ReadStatus::kRefused;
+    return result;
+  }
+  result.status = ReadStatus::kRefused;
+  // Never open what is not a regular file: a FIFO would block, a device never end.
+  if (!fs::is_regular_file(st)) return result;
+#ifndef _WIN32
+  const int fd = ::open(p.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    result.error = errno;
+    return result;
+  }
+  struct stat fst;
+  if (::fstat(fd, &fst) != 0 || !S_ISREG(fst.st_mode) ||
+      static_cast<std::uint64_t>(fst.st_size) > maxBytes) {
+    ::close(fd);
+    return result;
+  }
+  result.bytes.resize(static_cast<std::size_t>(fst.st_size) + 1);
+  std::size_t got = 0;
+  while (got < result.bytes.size()) {
+    const ssize_t n = ::read(fd, result.bytes.data() + got, result.bytes.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      result.error = errno;
+      break;
+    }
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  ::close(fd);
+  if (result.error != 0 || got > maxBytes) {
+    result.bytes.clear();
+    return result;
+  }
+  result.bytes.resize(got);
+#else
+  const std::uintmax_t size = fs::file_size(p, ec);
+  if (ec || size > maxBytes) return result;
+  auto bytes = ReadFileBytes(path);
+  if (!bytes || bytes->size() > maxBytes) return result;
+  result.bytes = std::move(*bytes);
+#endif
+  result.status = ReadStatus::kRead;
+  return result;
+}
+
+std::uint64_t HashBytes(const void* data, std::size_t size, std::uint64_t seed) {
+  // Eight bytes a step: every file of a directory is hashed at load.
+  constexpr std::uint64_t kPrime = 1099511628211ull;
+  std::uint64_t h = seed;
+  const auto* p = static_cast<const std::uint8_t*>(data);
+  for (; size >= 8; p += 8, size -= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    h = (h ^ word) * kPrime;
+    h ^= h >> 29;
+  }
+  for (; size > 0; ++p, --size) h = (h ^ *p) * kPrime;
+  return h;
+}
+
+FileStamp StampOfOpenFile(std::FILE* file, std::uint64_t contentHash, std::uint64_t contentSize,
+                          std::string_view path) {
+#ifndef _WIN32
+  struct stat st;
+  if (file != nullptr && ::fstat(fileno(file), &st) == 0 &&
+      static_cast<std::uint64_t>(st.st_size) == contentSize) {
+    FileStamp stamp;
+    stamp.exists = true;
+    stamp.size = contentSize;
+    stamp.mtimeNs =
+        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+    stamp.hash = contentHash;
+    return stamp;
+  }
+#else
+  (void)file, (void)contentHash, (void)contentSize;
+#endif
+  return StampOfFile(path);
+}
+
+FileStamp StampOfFile(std::string_view path) {
+  FileStamp stamp;
+  const fs::path p = PathFromUtf8(path);
+  std::error_code ec;
+  if (!fs::exists(fs::symlink_status(p, ec))) return stamp;
+  stamp.exists = true;
+#ifndef _WIN32
+  struct stat st;
+  if (::stat(p.c_str(), &st) == 0) {
+    stamp.size = static_cast<std::uint64_t>(st.st_size);
+    stamp.mtimeNs =
+        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+  }
+#else
+  stamp.size = fs::file_size(p, ec);
+  stamp.mtimeNs = fs::last_write_time(p, ec).time_since_epoch().count();
+#endif
+  const ReadResult read = ReadRegularFile(path);
+  if (read.status == ReadStatus::kRead)
+    stamp.hash = HashBytes(read.bytes.data(), read.bytes.size());
+  return stamp;
 }
 
 bool RemoveFile(std::string_view path) {

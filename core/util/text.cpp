@@ -22,7 +22,7 @@ constexpr std::array<char16_t, 32> kCp1252High = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98..9F
 };
 
-int Cp1252ByteOf(char32_t c) {
+int Cp1252ByteOfImpl(char32_t c) {
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
   for (int i = 0; i < 32; ++i) {
     if (kCp1252High[i] == c) return 0x80 + i;
@@ -31,6 +31,10 @@ int Cp1252ByteOf(char32_t c) {
 }
 
 }  // namespace
+
+int Cp1252ByteOf(char32_t c) {
+  return Cp1252ByteOfImpl(c);
+}
 
 std::string TrimBlanks(std::string_view text) {
   std::size_t begin = 0;
@@ -78,7 +82,7 @@ std::string Utf8ToCp1252(std::string_view text) {
     const std::size_t start = pos;
     const char32_t c = Utf8Next(text, pos);
     // A genuine U+FFFD takes three bytes; a one-byte U+FFFD is an invalid byte.
-    const int b = (c == 0xFFFD && pos - start == 1) ? -1 : Cp1252ByteOf(c);
+    const int b = (c == 0xFFFD && pos - start == 1) ? -1 : Cp1252ByteOfImpl(c);
     out.push_back(b < 0 ? '?' : static_cast<char>(b));
   }
   return out;

@@ -20,6 +20,9 @@ bool EqualFileNames(std::string_view a, std::string_view b);
 /// leaves undefined map to U+0081, U+008D, U+008F, U+0090, U+009D so that nothing is lost.
 std::string Cp1252ToUtf8(std::string_view bytes);
 
+/// The Windows-1252 byte of a character, or -1 when the code page lacks it.
+int Cp1252ByteOf(char32_t c);
+
 /// UTF-8 as Windows-1252 bytes; characters the code page lacks and invalid UTF-8 give "?".
 std::string Utf8ToCp1252(std::string_view text);
 

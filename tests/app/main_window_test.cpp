@@ -280,15 +280,18 @@ TEST_F(WindowTest, RenameKeepsTheOldFilesUntilTheNewOnesAreWritten) {
 
 TEST_F(WindowTest, AFailedWriteIsReportedAndKeepsTheMemoryUnsaved) {
   app::TMainForm& f = OpenActive("ASW28");
-  // Something else took the file's place: a directory of that name cannot be written over.
-  std::filesystem::remove(models / "ASW28.FC");
-  std::filesystem::create_directory(models / "ASW28.FC");
+  // Something else took the files' places: a directory cannot be written over. Both are named.
+  for (const char* file : {"ASW28.FC", "ASW28.TXT"}) {
+    std::filesystem::remove(models / file);
+    std::filesystem::create_directory(models / file);
+  }
   f.SetParameterTabIndex(1);
   f.KommentarRichEdit()->setFocus();
   QTest::keyClicks(f.KommentarRichEdit(), "neu");
   f.Action(app::Cmd::FktSpeichern)->trigger();
   WaitTicks(1);
-  EXPECT_TRUE(f.StatusBar()->FailureText().contains("ASW28.FC"))
+  EXPECT_TRUE(f.StatusBar()->FailureText().contains("ASW28.FC") &&
+              f.StatusBar()->FailureText().contains("ASW28.TXT"))
       << f.StatusBar()->FailureText().toStdString();
   EXPECT_EQ(f.StatusBar()->Panel0()->Fill(), kRed);
   ASSERT_NE(f.Store().GetActive(), nullptr);
@@ -298,6 +301,7 @@ TEST_F(WindowTest, AFailedWriteIsReportedAndKeepsTheMemoryUnsaved) {
   WaitTicks(2);
   EXPECT_FALSE(f.StatusBar()->FailureText().isEmpty());
   std::filesystem::remove(models / "ASW28.FC");
+  std::filesystem::remove(models / "ASW28.TXT");
   f.Action(app::Cmd::FktSpeichern)->trigger();
   WaitTicks(1);
   EXPECT_TRUE(f.StatusBar()->FailureText().isEmpty());

@@ -117,6 +117,19 @@ TEST_F(LinkWindow, ReceivedMemoryAppearsInTheTreeAsNewAndUnsaved) {
   EXPECT_EQ(ReadBytes(got->fileName), file);
 }
 
+TEST_F(LinkWindow, ATransmitterThatGoesAwayEndsTheReceiveAtOnce) {
+  WriteBytes(root / "in.fc", MemoryFile(1870));
+  StartSim({"send", QString::fromStdString((root / "in.fc").string()), "--fault", "stall:300"});
+  app::TMainForm& f = OpenLinked();
+  f.RxButton()->click();
+  ASSERT_TRUE(WaitFor([&] { return Log().contains("Blocklänge = 1870"); }, 5000));
+  sim_.kill();  // the far end of the pseudo-terminal closes
+  EXPECT_TRUE(WaitFor([&] { return Log().contains(core::kLineLostLog); }, 2000));
+  EXPECT_EQ(Link().Link().TransferBusy(), 0);
+  EXPECT_TRUE(WaitFor([&] { return !Link().ComTimer().isActive(); }, 5000));  // no CPU while idle
+  EXPECT_EQ(f.MainTreeView()->topLevelItemCount(), 0);  // nothing stored
+}
+
 TEST_F(LinkWindow, SendsTheActiveMemory) {
   const Bytes file = MemoryFile(600);
   WriteBytes(models / "ASK21.FC", file);

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <memory>
 #include <string>
 
 #include "core/link/com_ports.h"
@@ -138,6 +139,25 @@ TEST(SystemWallClock, MillisecondsSinceMidnightInRange) {
   const auto ms = clock.MillisecondsSinceMidnight();
   EXPECT_GE(ms, 0);
   EXPECT_LT(ms, 86'400'000);
+}
+
+TEST(QtSerialSystem, AHungUpLineIsReportedAndWakesTheLink) {
+  EnsureApp();
+  auto pty = std::make_unique<Pty>();
+  platform::QtSerialSystem system;
+  int wakes = 0;
+  system.SetInputHandler([&] { ++wakes; });
+  system.PinDevice(1, pty->path);
+  core::ComPorts ports(system);
+  ports.ComInit();
+  ASSERT_EQ(ports.ComOpen(1, 8, 2, 4800.0, core::kParityEven), 0);
+  ASSERT_TRUE(ports.IsOpen(1));
+  EXPECT_FALSE(ports.ComLineLost(1));
+  pty.reset();  // the far end goes away
+  EXPECT_TRUE(WaitUntil([&] { return ports.ComLineLost(1); }));
+  EXPECT_GE(wakes, 1);
+  ports.ComClose(1);
+  EXPECT_FALSE(ports.IsOpen(1));
 }
 
 }  // namespace

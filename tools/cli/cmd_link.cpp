@@ -7,18 +7,21 @@
 #if defined(VELTRANO_HAVE_PLATFORM)
 #include <QCoreApplication>
 #include <QTimer>
+#include <filesystem>
 #include <functional>
 #include <memory>
+#include <system_error>
 #include <vector>
 
 #include "core/link/com_handler.h"
 #include "core/link/com_ports.h"
 #include "core/link/swt.h"
 #include "core/link/wire_format.h"
+#include "core/store/model_memory.h"
+#include "core/util/files.h"
 #include "platform/clock.h"
 #include "platform/serial_poll_timer.h"
 #include "platform/serial_port.h"
-#include "core/store/model_memory.h"
 #endif
 
 namespace cli {
@@ -49,11 +52,19 @@ struct LinkOptions {
   std::string device;
   int baud = 4800;
   double timeoutS = -1;  // wait as the window does
+  bool force = false;    // receive: replace an existing OUT
 };
 
 int Fail(const std::string& message, int code = 1) {
   std::fprintf(stderr, "veltrano-cli: %s\n", message.c_str());
   return code;
+}
+
+// Anything at the path counts (a link, a directory), not only a regular file.
+bool OutExists(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::symlink_status(core::PathFromUtf8(path), ec).type() !=
+         std::filesystem::file_type::not_found;
 }
 
 bool ParseOptions(const char* command, const Args& args, LinkOptions& o, std::string& error) {
@@ -84,6 +95,8 @@ bool ParseOptions(const char* command, const Args& args, LinkOptions& o, std::st
         error = "--baud takes 4800 or 9600";
         return false;
       }
+    } else if (a == "--force") {
+      o.force = true;
     } else if (a == "--timeout") {
       if (!value(v)) return false;
       char* end = nullptr;
@@ -184,6 +197,11 @@ int RunTransfer(const LinkOptions& o, CliHost& host, bool send,
   platform::SerialPollTimer ticker([&] {
     if (!draining) {
       link.TransferTick();
+      if (link.LineLost()) {
+        result = 3;
+        app.quit();
+        return false;
+      }
       if (!done(link)) return link.NeedsTicks();
       draining = true;
     }
@@ -209,6 +227,11 @@ int RunTransfer(const LinkOptions& o, CliHost& host, bool send,
   app.exec();
   ports.ComCloseAll();
   timers.SwtFreeAll();
+  if (result == 3) {
+    const std::string device = system.DevicePath(port);
+    return Fail("the serial line went away during the transfer (" +
+                (device.empty() ? "port " + std::to_string(port) : device) + "); nothing done");
+  }
   if (result != 0) {
     return Fail("no complete transfer within " + QString::number(o.timeoutS).toStdString() + " s" +
                 (link.TransferBusy() ? " (waiting for the transmitter)" : ""));
@@ -222,12 +245,17 @@ int CmdReceive(const Args& args) {
   LinkOptions o;
   std::string error;
   if (!ParseOptions("receive", args, o, error)) return Fail(error, 2);
+  // Checked before the transfer too, so nobody waits for the transmitter in vain.
+  if (!o.force && OutExists(o.file))
+    return Fail(o.file + " exists already; not overwritten (--force replaces it)", 2);
   CliHost host;
   const int rc = RunTransfer(o, host, false,
                              [&](const core::ComHandler&) { return host.Received() != nullptr; });
   if (rc != 0) return Fail("nothing written to " + o.file);
   core::ModellSpeicherTyp& r = *host.Received();
   core::SetDateNow(r);
+  if (!o.force && OutExists(o.file))
+    return Fail(o.file + " appeared during the transfer; not overwritten (--force replaces it)", 2);
   // The image alone: a comment file beside OUT.fc stays as it is.
   if (!core::WriteModelImage(r, o.file)) return Fail("cannot write " + o.file);
   if (!core::HeaderLoadable(r.header)) {

@@ -1,15 +1,17 @@
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 
-#include "tools/cli/commands.h"
 #include "core/model/access.h"
 #include "core/model/defaults.h"
-#include "core/model/model_types.h"
 #include "core/model/dump.h"
+#include "core/model/model_types.h"
 #include "core/store/model_memory.h"
 #include "core/util/files.h"
 #include "core/util/text.h"
+#include "tools/cli/commands.h"
 
 namespace cli {
 
@@ -26,6 +28,7 @@ struct Parsed {
   std::optional<std::string> version;
   std::optional<std::string> language;
   bool plain = false;
+  bool addresses = false;
   std::string error;
 };
 
@@ -42,6 +45,8 @@ Parsed Parse(const Args& args, bool allowVersion, bool allowPlain, bool allowLan
       (a == "--version" ? p.version : p.language) = args[++i];
     } else if (a == "--plain" && allowPlain) {
       p.plain = true;
+    } else if (a == "--addresses" && allowPlain) {
+      p.addresses = true;
     } else if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
       p.error = "unknown option " + a;
       return p;
@@ -73,6 +78,16 @@ std::optional<core::NewMemoryLanguage> LanguageOf(const std::optional<std::strin
 bool Load(core::ModellSpeicherTyp& record, const std::string& path, std::string& error) {
   if (!core::FileExists(path)) {
     error = "cannot read '" + path + "'";
+    return false;
+  }
+  // Say why a file cannot be opened ("permission denied") rather than blaming its contents.
+  errno = 0;
+  if (std::FILE* f = core::OpenFile(path, "rb")) {
+    std::fclose(f);
+  } else {
+    std::string why = std::strerror(errno);
+    if (!why.empty()) why[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(why[0])));
+    error = "cannot read '" + path + "': " + why;
     return false;
   }
   if (!core::LoadModelMemory(record, path)) {
@@ -108,13 +123,14 @@ int CmdNew(const Args& args) {
 int CmdDump(const Args& args) {
   const Parsed p = Parse(args, true, true, false);
   if (!p.error.empty()) return Fail(p.error);
-  if (p.positional.size() != 1) return Fail("usage: dump FILE.fc [--version 30|31|32] [--plain]");
+  if (p.positional.size() != 1)
+    return Fail("usage: dump FILE.fc [--version 30|31|32] [--plain] [--addresses]");
   const auto version = VersionOf(p.version);
   if (!version) return Fail("unknown version '" + *p.version + "' (30, 31 or 32)");
   core::ModellSpeicherTyp record;
   std::string error;
   if (!Load(record, p.positional[0], error)) return Fail(error);
-  const std::string text = core::DumpText(record, *version, p.plain);
+  const std::string text = core::DumpText(record, *version, p.plain, p.addresses);
   if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
     return Fail("cannot write to standard output");
   return 0;
@@ -123,7 +139,8 @@ int CmdDump(const Args& args) {
 int CmdSet(const Args& args) {
   const Parsed p = Parse(args, true, false, false);
   if (!p.error.empty()) return Fail(p.error);
-  if (p.positional.size() != 3) return Fail("usage: set FILE.fc NAME TEXT [--version 30|31|32]");
+  if (p.positional.size() != 3)
+    return Fail("usage: set FILE.fc (NAME | @ADDRESS.BIT) TEXT [--version 30|31|32]");
   const auto version = VersionOf(p.version);
   if (!version) return Fail("unknown version '" + *p.version + "' (30, 31 or 32)");
   const std::string& path = p.positional[0];

@@ -15,13 +15,13 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"new", cli::CmdNew, "new TYPE [--language englisch|deutsch|französisch] OUT.fc"},
-    {"dump", cli::CmdDump, "dump FILE.fc [--version 30|31|32] [--plain]"},
-    {"set", cli::CmdSet, "set FILE.fc NAME TEXT [--version 30|31|32]"},
+    {"dump", cli::CmdDump, "dump FILE.fc [--version 30|31|32] [--plain] [--addresses]"},
+    {"set", cli::CmdSet, "set FILE.fc (NAME | @ADDRESS.BIT) TEXT [--version 30|31|32]"},
     {"menus", cli::CmdMenus, "menus FILE.fc [--version 30|31|32]"},
     {"grid", cli::CmdGrid,
      "grid FILE.fc CODE [--version 30|31|32] [--all-conditions] [--defaults]"},
     {"receive", cli::CmdReceive,
-     "receive OUT.fc (--port N | --device PATH) [--baud 4800|9600] [--timeout SECONDS]"},
+     "receive OUT.fc (--port N | --device PATH) [--baud 4800|9600] [--timeout SECONDS] [--force]"},
     {"send", cli::CmdSend,
      "send FILE.fc (--port N | --device PATH) [--baud 4800|9600] [--timeout SECONDS]"},
     {"explain", cli::CmdExplain, "explain FILE.fc CODE [--version 30|31|32]"},

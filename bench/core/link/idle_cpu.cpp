@@ -1,8 +1,9 @@
 // CPU use of an idle link with its port open: the window's link timer code (ComHandler,
 // TransferDisplay, SerialPollTimer) on a pseudo-terminal, measured with getrusage.
-// Usage: link_idle_cpu [seconds] [--always] [--waiting]
+// Usage: link_idle_cpu [seconds] [--always] [--waiting] [--hangup]
 //   --always   keeps the 1 ms timer running throughout (what a plain 1 ms window timer costs)
 //   --waiting  measures a receive waiting for the transmitter instead of an idle link
+//   --hangup   with --waiting: the far end closes the line at 0.5 s, before the measurement
 #include <fcntl.h>
 #include <stdlib.h>
 #include <sys/resource.h>
@@ -49,15 +50,18 @@ int main(int argc, char** argv) {
   double seconds = 10;
   bool always = false;
   bool waiting = false;
+  bool hangup = false;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--always") == 0)
       always = true;
     else if (std::strcmp(argv[i], "--waiting") == 0)
       waiting = true;
+    else if (std::strcmp(argv[i], "--hangup") == 0)
+      hangup = true;
     else
       seconds = std::atof(argv[i]);
   }
-  const int master = posix_openpt(O_RDWR | O_NOCTTY);
+  int master = posix_openpt(O_RDWR | O_NOCTTY);
   if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) return 1;
 
   platform::QtSerialSystem system;
@@ -90,6 +94,13 @@ int main(int argc, char** argv) {
     });
   }
 
+  if (hangup) {
+    QTimer::singleShot(500, [&] {
+      close(master);
+      master = -1;
+    });
+  }
+
   double cpu0 = 0;
   long ticks0 = 0;
   QElapsedTimer wall;
@@ -103,10 +114,11 @@ int main(int argc, char** argv) {
   app.exec();
   const double cpu = CpuSeconds() - cpu0;
   const double w = wall.elapsed() / 1000.0;
-  std::printf("%s, %s timer, port %s: %.1f s, %ld ticks, CPU %.3f s = %.2f %% of one core\n",
-              waiting ? "receive waiting" : "idle", always ? "always-running" : "sleeping",
-              ports.IsOpen(1) ? "open" : "closed", w, ticks - ticks0, cpu, 100 * cpu / w);
+  std::printf("%s%s, %s timer, port %s: %.1f s, %ld ticks, CPU %.3f s = %.2f %% of one core\n",
+              waiting ? "receive waiting" : "idle", hangup ? " (line hung up)" : "",
+              always ? "always-running" : "sleeping", ports.IsOpen(1) ? "open" : "closed", w,
+              ticks - ticks0, cpu, 100 * cpu / w);
   ports.ComCloseAll();
-  close(master);
+  if (master >= 0) close(master);
   return 0;
 }

@@ -36,6 +36,7 @@ struct FakeLine {
   core::LineSettings settings;
   int opens = 0;
   bool open = false;
+  bool lost = false;  // the far end hung up
 };
 
 class FakeDevice : public core::SerialDevice {
@@ -60,6 +61,7 @@ class FakeDevice : public core::SerialDevice {
     return n;
   }
   void SetLines(bool rts, bool dtr) override { line_.lineCalls.emplace_back(rts, dtr); }
+  bool LineLost() override { return line_.lost; }
 
  private:
   FakeLine& line_;

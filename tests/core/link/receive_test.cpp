@@ -184,4 +184,34 @@ TEST(Receive, FormatLineOfOtherVersions) {
   EXPECT_EQ(core::FormatLine(odd), "Format = FC28 VÄ.1");  // single-byte text made UTF-8
 }
 
+TEST(Receive, ALineThatGoesAwayEndsEitherTransferAtOnce) {
+  // Cut during a send and during a receive: logged, idle, port closed, nothing stored.
+  for (const bool send : {false, true}) {
+    Rig r;
+    core::ModellSpeicherTyp memory;
+    memory.setDataLength(100);
+    r.host.active = &memory;
+    if (send) {
+      r.Tick();
+      r.link.StartSend();
+      r.Answer({kAck}, 3);
+    } else {
+      ReceiveUpToImage(r, "FC2830", {0, 100});
+      r.Answer(Image(40));
+    }
+    ASSERT_NE(r.link.TransferBusy(), 0) << send;
+    r.line.lost = true;
+    r.Tick();
+    EXPECT_TRUE(r.link.TransferBusy() == 0 && r.link.LineLost() && !r.line.open) << send;
+    EXPECT_EQ(r.host.log.back(), core::kLineLostLog);
+    EXPECT_FALSE(r.link.NeedsTicks());  // nothing more to poll: no CPU while idle
+    for (const auto& rec : r.host.records) EXPECT_FALSE(rec->inUse);
+    // The next start opens the port again.
+    r.line.lost = false;
+    r.link.StartReceive();
+    r.Tick();
+    EXPECT_TRUE(r.line.open && !r.link.LineLost()) << send;
+  }
+}
+
 }  // namespace

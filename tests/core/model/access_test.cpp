@@ -197,6 +197,26 @@ TEST(SetParameterText, RefusesValuesTheBytesCannotHold) {
   EXPECT_EQ(m.image, before);
 }
 
+TEST(SetParameterText, OwnDisplayTextChangesNoByte) {
+  // The editor commits a cell's text whenever its editor closes: writing back what a value
+  // shows must leave every byte alone, whatever byte showed it.
+  for (int mask : test::kTypeMasks) {
+    for (int k = 1; k <= kParamCount; ++k) {
+      if ((ParameterTypeMask(k, 32) & mask) == 0 || ParameterByteCount(k) == 0) continue;
+      const int address = ParamDef(k).address + (IsConditionAddress(ParamDef(k).address) ? 350 : 0);
+      for (int raw : {0, 3, 37, 101, 128, 200, 255}) {
+        auto m = MakeMemory(mask);
+        m.image[static_cast<std::size_t>(address)] = static_cast<std::uint8_t>(raw);
+        const auto before = m.image;
+        const std::string shown = GetParameterText(address, test::FirstBit(k), &m, 32);
+        EXPECT_EQ(SetParameterText(address, test::FirstBit(k), &m, true, shown, 32), kUnchanged)
+            << "type " << mask << " row " << k << " byte " << raw << " text " << shown;
+        EXPECT_EQ(m.image, before) << "type " << mask << " row " << k << " byte " << raw;
+      }
+    }
+  }
+}
+
 TEST(DependencyRules, SignPartnerKeepsTheSign) {
   auto m = MakeMemory(4);  // BUTm exists for 4 and 5 servos
   const int down = RowOfMenu(kButm, "DOWN"), up = RowOfMenu(kButm, "UP");

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,8 +13,8 @@
 
 #include "core/editor/explanation.h"
 #include "core/model/dump.h"
-#include "tests/core/model/model_fixture.h"
 #include "core/store/model_memory.h"
+#include "tests/core/model/model_fixture.h"
 
 namespace core {
 namespace {
@@ -168,6 +170,53 @@ TEST_F(Cli, ExplainPrintsTheStripOfAMenu) {
   EXPECT_EQ(Call("explain " + Quote(Path("h.fc")) + " XYZ").exitCode, 2);
   EXPECT_EQ(Call("explain " + Quote(Path("h.fc")) + " ATV --version 33").exitCode, 1);
   EXPECT_EQ(Call("explain " + Quote(Path("missing.fc")) + " ATV").exitCode, 1);
+}
+
+TEST_F(Cli, AddressesNameValuesWhoseNamesRepeat) {
+  ASSERT_EQ(Call("new acro " + Quote(Path("a.fc"))).exitCode, 0);
+  const std::string plain = Call("dump " + Quote(Path("a.fc"))).out;
+  const std::string dump = Call("dump " + Quote(Path("a.fc")) + " --addresses").out;
+  std::string stripped;  // the plain dump, each line after "@ADDRESS.BIT "
+  for (std::size_t at = 0; at < dump.size(); at = dump.find('\n', at) + 1)
+    stripped += dump.substr(dump.find(' ', at) + 1, dump.find('\n', at) - dump.find(' ', at));
+  EXPECT_EQ(stripped, plain);
+  // "FLIGHT2\SUB TRIMM\RATE AUX" names channel 6 and channel 8: the address reaches the second.
+  const std::string name = " FLIGHT2\\SUB TRIMM\\RATE AUX: ";
+  const std::size_t second = dump.find(name, dump.find(name) + 1);
+  const std::size_t line = dump.rfind('\n', second) + 1;
+  const std::string address = dump.substr(line, second - line);
+  ASSERT_EQ(address[0], '@');
+  EXPECT_EQ(Call("set " + Quote(Path("a.fc")) + " " + address + " 37").exitCode, 0);
+  const std::string after = Call("dump " + Quote(Path("a.fc")) + " --addresses").out;
+  EXPECT_EQ(after.find(name + "37"), after.find(address + name + "37") + address.size());
+  EXPECT_NE(Call("set " + Quote(Path("a.fc")) + " @9999.0 1").exitCode, 0);
+}
+
+TEST_F(Cli, ReceiveRefusesAnExistingFileUnlessForced) {
+  std::ofstream(Path("keep.fc")) << "mine";
+  CliRun r = Call("receive " + Quote(Path("keep.fc")) + " --device /nonexistent/tty");
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_NE(r.err.find("exists already"), std::string::npos) << r.err;
+  // Forced, it goes on to the port (which here cannot be opened) and still keeps the file.
+  r = Call("receive " + Quote(Path("keep.fc")) + " --device /nonexistent/tty --force");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("cannot open"), std::string::npos) << r.err;
+  EXPECT_EQ(ReadAll(Path("keep.fc")), "mine");
+}
+
+TEST_F(Cli, UnreadableFileSaysPermissionDenied) {
+  ASSERT_EQ(Call("new acro " + Quote(Path("a.fc"))).exitCode, 0);
+  fs::permissions(Path("a.fc"), fs::perms::none);
+  // Root reads anything: run as nobody then.
+  const std::string as =
+      ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+  const fs::path err = dir_ / "err.txt";
+  fs::permissions(dir_, fs::perms::all);
+  const int status = std::system(
+      (as + VELTRANO_CLI + " dump " + Quote(Path("a.fc")) + " >/dev/null 2>" + Quote(err.string()))
+          .c_str());
+  EXPECT_NE(status, 0);
+  EXPECT_NE(ReadAll(err).find("permission denied"), std::string::npos) << ReadAll(err);
 }
 
 }  // namespace

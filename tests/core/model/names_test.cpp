@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "core/model/partab_keys.h"
@@ -13,6 +14,12 @@ namespace {
 using test::MakeMemory;
 
 constexpr int kAtv = 14, kFunc = 21;
+
+TEST(FunctionCharacters, EncodeTheWindows1252Byte) {
+  const std::pair<char32_t, int> encoded[] = {
+      {U'Œ', 0x8C - 32}, {U'€', 0x80 - 32}, {U'é', 0xE9 - 32}, {U'ł', '?' - 32}};
+  for (const auto& [c, code] : encoded) EXPECT_EQ(EncodeFunctionChar(c), code) << code;
+}
 
 TEST(ChannelNames, DecodeTheFunctionNameBytes) {
   auto m = MakeMemory(1);
@@ -120,6 +127,13 @@ TEST(FunctionNames, FollowLanguageAndModelType) {
   std::string names;
   for (int n = 1; n <= 8; ++n) names += ChannelName(n, &heli) + " ";
   EXPECT_EQ(names, "QUE HOE MOT SEI KRE PIT ZU1 ZU2 ");
+  // A language change renames the functions everywhere: 2, so the window refreshes as for a
+  // structure change, for every model type and language.
+  for (int mask : test::kTypeMasks) {
+    auto m = MakeMemory(mask);
+    for (const char* text : {"DEUTSCH", "FRANZÖSISCH", "ENGLISCH"})
+      EXPECT_EQ(test::Set(m, language, text, true), kChangedMore) << mask << " " << text;
+  }
   // Without dependents the names stay.
   EXPECT_EQ(test::Set(heli, language, "ENGLISCH", false), kChanged);
   EXPECT_EQ(ChannelName(1, &heli), "QUE");

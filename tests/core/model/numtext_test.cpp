@@ -47,8 +47,8 @@ TEST(NumText, ShowsAndReadsMinutesAndHours) {
   }
   EXPECT_EQ(TimeText(kMin), "-596523:14:08");
   const std::pair<const char*, std::int32_t> read[] = {
-      {"-10:30", -630}, {"5:7", 307}, {"1:00:00", 3600}, {"-0:30", -30}, {"45", 45},
-      {"999999999:0:0", kMax}};
+      {"-10:30", -630}, {"5:7", 307}, {"1:00:00", 3600},      {"-0:30", -30},
+      {"45", 45 * 60},  {"-5", -300}, {"999999999:0:0", kMax}};  // no ":": minutes
   for (const auto& [text, v] : read) EXPECT_EQ(TimeOfText(text), v) << text;
 }
 

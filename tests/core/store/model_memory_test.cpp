@@ -181,7 +181,7 @@ TEST_F(FileFormat, WritesOnlyWhatIsUnsaved) {
 
 TEST_F(FileFormat, CommentFileIsWindows1252WithCrLf) {
   EXPECT_EQ(CommentFilePath(dir_.file("ASW28_2.FC")), dir_.file("ASW28_2.TXT"));
-  EXPECT_EQ(CommentFilePath(dir_.file("a.b.FC")), dir_.file("a.TXT"));
+  EXPECT_EQ(CommentFilePath(dir_.file("a.b.FC")), dir_.file("a.b.TXT"));  // one per memory file
 
   auto r = Load(FcBytes(20));
   ASSERT_TRUE(r.has_value());

@@ -91,6 +91,19 @@ class FakeHost : public StoreHost {
   }
   std::optional<std::string> PickModelMemoryFile(const std::string&) override { return pickedFile; }
   void WriteFailed(const std::string& path) override { writeFailures.push_back(path); }
+  std::deque<FileChangedAnswer> changedAnswers;  // given in turn; "keep the other" when empty
+  std::vector<std::string> changedFiles;         // the files asked about
+  FileChangedAnswer AskFileChanged(const std::string& path) override {
+    changedFiles.push_back(path);
+    if (changedAnswers.empty()) return FileChangedAnswer::kKeepOther;
+    const FileChangedAnswer a = changedAnswers.front();
+    changedAnswers.pop_front();
+    return a;
+  }
+  std::vector<std::string> openedDirectories;
+  void DirectoryOpened(const std::string& directory) override {
+    openedDirectories.push_back(directory);
+  }
 };
 
 /// A fixed clock for SetDateNow.

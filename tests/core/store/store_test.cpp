@@ -400,7 +400,13 @@ TEST_F(SaveAllTest, DeletedMemoriesAreNeverAskedAboutAndTheirFilesGo) {
     SCOPED_TRACE(answer);
     ModellSpeicherTyp* gone = order_[answer == kAnswerSkipAll ? 0 : 1];
     const std::string path = gone->fileName;
-    WriteBytes(CommentFilePath(path), {'x'});
+    // Its comment as this program wrote it (a file it never wrote would not be its to remove).
+    store_.SetActiveModelMemory(gone);
+    host_.commentBox = {"x"};
+    store_.CommentEdited();
+    store_.SaveActiveModelMemory();
+    store_.SetActiveModelMemory(nullptr);
+    ASSERT_TRUE(fs::exists(CommentFilePath(path)));
     gone->deleted = true;
     SaveAll({answer, answer}, true);
     for (const SaveQuery& q : host_.queries) EXPECT_NE(q.baseName, BaseNameOf(path));

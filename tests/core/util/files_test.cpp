@@ -29,6 +29,8 @@ TEST_F(FilesTest, SplitsPathTexts) {
   EXPECT_EQ(BaseNameOf("/a/b.c/ASW28_2.FC"), "ASW28_2");
   EXPECT_EQ(BaseNameOf("x.y.fc"), "x");
   EXPECT_EQ(BaseNameOf("noext"), "noext");
+  EXPECT_EQ(StemOf("/a/b.c/ASW28.backup.fc"), "ASW28.backup");
+  EXPECT_EQ(StemOf("noext"), "noext");
   EXPECT_EQ(WithTrailingSeparator("/a/b"), "/a/b/");
   EXPECT_EQ(WithTrailingSeparator("/a/b/"), "/a/b/");
   EXPECT_EQ(WithTrailingSeparator(""), "");
@@ -74,6 +76,37 @@ TEST_F(FilesTest, RemovesFilesOnly) {
   EXPECT_FALSE(FileExists(P("d")));
   EXPECT_FALSE(RemoveFile(P("d")));
   EXPECT_TRUE(fs::is_directory(P("d")));
+}
+
+TEST_F(FilesTest, TemporaryNamesNeverBlockASave) {
+  // Leftovers of crashed runs under every name the old counter would try, and a name of 255
+  // bytes (the longest the file system takes), which leaves no room for a longer temporary one.
+  for (int i = 0; i < 100; ++i) std::ofstream(P("m.fc.tmp" + std::to_string(i))) << "x";
+  const std::string longName = P(std::string(252, 'L') + ".FC");
+  for (const std::string& target : {P("m.fc"), longName}) {
+    ASSERT_TRUE(ReplaceFileAtomically(target, "data", 4) &&
+                ReplaceFileAtomically(target, "more", 4));
+    EXPECT_EQ(ReadFileBytes(target), (std::vector<std::uint8_t>{'m', 'o', 'r', 'e'}));
+  }
+  EXPECT_EQ(EntryCount(), 102);  // no temporary file of its own left behind
+}
+
+TEST_F(FilesTest, WritesThroughLinksAndKeepsPermissions) {
+  fs::create_directories(P("real"));
+  std::ofstream(P("real/t.fc")) << "old";
+  fs::permissions(P("real/t.fc"),
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);  // 0640
+  fs::create_symlink(P("real/t.fc"), P("link.fc"));
+  ASSERT_TRUE(ReplaceFileAtomically(P("link.fc"), "new", 3));
+  EXPECT_TRUE(fs::is_symlink(P("link.fc")));
+  const auto bytes = ReadFileBytes(P("real/t.fc"));
+  ASSERT_TRUE(bytes.has_value());
+  EXPECT_EQ(std::string(bytes->begin(), bytes->end()), "new");
+  EXPECT_EQ(fs::status(P("real/t.fc")).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  // A new file gets the ordinary mode (0666 less the umask), not the temporary file's 0600.
+  ASSERT_TRUE(ReplaceFileAtomically(P("fresh.fc"), "x", 1));
+  EXPECT_NE(fs::status(P("fresh.fc")).permissions() & fs::perms::others_read, fs::perms::none);
 }
 
 }  // namespace

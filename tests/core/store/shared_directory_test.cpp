@@ -1,0 +1,148 @@
+// Files of one directory: which comment file belongs to which memory file, comment files that
+// are no text, and two programs on the directory, neither overwriting the other's files unasked.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "core/store/store.h"
+#include "core/store/tree.h"
+#include "tests/core/store/store_fixture.h"
+
+namespace core {
+namespace {
+
+namespace fs = std::filesystem;
+
+// One program: its window stand-in and its store, loaded from the directory.
+struct Program {
+  explicit Program(const std::string& dir) {
+    store.SetModelMemoryDir(dir);
+    store.LoadDirectory(dir);
+    std::string select;
+    BuildTree(store, dir, select);
+  }
+  ModellSpeicherTyp* Activate(const std::string& file) {
+    for (ModellSpeicherTyp* r : store.MainList())
+      if (r->inUse && FileNameOf(r->fileName) == file) store.SetActiveModelMemory(r);
+    return store.GetActive();
+  }
+  void SaveComment(const std::string& file, const std::string& text) {
+    Activate(file);
+    host.commentBox = {text};
+    store.CommentEdited();
+    store.SaveActiveModelMemory();
+  }
+  testing::FakeHost host;
+  ModelMemoryStore store{host};
+};
+
+class SharedDirectory : public ::testing::Test {
+ protected:
+  void Memories(std::initializer_list<const char*> files) {
+    for (const char* f : files)
+      testing::WriteModelFile(dir_.file(f), StemOf(f), "01.02.03   10:00");
+  }
+  void Write(const char* file, const std::string& text) {
+    testing::WriteBytes(dir_.file(file), std::vector<std::uint8_t>(text.begin(), text.end()));
+  }
+  std::string Text(const char* file) const {
+    const auto b = testing::ReadBytes(dir_.file(file));
+    return fs::exists(dir_.file(file)) ? std::string(b.begin(), b.end()) : "<none>";
+  }
+  testing::TempDir dir_;
+};
+
+TEST_F(SharedDirectory, OneCommentFilePerMemoryFileFoundCaseBlind) {
+  Memories({"ASW28.FC", "ASW28.backup.fc", "KA6.FC"});
+  Write("ASW28.TXT", "mine");
+  Write("ka6.txt", "old");
+  Program p(dir_.dir());
+  EXPECT_TRUE(p.Activate("ASW28.FC")->hasComment);
+  EXPECT_FALSE(p.Activate("ASW28.backup.fc")->hasComment);  // not ASW28.TXT's
+  p.store.DeleteActive();
+  p.store.QueryAndSaveAll(false);
+  EXPECT_EQ(Text("ASW28.TXT"), "mine");
+  // asw28.txt beside ASW28.FC is its comment, written back to that very file.
+  EXPECT_EQ(p.Activate("KA6.FC")->comment, std::vector<std::string>{"old"});
+  p.SaveComment("KA6.FC", "new");
+  EXPECT_EQ(Text("ka6.txt"), "new\r\n");
+  EXPECT_EQ(Text("KA6.TXT"), "<none>");
+  // A new name is free only when no file and no comment file has it, whatever the case.
+  Write("asw28_1.fc", "x");
+  Write("ASW28_2.txt", "x");
+  p.store.AssignFileName(*p.Activate("KA6.FC"), dir_.dir());
+  EXPECT_EQ(FileNameOf(p.store.GetActive()->fileName), "KA6_1.FC");
+  SetNameFromText(*p.store.GetActive(), "ASW28");
+  p.store.AssignFileName(*p.store.GetActive(), dir_.dir());
+  EXPECT_EQ(FileNameOf(p.store.GetActive()->fileName), "ASW28_3.FC");
+}
+
+TEST_F(SharedDirectory, UnreadableCommentFilesAreNeverReadRewrittenOrRemoved) {
+  // A FIFO would hang the start, a link to an endless device exhaust memory.
+  Memories({"A.FC", "B.FC", "C.FC", "D.FC"});
+  ASSERT_EQ(::mkfifo(dir_.file("A.TXT").c_str(), 0600), 0);
+  fs::create_symlink("/dev/zero", dir_.file("B.TXT"));
+  Write("C.TXT", std::string(kMaxTextFileBytes + 1, 'x'));
+  fs::create_symlink(dir_.file("nowhere"), dir_.file("D.TXT"));
+  Program p(dir_.dir());
+  for (ModellSpeicherTyp* r : p.store.MainList()) {
+    EXPECT_TRUE(r->commentUnreadable && r->comment.empty()) << r->fileName;
+    r->imageSaved = r->commentSaved = false;  // as after a vanished file
+    r->deleted = StemOf(r->fileName) >= "C";
+  }
+  p.host.answers = {kAnswerSaveAll};
+  p.store.QueryAndSaveAll(false);
+  EXPECT_TRUE(fs::is_fifo(dir_.file("A.TXT")) && fs::is_symlink(dir_.file("B.TXT")) &&
+              fs::file_size(dir_.file("C.TXT")) > kMaxTextFileBytes &&
+              fs::is_symlink(dir_.file("D.TXT")));
+}
+
+TEST_F(SharedDirectory, ACommentTheOtherProgramSavedIsOnlyReplacedWhenTheUserSaysSo) {
+  struct Case {
+    FileChangedAnswer answer;
+    const char* asw28;  // ASW28.TXT and ASW28_1.TXT afterwards
+    const char* asw28_1;
+  };
+  const Case cases[] = {{FileChangedAnswer::kOverwrite, "second\r\n", "<none>"},
+                        {FileChangedAnswer::kKeepOther, "first\r\n", "second\r\n"},
+                        {FileChangedAnswer::kCancel, "first\r\n", "<none>"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.answer));
+    for (const char* f : {"ASW28.TXT", "ASW28_1.FC", "ASW28_1.TXT"}) fs::remove(dir_.file(f));
+    Memories({"ASW28.FC"});
+    Program one(dir_.dir()), two(dir_.dir());
+    one.SaveComment("ASW28.FC", "first");
+    two.host.changedAnswers = {c.answer};
+    two.SaveComment("ASW28.FC", "second");
+    EXPECT_EQ(two.host.changedFiles, std::vector<std::string>{dir_.file("ASW28.TXT")});
+    EXPECT_EQ(Text("ASW28.TXT"), c.asw28);
+    EXPECT_EQ(Text("ASW28_1.TXT"), c.asw28_1);
+    EXPECT_EQ(two.store.GetActive()->hasUnsavedChanges(), c.answer == FileChangedAnswer::kCancel);
+  }
+}
+
+TEST_F(SharedDirectory, RenamesToOneNameKeepBothAndDeletionsSpareChangedFiles) {
+  Memories({"ASW28.FC", "KA6.FC", "LS4.FC"});
+  Program one(dir_.dir()), two(dir_.dir());
+  one.SaveComment("ASW28.FC", "of ASW28");
+  two.Activate("KA6.FC");
+  two.store.RenameActive("NEU");  // named NEU.FC while no such file exists
+  one.Activate("ASW28.FC");
+  one.store.RenameActive("NEU");
+  one.store.SaveActiveModelMemory();
+  two.store.SaveActiveModelMemory();  // finds NEU.FC written by the first: the next free name
+  EXPECT_TRUE(two.host.changedFiles.empty());
+  EXPECT_EQ(FileNameOf(two.store.GetActive()->fileName), "NEU_1.FC");
+  EXPECT_EQ(Text("NEU.TXT"), "of ASW28\r\n");
+  for (const char* f : {"NEU.FC", "NEU_1.FC"}) EXPECT_TRUE(fs::exists(dir_.file(f))) << f;
+  // The second deletes LS4 after the first changed it: its files stay.
+  two.Activate("LS4.FC");
+  two.store.DeleteActive();
+  one.SaveComment("LS4.FC", "still needed");
+  two.store.QueryAndSaveAll(false);
+  EXPECT_TRUE(fs::exists(dir_.file("LS4.FC")));
+  EXPECT_EQ(Text("LS4.TXT"), "still needed\r\n");
+}
+
+}  // namespace
+}  // namespace core
