@@ -1,0 +1,137 @@
+#include "core/editor/compare.h"
+
+#include <cstdio>
+
+#include "core/model/access.h"
+#include "core/model/names.h"
+#include "core/model/partab.h"
+
+namespace core {
+
+namespace {
+
+std::string StartLine(std::string_view nameA, std::string_view nameB) {
+  std::string line = "Vergleich: ";
+  line += nameA;
+  line += " -> ";
+  line += nameB;
+  return line;
+}
+
+std::string AddressText(int address) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "$%03X", static_cast<unsigned>(address));
+  return buffer;
+}
+
+// A difference: its list line and its table row, the full name split at every "\".
+void AddDifference(CompareResult& result, const std::string& name, const std::string& va,
+                   const std::string& vb, const DiffRow& where) {
+  result.lines.push_back(name + ": " + va + " -> " + vb);
+  DiffRow row = where;
+  std::size_t column = 0, from = 0;
+  for (;;) {
+    const std::size_t at = name.find('\\', from);
+    if (column < row.cells.size())
+      row.cells[column] = name.substr(from, at == std::string::npos ? std::string::npos : at - from);
+    ++column;
+    if (at == std::string::npos) break;
+    from = at + 1;
+  }
+  row.cells[3] = va;
+  row.cells[4] = "->";
+  row.cells[5] = vb;
+  result.rows.push_back(std::move(row));
+  result.differ = true;
+}
+
+void Finish(CompareResult& result) {
+  if (!result.differ) result.lines.push_back(kNoDifferencesLine);
+}
+
+}  // namespace
+
+std::string CompareFileName(const ModellSpeicherTyp* record) {
+  if (!record) return "---";
+  const std::string_view name = record->fileName;
+  const std::size_t at = name.find_last_of("/\\");
+  return std::string(at == std::string_view::npos ? name : name.substr(at + 1));
+}
+
+std::array<std::string, kDiffColumns> DiffHeader(std::string_view nameA, std::string_view nameB) {
+  return {"Flugzustand", "Menü", "Funktion", std::string(nameA), "", std::string(nameB), ""};
+}
+
+CompareResult CompareParameters(const ModellSpeicherTyp& a, const ModellSpeicherTyp& b,
+                                std::string_view nameA, std::string_view nameB, int version) {
+  CompareResult result;
+  result.lines.push_back(StartLine(nameA, nameB));
+  const int maskA = ModelTypeMask(&a), maskB = ModelTypeMask(&b);
+  for (int f = 0; f < 5; ++f) {
+    for (int k = 1; k <= kParamCount; ++k) {
+      const int types = ParameterTypeMask(k, version);
+      if ((types & maskA) == 0 || (types & maskB) == 0) continue;
+      const MemApplMapTyp& def = ParamDef(k);
+      const bool perCondition = IsConditionAddress(def.address);
+      if (f != 0 && !perCondition) continue;
+      const std::string va = FormatParameterValue(k, f, false, &a, false);
+      const std::string vb = FormatParameterValue(k, f, false, &b, false);
+      if (va == vb) continue;
+      DiffRow where;
+      where.address = def.address + kBlockStride * f;
+      where.bit = ParameterFirstBit(def);
+      where.condition = perCondition ? f : -1;
+      where.parameter = k;
+      AddDifference(result, ExpandedParameterName(where.address, where.bit, false, &b, version),
+                    va, vb, where);
+    }
+  }
+  Finish(result);
+  return result;
+}
+
+CompareResult CompareRaw(const ModellSpeicherTyp& a, const ModellSpeicherTyp& b,
+                         std::string_view nameA, std::string_view nameB, int version) {
+  CompareResult result;
+  result.lines.push_back(StartLine(nameA, nameB));
+  int lastParameter = -1, lastAddress = -1, lastStart = -1;
+  for (int i = 0; i < a.dataLength && i < kImageSize; ++i) {
+    const int changed = a.image[static_cast<std::size_t>(i)] ^ b.image[static_cast<std::size_t>(i)];
+    if (changed == 0) continue;
+    for (int bit = 0; bit < 8; ++bit) {
+      if ((changed & (1 << bit)) == 0) continue;
+      int p = 0;
+      const int start = ParameterStartAddress(i, bit, &b, version, &p);
+      const std::string va = GetParameterText(i, bit, &a, version);
+      const std::string vb = GetParameterText(i, bit, &b, version);
+      // The same row in another flight condition is another value, listed on its own.
+      const bool another = p != lastParameter || (p != 0 && start != lastStart);
+      if (another) {
+        DiffRow where;
+        where.address = p != 0 ? start : i;
+        where.bit = bit;
+        where.condition = p != 0 && IsConditionAddress(ParamDef(p).address)
+                              ? (start - ParamDef(p).address) / kBlockStride
+                              : -1;
+        where.parameter = p;
+        AddDifference(result, ExpandedParameterName(i, bit, false, &b, version), va, vb, where);
+      } else if (p == 0 && i != lastAddress) {
+        result.lines.push_back(AddressText(i) + ": " + va + " -> " + vb);
+      }
+      lastAddress = i;
+      lastParameter = p;
+      lastStart = start;
+    }
+  }
+  Finish(result);
+  return result;
+}
+
+CompareResult CompareModelMemories(const ModellSpeicherTyp& a, const ModellSpeicherTyp& b,
+                                   bool lowLevel, int version) {
+  const std::string nameA = CompareFileName(&a), nameB = CompareFileName(&b);
+  return lowLevel ? CompareRaw(a, b, nameA, nameB, version)
+                  : CompareParameters(a, b, nameA, nameB, version);
+}
+
+}  // namespace core
