@@ -1,0 +1,73 @@
+#include "core/dataops/datamenus.h"
+
+#include <algorithm>
+
+#include "core/model/access.h"
+
+namespace core {
+
+namespace {
+
+// The comma-separated fields of a text; empty fields kept so that they can be refused.
+std::vector<std::string_view> Fields(std::string_view text) {
+  std::vector<std::string_view> fields;
+  for (;;) {
+    const std::size_t at = text.find(',');
+    fields.push_back(text.substr(0, at));
+    if (at == std::string_view::npos) return fields;
+    text.remove_prefix(at + 1);
+  }
+}
+
+}  // namespace
+
+std::vector<const MdlMenuTyp*> DataMenus(int typeMask, int version) {
+  std::vector<const MdlMenuTyp*> menus;
+  const int mask = typeMask | 0x400 | 0x800;
+  for (const MdlMenuTyp& m : kMenuTable)
+    if ((m.TypeMask & mask) != 0 && m.Id != kMenuIdName && MenuHasParameters(m.Id, version))
+      menus.push_back(&m);
+  return menus;
+}
+
+int CopyTypeMask(const ModellSpeicherTyp* source, const ModellSpeicherTyp* target) {
+  return ModelTypeMask(source) & ModelTypeMask(target);
+}
+
+FunctionBoxes FillFunctionBoxes(int typeMask, int version) {
+  FunctionBoxes boxes;
+  boxes.captions.fill("...");
+  const std::vector<const MdlMenuTyp*> menus = DataMenus(typeMask, version);
+  for (std::size_t i = 0; i < menus.size(); ++i)
+    boxes.captions[std::min(i, boxes.captions.size() - 1)] = menus[i]->Code;
+  boxes.visible = static_cast<int>(std::min(menus.size(), boxes.captions.size()));
+  return boxes;
+}
+
+std::optional<std::vector<int>> ParseMenuCodes(std::string_view text, int typeMask, int version) {
+  const std::vector<const MdlMenuTyp*> offered = DataMenus(typeMask, version);
+  std::vector<int> ids;
+  if (text == "all") {
+    for (const MdlMenuTyp* m : offered) ids.push_back(m->Id);
+    return ids;
+  }
+  for (std::string_view code : Fields(text)) {
+    const MdlMenuTyp* found = nullptr;
+    for (const MdlMenuTyp* m : offered)
+      if (code == m->Code) found = m;
+    if (!found) return std::nullopt;
+    ids.push_back(found->Id);
+  }
+  return ids;
+}
+
+std::optional<std::array<bool, kConditionCount>> ParseConditions(std::string_view text) {
+  std::array<bool, kConditionCount> conditions{};
+  for (std::string_view field : Fields(text)) {
+    if (field.size() != 1 || field[0] < '0' || field[0] > '4') return std::nullopt;
+    conditions[static_cast<std::size_t>(field[0] - '0')] = true;
+  }
+  return conditions;
+}
+
+}  // namespace core
