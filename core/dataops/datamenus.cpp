@@ -46,18 +46,19 @@ FunctionBoxes FillFunctionBoxes(int typeMask, int version) {
 
 std::optional<std::vector<int>> ParseMenuCodes(std::string_view text, int typeMask, int version) {
   const std::vector<const MdlMenuTyp*> offered = DataMenus(typeMask, version);
+  std::vector<bool> chosen(offered.size(), text == "all");
+  if (text != "all") {
+    for (std::string_view code : Fields(text)) {
+      std::size_t i = 0;
+      while (i < offered.size() && code != offered[i]->Code) ++i;
+      if (i == offered.size()) return std::nullopt;
+      chosen[i] = true;
+    }
+  }
+  // In the order of the dialog's boxes, each menu once.
   std::vector<int> ids;
-  if (text == "all") {
-    for (const MdlMenuTyp* m : offered) ids.push_back(m->Id);
-    return ids;
-  }
-  for (std::string_view code : Fields(text)) {
-    const MdlMenuTyp* found = nullptr;
-    for (const MdlMenuTyp* m : offered)
-      if (code == m->Code) found = m;
-    if (!found) return std::nullopt;
-    ids.push_back(found->Id);
-  }
+  for (std::size_t i = 0; i < offered.size(); ++i)
+    if (chosen[i]) ids.push_back(offered[i]->Id);
   return ids;
 }
 

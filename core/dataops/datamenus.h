@@ -38,8 +38,8 @@ struct DataSelection {
   std::vector<int> menuIds;
 };
 
-/// Menu ids of a comma-separated list of codes (or "all") among the offered menus; none when a
-/// code is not offered, unknown, empty, or the list is empty.
+/// Menu ids of a comma-separated list of codes (or "all") among the offered menus, in table
+/// order and each once; none when a code is not offered, unknown or empty.
 std::optional<std::vector<int>> ParseMenuCodes(std::string_view text, int typeMask, int version);
 
 /// Conditions of a comma-separated list of 0..4; none when empty or a number is out of range.

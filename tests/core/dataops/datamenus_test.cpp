@@ -32,7 +32,7 @@ TEST(DataMenus, FunctionBoxesKeepTheLastMenuInBox36) {
 }
 
 TEST(DataMenus, ParsedCodesAndConditions) {
-  EXPECT_EQ(ParseMenuCodes("AFR,D/R", 32, 32), (std::vector<int>{15, 16}));
+  EXPECT_EQ(ParseMenuCodes("D/R,AFR,D/R", 32, 32), (std::vector<int>{15, 16}));  // box order
   EXPECT_EQ(ParseMenuCodes("all", 1, 32)->size(), 20u);
   for (const char* bad : {"", "AFR,", "afr", "NAME", "REVO", "XYZ"})
     EXPECT_FALSE(ParseMenuCodes(bad, 1, 32)) << bad;
