@@ -1,6 +1,7 @@
 #include "core/editor/compare.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "core/model/access.h"
 #include "core/model/names.h"
@@ -25,23 +26,29 @@ std::string AddressText(int address) {
 }
 
 // A difference: its list line and its table row, the full name split at every "\".
-void AddDifference(CompareResult& result, const std::string& name, const std::string& va,
-                   const std::string& vb, const DiffRow& where) {
-  result.lines.push_back(name + ": " + va + " -> " + vb);
-  DiffRow row = where;
+void AddDifference(CompareResult& result, const std::string& name, std::string va,
+                   std::string vb, const DiffRow& where) {
+  std::string line;
+  line.reserve(name.size() + va.size() + vb.size() + 6);
+  line.append(name).append(": ").append(va).append(" -> ").append(vb);
+  result.lines.push_back(std::move(line));
+  DiffRow& row = result.rows.emplace_back();
+  row.address = where.address;
+  row.bit = where.bit;
+  row.condition = where.condition;
+  row.parameter = where.parameter;
   std::size_t column = 0, from = 0;
   for (;;) {
     const std::size_t at = name.find('\\', from);
     if (column < row.cells.size())
-      row.cells[column] = name.substr(from, at == std::string::npos ? std::string::npos : at - from);
+      row.cells[column].assign(name, from, at == std::string::npos ? std::string::npos : at - from);
     ++column;
     if (at == std::string::npos) break;
     from = at + 1;
   }
-  row.cells[3] = va;
+  row.cells[3] = std::move(va);
   row.cells[4] = "->";
-  row.cells[5] = vb;
-  result.rows.push_back(std::move(row));
+  row.cells[5] = std::move(vb);
   result.differ = true;
 }
 
@@ -74,8 +81,8 @@ CompareResult CompareParameters(const ModellSpeicherTyp& a, const ModellSpeicher
       const MemApplMapTyp& def = ParamDef(k);
       const bool perCondition = IsConditionAddress(def.address);
       if (f != 0 && !perCondition) continue;
-      const std::string va = FormatParameterValue(k, f, false, &a, false);
-      const std::string vb = FormatParameterValue(k, f, false, &b, false);
+      std::string va = FormatParameterValue(k, f, false, &a, false);
+      std::string vb = FormatParameterValue(k, f, false, &b, false);
       if (va == vb) continue;
       DiffRow where;
       where.address = def.address + kBlockStride * f;
@@ -83,7 +90,7 @@ CompareResult CompareParameters(const ModellSpeicherTyp& a, const ModellSpeicher
       where.condition = perCondition ? f : -1;
       where.parameter = k;
       AddDifference(result, ExpandedParameterName(where.address, where.bit, false, &b, version),
-                    va, vb, where);
+                    std::move(va), std::move(vb), where);
     }
   }
   Finish(result);
@@ -102,10 +109,11 @@ CompareResult CompareRaw(const ModellSpeicherTyp& a, const ModellSpeicherTyp& b,
       if ((changed & (1 << bit)) == 0) continue;
       int p = 0;
       const int start = ParameterStartAddress(i, bit, &b, version, &p);
-      const std::string va = GetParameterText(i, bit, &a, version);
-      const std::string vb = GetParameterText(i, bit, &b, version);
       // The same row in another flight condition is another value, listed on its own.
       const bool another = p != lastParameter || (p != 0 && start != lastStart);
+      const bool listed = another || (p == 0 && i != lastAddress);
+      std::string va = listed ? GetParameterText(i, bit, &a, version) : std::string();
+      std::string vb = listed ? GetParameterText(i, bit, &b, version) : std::string();
       if (another) {
         DiffRow where;
         where.address = p != 0 ? start : i;
@@ -114,7 +122,8 @@ CompareResult CompareRaw(const ModellSpeicherTyp& a, const ModellSpeicherTyp& b,
                               ? (start - ParamDef(p).address) / kBlockStride
                               : -1;
         where.parameter = p;
-        AddDifference(result, ExpandedParameterName(i, bit, false, &b, version), va, vb, where);
+        AddDifference(result, ExpandedParameterName(i, bit, false, &b, version), std::move(va),
+                      std::move(vb), where);
       } else if (p == 0 && i != lastAddress) {
         result.lines.push_back(AddressText(i) + ": " + va + " -> " + vb);
       }
