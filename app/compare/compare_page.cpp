@@ -68,15 +68,19 @@ ComparePage::ComparePage(TMainForm& form) : form_(form) {
   for (int c = 0; c < core::kDiffColumns; ++c) grid_->setColumnWidth(c, core::kDiffColumnWidths[c]);
   grid_->setWordWrap(false);
 
+  // The labels hold whole paths: a row of their own, so the buttons keep their place.
+  auto* labels = new QHBoxLayout;
+  labels->addWidget(letztMemLabel_);
+  labels->addWidget(aktMemLabel_);
+  labels->addStretch(1);
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(letztMemLabel_);
-  buttons->addWidget(aktMemLabel_);
-  buttons->addStretch(1);
-  buttons->addWidget(lowLevelCheckBox_);
   buttons->addWidget(compareButton_);
+  buttons->addWidget(lowLevelCheckBox_);
   buttons->addWidget(diffToKommButton_);
+  buttons->addStretch(1);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
+  layout->addLayout(labels);
   layout->addLayout(buttons);
   layout->addWidget(grid_, 1);
   layout->addWidget(diffListBox_);
