@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -67,10 +66,8 @@ TEST_F(DataWindowTest, ComparisonListsTheChangeAndAppendsItToTheCommentTwice) {
   EXPECT_EQ(Child<QLabel>(page, "LetztMemLabel")->text().toStdString(),
             f.Store().GetPrevious()->fileName + " ->");
   QTableWidget* grid = page->Grid();
-  EXPECT_EQ(grid->columnCount(), 7);
   EXPECT_EQ(grid->rowCount(), 49);  // 50 with the header row
   EXPECT_EQ(grid->horizontalHeaderItem(3)->text(), "---");
-  EXPECT_EQ(grid->columnWidth(6), 1000);
 
   core::ModellSpeicherTyp& b = *f.Store().GetActive();
   ASSERT_TRUE(f.ChangeImage(b, [](core::ModellSpeicherTyp& r) { return Set(r, kAfrRate, "80", true, 2); }));
@@ -98,14 +95,6 @@ TEST_F(DataWindowTest, ComparisonListsTheChangeAndAppendsItToTheCommentTwice) {
   EXPECT_TRUE(b.hasComment);
   EXPECT_FALSE(b.commentSaved);
 
-  // Raw mode of two equal memories: no rows, the two lines.
-  ASSERT_TRUE(f.ChangeImage(b, [](core::ModellSpeicherTyp& r) { return Set(r, kAfrRate, "100", true, 2); }));
-  Child<QCheckBox>(page, "LowLevelCheckBox")->setChecked(true);
-  Child<QPushButton>(page, "CompareButton")->click();
-  EXPECT_EQ(grid->item(0, 0), nullptr);
-  EXPECT_EQ(Child<QListWidget>(page, "DiffListBox")->count(), 2);
-  page->DiffStringGridDblClick(0);
-  EXPECT_EQ(shown.count(), 1);
 }
 
 TEST_F(DataWindowTest, CopyDialogWithoutPreviousMemoryAndItsMarkButtons) {
@@ -125,7 +114,6 @@ TEST_F(DataWindowTest, CopyDialogWithoutPreviousMemoryAndItsMarkButtons) {
     EXPECT_FALSE(w->isEnabled()) << name;
     EXPECT_FALSE(w->isChecked()) << name;
   }
-  EXPECT_EQ(Child<QAbstractButton>(copy, "QuelleLastRadioButton")->text(), "von ...");
   EXPECT_EQ(Child<QAbstractButton>(copy, "ZielLastCheckBox")->text(), "nach ...");
   EXPECT_EQ(Child<QAbstractButton>(copy, "QuelleAktRadioButton")->text(), "von HELI_1");
   EXPECT_EQ(Child<QAbstractButton>(copy, "Flight2RadioButton")->text(), "von IDL-UP2");
