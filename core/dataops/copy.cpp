@@ -11,9 +11,8 @@ int CopyMenuParameters(const ModellSpeicherTyp& source, int s, ModellSpeicherTyp
                        int menuId, int t, int version) {
   const int sourceTypes = ModelTypeMask(&source), targetTypes = ModelTypeMask(&target);
   int result = kUnchanged;
-  for (int k = 1; k <= kParamCount; ++k) {
+  for (int k : MenuRows(menuId)) {
     const MemApplMapTyp& def = ParamDef(k);
-    if (def.menu != menuId) continue;
     const int types = ParameterTypeMask(k, version);  // 0 outside the version
     if ((types & sourceTypes) == 0 || (types & targetTypes) == 0) continue;
     const bool perCondition = IsConditionAddress(def.address);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/model/access.h"
+#include "core/model/partab.h"
 
 namespace core {
 
@@ -28,6 +29,22 @@ std::vector<const MdlMenuTyp*> DataMenus(int typeMask, int version) {
     if ((m.TypeMask & mask) != 0 && m.Id != kMenuIdName && MenuHasParameters(m.Id, version))
       menus.push_back(&m);
   return menus;
+}
+
+const std::vector<int>& MenuRows(int menuId) {
+  // Built once: a press walks every chosen menu ten times (five conditions, two passes).
+  static const auto rows = [] {
+    std::vector<std::pair<int, std::vector<int>>> table;
+    for (const MdlMenuTyp& m : kMenuTable) table.push_back({m.Id, {}});
+    for (int k = 1; k <= kParamCount; ++k)
+      for (auto& [id, list] : table)
+        if (id == ParamDef(k).menu) list.push_back(k);
+    return table;
+  }();
+  static const std::vector<int> none;
+  for (const auto& [id, list] : rows)
+    if (id == menuId) return list;
+  return none;
 }
 
 int CopyTypeMask(const ModellSpeicherTyp* source, const ModellSpeicherTyp* target) {

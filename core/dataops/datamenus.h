@@ -20,6 +20,9 @@ inline constexpr int kConditionCount = 5;
 /// bit with mask | 0xC00, NAME never, only with rows in the version; table order.
 std::vector<const MdlMenuTyp*> DataMenus(int typeMask, int version);
 
+/// Rows 1..666 whose menu (not second menu) is menuId, in table order.
+const std::vector<int>& MenuRows(int menuId);
+
 /// Type part of the copy dialog's mask: the source's and the target's types ANDed (0x3FF for
 /// a memory that is missing).
 int CopyTypeMask(const ModellSpeicherTyp* source, const ModellSpeicherTyp* target);

@@ -35,9 +35,9 @@ int ResetMenuParameters(ModellSpeicherTyp& m, int c, int menuId,
                         const ModellSpeicherTyp& resetImage, int version) {
   const int types = ModelTypeMask(&m);
   int result = kUnchanged;
-  for (int k = 1; k <= kParamCount; ++k) {
+  for (int k : MenuRows(menuId)) {
     const MemApplMapTyp& def = ParamDef(k);
-    if (def.menu != menuId || NeverReset(def.key)) continue;
+    if (NeverReset(def.key)) continue;
     if ((ParameterTypeMask(k, version) & types) == 0) continue;  // 0 outside the version too
     const bool perCondition = IsConditionAddress(def.address);
     if (c != 0 && !perCondition) continue;

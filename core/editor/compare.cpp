@@ -72,6 +72,8 @@ std::array<std::string, kDiffColumns> DiffHeader(std::string_view nameA, std::st
 CompareResult CompareParameters(const ModellSpeicherTyp& a, const ModellSpeicherTyp& b,
                                 std::string_view nameA, std::string_view nameB, int version) {
   CompareResult result;
+  result.lines.reserve(256);
+  result.rows.reserve(256);
   result.lines.push_back(StartLine(nameA, nameB));
   const int maskA = ModelTypeMask(&a), maskB = ModelTypeMask(&b);
   for (int f = 0; f < 5; ++f) {
@@ -100,6 +102,8 @@ CompareResult CompareParameters(const ModellSpeicherTyp& a, const ModellSpeicher
 CompareResult CompareRaw(const ModellSpeicherTyp& a, const ModellSpeicherTyp& b,
                          std::string_view nameA, std::string_view nameB, int version) {
   CompareResult result;
+  result.lines.reserve(256);
+  result.rows.reserve(256);
   result.lines.push_back(StartLine(nameA, nameB));
   int lastParameter = -1, lastAddress = -1, lastStart = -1;
   for (int i = 0; i < a.dataLength && i < kImageSize; ++i) {
