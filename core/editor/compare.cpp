@@ -102,8 +102,12 @@ CompareResult CompareParameters(const ModellSpeicherTyp& a, const ModellSpeicher
 CompareResult CompareRaw(const ModellSpeicherTyp& a, const ModellSpeicherTyp& b,
                          std::string_view nameA, std::string_view nameB, int version) {
   CompareResult result;
-  result.lines.reserve(256);
-  result.rows.reserve(256);
+  // At most a line per changed byte, as a rule: room for them all at once.
+  std::size_t changedBytes = 1;
+  for (int i = 0; i < a.dataLength && i < kImageSize; ++i)
+    changedBytes += a.image[static_cast<std::size_t>(i)] != b.image[static_cast<std::size_t>(i)];
+  result.lines.reserve(changedBytes + 1);
+  result.rows.reserve(changedBytes);
   result.lines.push_back(StartLine(nameA, nameB));
   int lastParameter = -1, lastAddress = -1, lastStart = -1;
   for (int i = 0; i < a.dataLength && i < kImageSize; ++i) {
