@@ -6,7 +6,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QEvent>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -67,6 +70,7 @@ ComparePage::ComparePage(TMainForm& form) : form_(form) {
   grid_->horizontalHeader()->setMinimumSectionSize(1);
   for (int c = 0; c < core::kDiffColumns; ++c) grid_->setColumnWidth(c, core::kDiffColumnWidths[c]);
   grid_->setWordWrap(false);
+  BuildFixedColumns();
 
   // The labels hold whole paths: a row of their own, so the buttons keep their place.
   auto* labels = new QHBoxLayout;
@@ -91,6 +95,54 @@ ComparePage::ComparePage(TMainForm& form) : form_(form) {
           [this](int row, int) { DiffStringGridDblClick(row); });
   ClearResult();
   UpdateLabels();
+}
+
+// A second view of the same rows over the grid's left edge, showing only the fixed columns.
+void ComparePage::BuildFixedColumns() {
+  fixed_ = new QTableView(grid_);
+  fixed_->setObjectName("DiffFixedColumns");
+  fixed_->setModel(grid_->model());
+  fixed_->setSelectionModel(grid_->selectionModel());
+  fixed_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  fixed_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  fixed_->setFocusPolicy(Qt::NoFocus);
+  fixed_->setFrameShape(QFrame::NoFrame);
+  fixed_->setWordWrap(false);
+  fixed_->verticalHeader()->hide();
+  fixed_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  fixed_->verticalHeader()->setDefaultSectionSize(core::kDiffRowHeight);
+  fixed_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  fixed_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  fixed_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  fixed_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  for (int c = 0; c < core::kDiffColumns; ++c) {
+    fixed_->setColumnWidth(c, core::kDiffColumnWidths[c]);
+    fixed_->setColumnHidden(c, c >= core::kDiffFixedColumns);
+  }
+  QPalette palette = fixed_->palette();  // fixed cells in the button face colour
+  palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+  fixed_->setPalette(palette);
+  connect(fixed_->verticalScrollBar(), &QScrollBar::valueChanged, grid_->verticalScrollBar(),
+          &QScrollBar::setValue);
+  connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, fixed_->verticalScrollBar(),
+          &QScrollBar::setValue);
+  connect(fixed_, &QTableView::doubleClicked, this,
+          [this](const QModelIndex& index) { DiffStringGridDblClick(index.row()); });
+  grid_->installEventFilter(this);
+  PlaceFixedColumns();
+}
+
+void ComparePage::PlaceFixedColumns() {
+  int width = 0;
+  for (int c = 0; c < core::kDiffFixedColumns; ++c) width += grid_->columnWidth(c);
+  fixed_->setGeometry(grid_->frameWidth(), grid_->frameWidth(), width,
+                      grid_->viewport()->height() + grid_->horizontalHeader()->height());
+}
+
+bool ComparePage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == grid_ && (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
+    PlaceFixedColumns();
+  return QWidget::eventFilter(watched, event);
 }
 
 void ComparePage::UpdateLabels() {

@@ -9,6 +9,7 @@ class QCheckBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QTableView;
 class QTableWidget;
 
 namespace app {
@@ -35,11 +36,18 @@ class ComparePage : public QWidget {
 
   const core::CompareResult& Result() const { return result_; }
   QTableWidget* Grid() const { return grid_; }
+  /// The three fixed columns, which stay in place when the table scrolls sideways.
+  QTableView* FixedColumns() const { return fixed_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   explicit ComparePage(TMainForm& form);
   void UpdateLabels();
   void ShowResult(const std::string& nameA, const std::string& nameB);
+  void BuildFixedColumns();
+  void PlaceFixedColumns();
 
   TMainForm& form_;
   QLabel* letztMemLabel_ = nullptr;
@@ -49,6 +57,7 @@ class ComparePage : public QWidget {
   QPushButton* diffToKommButton_ = nullptr;
   QListWidget* diffListBox_ = nullptr;
   QTableWidget* grid_ = nullptr;
+  QTableView* fixed_ = nullptr;
   core::CompareResult result_;
   bool parameterResult_ = false;             // the rows name parameters (not raw bytes)
   const core::ModellSpeicherTyp* compared_ = nullptr;  // B of the last comparison
