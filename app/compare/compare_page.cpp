@@ -1,12 +1,12 @@
 #include "app/compare/compare_page.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -26,7 +26,9 @@ QColor ConditionColour(int condition) {
   return QColor::fromRgb(condition >= 0 && condition < 5 ? kColours[condition] : 0x00FFFF);
 }
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
 
 }  // namespace
 
@@ -140,7 +142,8 @@ void ComparePage::PlaceFixedColumns() {
 }
 
 bool ComparePage::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == grid_ && (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
+  if (watched == grid_ &&
+      (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
     PlaceFixedColumns();
   return QWidget::eventFilter(watched, event);
 }
@@ -165,7 +168,8 @@ void ComparePage::ShowResult(const std::string& nameA, const std::string& nameB)
   grid_->setUpdatesEnabled(false);
   grid_->clearContents();
   // Row 0 of the table is the header; 50 rows in all, more when the result needs them.
-  const int rows = std::max<int>(core::kDiffInitialRowCount - 1, static_cast<int>(result_.rows.size()));
+  const int rows =
+      std::max<int>(core::kDiffInitialRowCount - 1, static_cast<int>(result_.rows.size()));
   grid_->setRowCount(rows);
   grid_->setHorizontalHeaderLabels(header);
   for (int r = 0; r < static_cast<int>(result_.rows.size()); ++r) {
@@ -189,8 +193,9 @@ void ComparePage::CompareButtonClick() {
   if (a == nullptr || b == nullptr) return;
   const std::string nameA = core::CompareFileName(a), nameB = core::CompareFileName(b);
   parameterResult_ = !lowLevelCheckBox_->isChecked();
-  result_ = parameterResult_ ? core::CompareParameters(*a, *b, nameA, nameB, form_.TransmitterVersion())
-                             : core::CompareRaw(*a, *b, nameA, nameB, form_.TransmitterVersion());
+  result_ = parameterResult_
+                ? core::CompareParameters(*a, *b, nameA, nameB, form_.TransmitterVersion())
+                : core::CompareRaw(*a, *b, nameA, nameB, form_.TransmitterVersion());
   compared_ = b;
   comparedGeneration_ = store.Generation();
   ShowResult(nameA, nameB);
@@ -198,7 +203,8 @@ void ComparePage::CompareButtonClick() {
 
 void ComparePage::DiffToKommButtonClick() {
   QPlainTextEdit* comment = form_.KommentarRichEdit();
-  for (int i = 0; i < diffListBox_->count(); ++i) comment->appendPlainText(diffListBox_->item(i)->text());
+  for (int i = 0; i < diffListBox_->count(); ++i)
+    comment->appendPlainText(diffListBox_->item(i)->text());
   form_.CommentEdited();
 }
 
@@ -206,7 +212,8 @@ void ComparePage::DiffStringGridDblClick(int row) {
   if (!parameterResult_ || row < 0 || row >= static_cast<int>(result_.rows.size())) return;
   const core::ModelMemoryStore& store = form_.Store();
   // Only while B is the memory on screen: the address means nothing in another one.
-  if (compared_ == nullptr || store.Generation() != comparedGeneration_ || store.GetActive() != compared_)
+  if (compared_ == nullptr || store.Generation() != comparedGeneration_ ||
+      store.GetActive() != compared_)
     return;
   const core::DiffRow& r = result_.rows[static_cast<std::size_t>(row)];
   form_.SetParameterTabIndex(0);

@@ -59,9 +59,9 @@ class ComparePage : public QWidget {
   QTableWidget* grid_ = nullptr;
   QTableView* fixed_ = nullptr;
   core::CompareResult result_;
-  bool parameterResult_ = false;             // the rows name parameters (not raw bytes)
+  bool parameterResult_ = false;                       // the rows name parameters (not raw bytes)
   const core::ModellSpeicherTyp* compared_ = nullptr;  // B of the last comparison
-  std::uint64_t comparedGeneration_ = 0;     // the store's generation B belonged to
+  std::uint64_t comparedGeneration_ = 0;               // the store's generation B belonged to
 };
 
 }  // namespace app

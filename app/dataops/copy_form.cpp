@@ -22,10 +22,12 @@ namespace app {
 
 namespace {
 
-constexpr const char* kConditionNames[] = {"FlightNormal", "Flight1", "Flight2", "Flight3", "Flight4"};
+constexpr const char* kConditionNames[] = {"FlightNormal", "Flight1", "Flight2", "Flight3",
+                                           "Flight4"};
 
 QString MemoryName(const core::ModellSpeicherTyp* m, bool enabled) {
-  return enabled && m ? QString::fromStdString(core::BaseNameOf(core::FileNameOf(m->fileName))) : "...";
+  return enabled && m ? QString::fromStdString(core::BaseNameOf(core::FileNameOf(m->fileName)))
+                      : "...";
 }
 
 }  // namespace
@@ -166,14 +168,15 @@ void TCopyForm::KopierenButtonClick() {
     if (sourceConditions_[static_cast<std::size_t>(c)]->isChecked()) sourceCondition = c;
   core::DataSelection selection;
   for (int c = 0; c < core::kConditionCount; ++c)
-    selection.conditions[static_cast<std::size_t>(c)] = targetConditions_[static_cast<std::size_t>(c)]->isChecked();
+    selection.conditions[static_cast<std::size_t>(c)] =
+        targetConditions_[static_cast<std::size_t>(c)]->isChecked();
   selection.menuIds = functions_->CheckedMenus();
 
   const int version = form_.TransmitterVersion();
   bool changed = false;
   // Each target takes both passes as one undo step of its own.
-  for (core::ModellSpeicherTyp* target : {zielAkt_->isChecked() ? active : nullptr,
-                                          zielLast_->isChecked() ? previous : nullptr}) {
+  for (core::ModellSpeicherTyp* target :
+       {zielAkt_->isChecked() ? active : nullptr, zielLast_->isChecked() ? previous : nullptr}) {
     if (target == nullptr) continue;
     changed |= form_.ChangeImage(*target, [&](core::ModellSpeicherTyp& record) {
       return core::CopyMenus(*source, sourceCondition, record, selection, version);

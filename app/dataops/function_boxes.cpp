@@ -53,7 +53,8 @@ std::vector<int> FunctionBoxes::CheckedMenus() const {
   std::vector<int> ids;
   for (QCheckBox* box : boxes_) {
     if (!box->isChecked() || box->isHidden()) continue;
-    if (const core::MdlMenuTyp* m = core::FindMenuByCode(box->text().toStdString())) ids.push_back(m->Id);
+    if (const core::MdlMenuTyp* m = core::FindMenuByCode(box->text().toStdString()))
+      ids.push_back(m->Id);
   }
   return ids;
 }

@@ -87,8 +87,10 @@ void TResetForm::FormShow() {
   const core::ModellSpeicherTyp* active = form_.Store().GetActive();
   if (active)
     for (int c = 0; c < core::kConditionCount; ++c)
-      conditions_[static_cast<std::size_t>(c)]->setText(QString::fromStdString(core::ConditionName(c, active)));
-  functions_->Fill(core::ModelTypeMask(active), form_.TransmitterVersion(), SelectedSubMenuTab(form_));
+      conditions_[static_cast<std::size_t>(c)]->setText(
+          QString::fromStdString(core::ConditionName(c, active)));
+  functions_->Fill(core::ModelTypeMask(active), form_.TransmitterVersion(),
+                   SelectedSubMenuTab(form_));
 }
 
 void TResetForm::ResetButtonClick() {
@@ -96,7 +98,8 @@ void TResetForm::ResetButtonClick() {
   if (active == nullptr) return;
   core::DataSelection selection;
   for (int c = 0; c < core::kConditionCount; ++c)
-    selection.conditions[static_cast<std::size_t>(c)] = conditions_[static_cast<std::size_t>(c)]->isChecked();
+    selection.conditions[static_cast<std::size_t>(c)] =
+        conditions_[static_cast<std::size_t>(c)]->isChecked();
   selection.menuIds = functions_->CheckedMenus();
   const int version = form_.TransmitterVersion();
   const bool changed = form_.ChangeImage(*active, [&](core::ModellSpeicherTyp& record) {

@@ -36,7 +36,8 @@ int CopyMenus(const ModellSpeicherTyp& source, int sourceCondition, ModellSpeich
     for (int c = 0; c < kConditionCount; ++c) {
       if (!selection.conditions[static_cast<std::size_t>(c)]) continue;
       for (int menu : selection.menuIds)
-        result = std::max(result, CopyMenuParameters(source, sourceCondition, target, menu, c, version));
+        result =
+            std::max(result, CopyMenuParameters(source, sourceCondition, target, menu, c, version));
     }
   return result;
 }

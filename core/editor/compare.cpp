@@ -26,8 +26,8 @@ std::string AddressText(int address) {
 }
 
 // A difference: its list line and its table row, the full name split at every "\".
-void AddDifference(CompareResult& result, const std::string& name, std::string va,
-                   std::string vb, const DiffRow& where) {
+void AddDifference(CompareResult& result, const std::string& name, std::string va, std::string vb,
+                   const DiffRow& where) {
   std::string line;
   line.reserve(name.size() + va.size() + vb.size() + 6);
   line.append(name).append(": ").append(va).append(" -> ").append(vb);

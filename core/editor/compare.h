@@ -23,10 +23,10 @@ inline constexpr const char* kNoDifferencesLine =
 /// One difference row of the table (row 0, the header, is not one of them).
 struct DiffRow {
   std::array<std::string, kDiffColumns> cells;
-  int address = -1;     // image address of the value in B (condition offset included)
-  int bit = 0;          // bit index the value was found with
-  int condition = -1;   // flight condition 0..4 of the value, -1 for a global one
-  int parameter = 0;    // row 1..666 of the parameter table, 0 for a raw byte
+  int address = -1;    // image address of the value in B (condition offset included)
+  int bit = 0;         // bit index the value was found with
+  int condition = -1;  // flight condition 0..4 of the value, -1 for a global one
+  int parameter = 0;   // row 1..666 of the parameter table, 0 for a raw byte
 };
 
 struct CompareResult {

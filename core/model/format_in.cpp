@@ -10,12 +10,12 @@ std::string FormatParameterValueIn(int k, const ModellSpeicherTyp* from, int fro
   if (!from || !in || k < 1 || k > kParamCount) return {};
   const MemApplMapTyp& def = ParamDef(k);
   // Names are their own characters wherever they are read.
-  if (IsCharacterStorage(def.storage)) return FormatParameterValue(k, fromCondition, false, from, false);
+  if (IsCharacterStorage(def.storage))
+    return FormatParameterValue(k, fromCondition, false, from, false);
   const int count = StorageBytes(def.storage);
   const int start = def.address + kBlockStride * fromCondition;
   if (count == 0 || start < 0 || start + count > kImageSize) return {};
-  const std::int32_t value =
-      DecodeStorage(def.storage, ReadRaw(from->image.data() + start, count));
+  const std::int32_t value = DecodeStorage(def.storage, ReadRaw(from->image.data() + start, count));
   return TrimBlanks(FormulaToText(def.formula, value, inCondition, in) + " " + def.unit);
 }
 

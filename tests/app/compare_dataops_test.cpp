@@ -70,7 +70,8 @@ TEST_F(DataWindowTest, ComparisonListsTheChangeAndAppendsItToTheCommentTwice) {
   EXPECT_EQ(grid->horizontalHeaderItem(3)->text(), "---");
 
   core::ModellSpeicherTyp& b = *f.Store().GetActive();
-  ASSERT_TRUE(f.ChangeImage(b, [](core::ModellSpeicherTyp& r) { return Set(r, kAfrRate, "80", true, 2); }));
+  ASSERT_TRUE(
+      f.ChangeImage(b, [](core::ModellSpeicherTyp& r) { return Set(r, kAfrRate, "80", true, 2); }));
   Child<QPushButton>(page, "CompareButton")->click();
   EXPECT_EQ(grid->horizontalHeaderItem(3)->text(), "HELI_1.FC");
   EXPECT_EQ(grid->horizontalHeaderItem(5)->text(), "HELI_2.FC");
@@ -94,7 +95,6 @@ TEST_F(DataWindowTest, ComparisonListsTheChangeAndAppendsItToTheCommentTwice) {
   EXPECT_EQ(comment.count("IDL-UP2\\AFR\\AIL-1 RATE1 RIGHT/UP: 100 % -> 80 %"), 2);
   EXPECT_TRUE(b.hasComment);
   EXPECT_FALSE(b.commentSaved);
-
 }
 
 TEST_F(DataWindowTest, CopyDialogWithoutPreviousMemoryAndItsMarkButtons) {
@@ -135,7 +135,8 @@ TEST_F(DataWindowTest, CopyDialogWithoutPreviousMemoryAndItsMarkButtons) {
 TEST_F(DataWindowTest, CopyAndResetAreOneUndoStepEachAndReportInTheStatus) {
   app::TMainForm& f = OpenPair();
   core::ModellSpeicherTyp& active = *f.Store().GetActive();
-  ASSERT_TRUE(f.ChangeImage(active, [](core::ModellSpeicherTyp& r) { return Set(r, kAfrRate, "70", true, 0); }));
+  ASSERT_TRUE(f.ChangeImage(
+      active, [](core::ModellSpeicherTyp& r) { return Set(r, kAfrRate, "70", true, 0); }));
   const auto edited = active.image;
   QSignalSpy changed(&f, &app::TMainForm::ImageChanged);
 
@@ -175,7 +176,8 @@ TEST_F(DataWindowTest, CopyAndResetAreOneUndoStepEachAndReportInTheStatus) {
   EXPECT_EQ(Text(active, kAfrRate, 0), "100 %");
   EXPECT_FALSE(active.imageSaved);
   Child<QPushButton>(reset, "ResetButton")->click();
-  EXPECT_EQ(Child<QStatusBar>(reset, "CopyFormStatusBar")->currentMessage(), "Keine Daten geändert!");
+  EXPECT_EQ(Child<QStatusBar>(reset, "CopyFormStatusBar")->currentMessage(),
+            "Keine Daten geändert!");
   f.UndoActive();
   EXPECT_EQ(active.image, edited);
 }

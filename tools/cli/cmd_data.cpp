@@ -42,14 +42,19 @@ Line ParseLine(const Args& args, std::initializer_list<const char*> valued,
     for (const char* v : valued) {
       if (a != v) continue;
       known = true;
-      if (i + 1 >= args.size()) line.error = "option " + a + " needs a value";
-      else if (line.options.count(a)) line.error = "option " + a + " given twice";
-      else line.options[a] = args[++i];
+      if (i + 1 >= args.size())
+        line.error = "option " + a + " needs a value";
+      else if (line.options.count(a))
+        line.error = "option " + a + " given twice";
+      else
+        line.options[a] = args[++i];
     }
     for (const char* f : flags)
       if (a == f) known = true, line.options[a] = "";
-    if (!known && a.size() > 2 && a.compare(0, 2, "--") == 0) line.error = "unknown option " + a;
-    else if (!known) line.positional.push_back(a);
+    if (!known && a.size() > 2 && a.compare(0, 2, "--") == 0)
+      line.error = "unknown option " + a;
+    else if (!known)
+      line.positional.push_back(a);
   }
   return line;
 }
@@ -141,10 +146,12 @@ int CmdDiff(const Args& args) {
   if (line.positional.size() != 2)
     return Fail("usage: diff A.fc B.fc [--low-level] [--version 30|31|32]");
   const auto version = VersionOption(line);
-  if (!version) return Fail("unknown version '" + line.options.at("--version") + "' (30, 31 or 32)");
+  if (!version)
+    return Fail("unknown version '" + line.options.at("--version") + "' (30, 31 or 32)");
   core::ModellSpeicherTyp a, b;
   std::string error;
-  if (!Load(a, line.positional[0], error) || !Load(b, line.positional[1], error)) return Fail(error);
+  if (!Load(a, line.positional[0], error) || !Load(b, line.positional[1], error))
+    return Fail(error);
   const std::string nameA = core::FileNameOf(line.positional[0]);
   const std::string nameB = core::FileNameOf(line.positional[1]);
   const core::CompareResult r = line.options.count("--low-level")
@@ -161,9 +168,11 @@ int CmdCopy(const Args& args) {
   const Line line = ParseLine(args, {"--from", "--to", "--menus", "--version"}, {});
   if (!line.error.empty()) return Fail(line.error);
   if (line.positional.size() != 2)
-    return Fail("usage: copy SOURCE.fc TARGET.fc --from COND --to CONDS --menus CODES|all [--version N]");
+    return Fail(
+        "usage: copy SOURCE.fc TARGET.fc --from COND --to CONDS --menus CODES|all [--version N]");
   const auto version = VersionOption(line);
-  if (!version) return Fail("unknown version '" + line.options.at("--version") + "' (30, 31 or 32)");
+  if (!version)
+    return Fail("unknown version '" + line.options.at("--version") + "' (30, 31 or 32)");
   const auto from = line.options.find("--from");
   if (from == line.options.end() || from->second.size() != 1 || from->second[0] < '0' ||
       from->second[0] > '4')
@@ -177,7 +186,8 @@ int CmdCopy(const Args& args) {
   if (!one && !Load(targetRecord, targetPath, error)) return Fail(error);
   core::ModellSpeicherTyp& target = one ? source : targetRecord;
 
-  const auto selection = Selection(line, "--to", core::CopyTypeMask(&source, &target), *version, error);
+  const auto selection =
+      Selection(line, "--to", core::CopyTypeMask(&source, &target), *version, error);
   if (!selection) return Fail(error);
   const core::ImageBytes before = target.image;
   const int result = core::CopyMenus(source, from->second[0] - '0', target, *selection, *version);
@@ -190,7 +200,8 @@ int CmdReset(const Args& args) {
   if (line.positional.size() != 1)
     return Fail("usage: reset FILE.fc --conditions CONDS --menus CODES|all [--version N]");
   const auto version = VersionOption(line);
-  if (!version) return Fail("unknown version '" + line.options.at("--version") + "' (30, 31 or 32)");
+  if (!version)
+    return Fail("unknown version '" + line.options.at("--version") + "' (30, 31 or 32)");
   core::ModellSpeicherTyp m;
   std::string error;
   if (!Load(m, line.positional[0], error)) return Fail(error);

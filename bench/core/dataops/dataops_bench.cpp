@@ -34,7 +34,8 @@ core::DataSelection Everything(int typeMask) {
 }
 
 void BM_CompareParameters(benchmark::State& state) {
-  const ModellSpeicherTyp a = Memory(static_cast<int>(state.range(0)), core::NewMemoryLanguage::Deutsch);
+  const ModellSpeicherTyp a =
+      Memory(static_cast<int>(state.range(0)), core::NewMemoryLanguage::Deutsch);
   const ModellSpeicherTyp b = DifferentEverywhere(a);
   std::size_t rows = 0;
   for (auto _ : state) rows = core::CompareParameters(a, b, "A.FC", "B.FC", 32).rows.size();
@@ -43,7 +44,8 @@ void BM_CompareParameters(benchmark::State& state) {
 BENCHMARK(BM_CompareParameters)->Arg(32)->Arg(16)->Unit(benchmark::kMicrosecond);
 
 void BM_CompareRaw(benchmark::State& state) {
-  const ModellSpeicherTyp a = Memory(static_cast<int>(state.range(0)), core::NewMemoryLanguage::Deutsch);
+  const ModellSpeicherTyp a =
+      Memory(static_cast<int>(state.range(0)), core::NewMemoryLanguage::Deutsch);
   const ModellSpeicherTyp b = DifferentEverywhere(a);
   std::size_t lines = 0;
   for (auto _ : state) lines = core::CompareRaw(a, b, "A.FC", "B.FC", 32).lines.size();
@@ -54,7 +56,8 @@ BENCHMARK(BM_CompareRaw)->Arg(32)->Arg(16)->Unit(benchmark::kMicrosecond);
 // Source English, target German of the same type: every value is written and read back.
 void BM_CopyAllMenus(benchmark::State& state) {
   const int mask = static_cast<int>(state.range(0));
-  const ModellSpeicherTyp source = DifferentEverywhere(Memory(mask, core::NewMemoryLanguage::Englisch));
+  const ModellSpeicherTyp source =
+      DifferentEverywhere(Memory(mask, core::NewMemoryLanguage::Englisch));
   const ModellSpeicherTyp fresh = Memory(mask, core::NewMemoryLanguage::Deutsch);
   const core::DataSelection selection = Everything(mask);
   for (auto _ : state) {
@@ -67,7 +70,8 @@ BENCHMARK(BM_CopyAllMenus)->Arg(32)->Arg(16)->Unit(benchmark::kMicrosecond);
 
 void BM_ResetAllMenus(benchmark::State& state) {
   const int mask = static_cast<int>(state.range(0));
-  const ModellSpeicherTyp changed = DifferentEverywhere(Memory(mask, core::NewMemoryLanguage::Deutsch));
+  const ModellSpeicherTyp changed =
+      DifferentEverywhere(Memory(mask, core::NewMemoryLanguage::Deutsch));
   const core::DataSelection selection = Everything(mask);
   for (auto _ : state) {
     ModellSpeicherTyp m = changed;

@@ -34,19 +34,22 @@ class CliData : public ::testing::Test {
     dir_ = fs::temp_directory_path() / ("veltrano_cli_data_" + std::to_string(::getpid()));
     fs::remove_all(dir_);
     fs::create_directories(dir_ / "sub");
-    for (const char* m : {"'heli h1' --language deutsch h1.fc", "'heli h1' sub/h1b.fc", "acro a.fc"})
+    for (const char* m :
+         {"'heli h1' --language deutsch h1.fc", "'heli h1' sub/h1b.fc", "acro a.fc"})
       ASSERT_EQ(Call("new " + std::string(m)).exitCode, 0) << m;
   }
   void TearDown() override { fs::remove_all(dir_); }
 
   // Runs in the test directory, so the arguments may name files relative to it.
   CliRun Call(const std::string& args) {
-    const std::string command = "cd '" + dir_.string() + "' && " + VELTRANO_CLI + " " + args + " 2>/dev/null";
+    const std::string command =
+        "cd '" + dir_.string() + "' && " + VELTRANO_CLI + " " + args + " 2>/dev/null";
     CliRun r;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return r;
     char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) r.out.append(buffer, n);
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+      r.out.append(buffer, n);
     const int status = ::pclose(pipe);
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return r;
@@ -60,7 +63,9 @@ TEST_F(CliData, DiffExitsAsDiffDoes) {
   ASSERT_EQ(Call("new 'heli h1' --language deutsch same.fc").exitCode, 0);
   CliRun r = Call("diff h1.fc same.fc");
   EXPECT_EQ(r.exitCode, 0);
-  EXPECT_EQ(r.out, "Vergleich: h1.fc -> same.fc\nKeine Unterschiede zwischen den Modellspeichern gefunden!\n");
+  EXPECT_EQ(
+      r.out,
+      "Vergleich: h1.fc -> same.fc\nKeine Unterschiede zwischen den Modellspeichern gefunden!\n");
   r = Call("diff h1.fc sub/h1b.fc --version 30");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "Vergleich: h1.fc -> h1b.fc");
@@ -91,14 +96,15 @@ TEST_F(CliData, CopyAndResetRewriteOnlyWhenSomethingChanged) {
 
 TEST_F(CliData, RefusedSelectionsWriteNothing) {
   const std::string before = File("a.fc");
-  for (const char* bad : {
-           "copy h1.fc a.fc --from 0 --to 0 --menus REVO",  // not offered for HELI and ACRO
-           "copy h1.fc a.fc --from 0 --to 0 --menus NAME",
-           "copy h1.fc a.fc --from 5 --to 0 --menus AFR", "copy h1.fc a.fc --from 0 --to 0,5 --menus AFR",
-           "copy h1.fc a.fc --from 0 --to 0 --menus ''",
-           "copy h1.fc a.fc --to 0 --menus AFR", "copy h1.fc missing.fc --from 0 --to 0 --menus AFR",
-           "reset a.fc --conditions 0 --menus REVO", "reset a.fc --conditions '' --menus all",
-           "reset a.fc --menus all", "reset a.fc --conditions 0 --menus all --version 33"}) {
+  for (const char* bad :
+       {"copy h1.fc a.fc --from 0 --to 0 --menus REVO",  // not offered for HELI and ACRO
+        "copy h1.fc a.fc --from 0 --to 0 --menus NAME",
+        "copy h1.fc a.fc --from 5 --to 0 --menus AFR",
+        "copy h1.fc a.fc --from 0 --to 0,5 --menus AFR",
+        "copy h1.fc a.fc --from 0 --to 0 --menus ''", "copy h1.fc a.fc --to 0 --menus AFR",
+        "copy h1.fc missing.fc --from 0 --to 0 --menus AFR",
+        "reset a.fc --conditions 0 --menus REVO", "reset a.fc --conditions '' --menus all",
+        "reset a.fc --menus all", "reset a.fc --conditions 0 --menus all --version 33"}) {
     const CliRun r = Call(bad);
     EXPECT_EQ(r.exitCode, 2) << bad;
     EXPECT_TRUE(r.out.empty()) << bad;

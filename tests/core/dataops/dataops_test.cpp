@@ -36,7 +36,8 @@ DataSelection Everything(int typeMask, int version) {
 std::vector<int> RowsOf(int menu, const ModellSpeicherTyp& m) {
   std::vector<int> rows;
   for (int k = 1; k <= kParamCount; ++k)
-    if (ParamDef(k).menu == menu && (ParameterTypeMask(k, 32) & ModelTypeMask(&m))) rows.push_back(k);
+    if (ParamDef(k).menu == menu && (ParameterTypeMask(k, 32) & ModelTypeMask(&m)))
+      rows.push_back(k);
   return rows;
 }
 
@@ -72,7 +73,8 @@ TEST(DataMenus, ParsedCodesAndConditions) {
   const auto conditions = ParseConditions("0,2,2");
   ASSERT_TRUE(conditions);
   EXPECT_EQ(*conditions, (std::array<bool, 5>{true, false, true, false, false}));
-  for (const char* bad : {"", "5", "-1", "1,", "12", "a"}) EXPECT_FALSE(ParseConditions(bad)) << bad;
+  for (const char* bad : {"", "5", "-1", "1,", "12", "a"})
+    EXPECT_FALSE(ParseConditions(bad)) << bad;
 }
 
 TEST(Copy, AfrFromNormalIntoFlight1AndFlight2OfTheSameMemory) {
@@ -85,7 +87,7 @@ TEST(Copy, AfrFromNormalIntoFlight1AndFlight2OfTheSameMemory) {
   EXPECT_NE(CopyMenus(m, 0, m, selection, 32), kUnchanged);
   for (int k : RowsOf(kAfr, m))
     for (int c : {1, 2}) EXPECT_EQ(Text(m, k, c), Text(m, k, 0)) << ParamDef(k).name << " in " << c;
-  EXPECT_EQ(Text(m, rate, 3), "100 %");  // Flight3 was not a target
+  EXPECT_EQ(Text(m, rate, 3), "100 %");                      // Flight3 was not a target
   EXPECT_EQ(CopyMenus(m, 0, m, selection, 32), kUnchanged);  // the same copy again
 }
 
@@ -98,7 +100,8 @@ TEST(Copy, ValuesOncePerMemoryGoOnlyIntoNormalFromTheirOwnAddress) {
   // Source condition 2: TIMR lives once per memory, so its own bytes are copied, not 700 further.
   EXPECT_NE(CopyMenus(source, 2, target, Select({0}, {kTimr}), 32), kUnchanged);
   EXPECT_EQ(Text(target, time), "10:00 min:s");
-  for (int k : RowsOf(kTimr, target)) EXPECT_EQ(Text(target, k), Text(source, k)) << ParamDef(k).name;
+  for (int k : RowsOf(kTimr, target))
+    EXPECT_EQ(Text(target, k), Text(source, k)) << ParamDef(k).name;
 }
 
 TEST(Copy, FunctionListsKeepTheirFunctionAcrossLanguages) {
@@ -125,7 +128,9 @@ TEST(Reset, AnUntouchedNewMemoryStaysAsItIs) {
         const auto before = m.image;
         EXPECT_EQ(ResetMenus(m, Everything(mask, version), version), kUnchanged)
             << "type " << mask << " language " << static_cast<int>(language) << " V" << version
-            << "\n" << CompareParameters(MakeMemory(mask, language, version), m, "new", "reset", version).lines.at(1);
+            << "\n"
+            << CompareParameters(MakeMemory(mask, language, version), m, "new", "reset", version)
+                   .lines.at(1);
         EXPECT_EQ(m.image, before);
       }
 }
@@ -181,9 +186,12 @@ TEST(Reset, EachModelTypeFromItsOwnDefaultImage) {
     const char* sub;
   };
   const Retype types[] = {
-      {1, "STANDARD", 0, nullptr},         {16, "ACRO", 0, nullptr},
-      {2, "GLIDER", key::kServoType, "2 SERVOS"}, {8, "GLIDER", key::kServoType, "5 SERVOS"},
-      {32, "HELI", key::kHeliType, "H-1"},  {512, "HELI", key::kHeliType, "HN3"},
+      {1, "STANDARD", 0, nullptr},
+      {16, "ACRO", 0, nullptr},
+      {2, "GLIDER", key::kServoType, "2 SERVOS"},
+      {8, "GLIDER", key::kServoType, "5 SERVOS"},
+      {32, "HELI", key::kHeliType, "H-1"},
+      {512, "HELI", key::kHeliType, "HN3"},
   };
   const int modelType = RowOfMenu(kMxTy, "MODELLTYP");
   for (const Retype& t : types) {

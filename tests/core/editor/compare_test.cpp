@@ -26,7 +26,8 @@ std::string Lines(const CompareResult& r) {
 }
 
 CompareResult CompareBoth(const ModellSpeicherTyp& a, const ModellSpeicherTyp& b, bool lowLevel) {
-  return lowLevel ? CompareRaw(a, b, "A.fc", "B.fc", 32) : CompareParameters(a, b, "A.fc", "B.fc", 32);
+  return lowLevel ? CompareRaw(a, b, "A.fc", "B.fc", 32)
+                  : CompareParameters(a, b, "A.fc", "B.fc", 32);
 }
 
 TEST(Compare, IdenticalMemoriesGiveTheStartAndTheNoDifferenceLine) {
@@ -85,7 +86,8 @@ TEST(Compare, RawRowsFollowTheParametersTheChangedBitsBelongTo) {
   };
   for (const Case& c : cases) {
     auto b = a;
-    for (auto [address, bits] : c.flips) b.image[static_cast<std::size_t>(address)] ^= static_cast<std::uint8_t>(bits);
+    for (auto [address, bits] : c.flips)
+      b.image[static_cast<std::size_t>(address)] ^= static_cast<std::uint8_t>(bits);
     const CompareResult r = CompareRaw(a, b, "A.fc", "B.fc", 32);
     EXPECT_EQ(r.rows.size(), c.rows) << c.what << "\n" << Lines(r);
     EXPECT_EQ(r.lines.size(), c.rows + 1) << c.what;
