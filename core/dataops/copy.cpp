@@ -18,7 +18,7 @@ int CopyMenuParameters(const ModellSpeicherTyp& source, int s, ModellSpeicherTyp
     const bool perCondition = IsConditionAddress(def.address);
     if (t != 0 && !perCondition) continue;
     const int from = perCondition ? s : 0, to = perCondition ? t : 0;
-    const int address = def.address + kBlockStride * to, bit = ParameterFirstBit(def);
+    const int address = ConditionAddress(def.address, to), bit = ParameterFirstBit(def);
     // Where the target reads another row at these bits, that row is not this menu's to write.
     if (FindParameter(address, bit, &target, version) != k) continue;
     // Formatted in the target: a function named by a list item keeps its number there.

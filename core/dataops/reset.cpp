@@ -42,7 +42,7 @@ int ResetMenuParameters(ModellSpeicherTyp& m, int c, int menuId,
     const bool perCondition = IsConditionAddress(def.address);
     if (c != 0 && !perCondition) continue;
     const int to = perCondition ? c : 0;
-    const int address = def.address + kBlockStride * to, bit = ParameterFirstBit(def);
+    const int address = ConditionAddress(def.address, to), bit = ParameterFirstBit(def);
     // A memory of no known type sees every row; only the one it reads at these bits is reset.
     if (FindParameter(address, bit, &m, version) != k) continue;
     const std::string text = FormatParameterValueIn(k, &resetImage, 0, &m, to);

@@ -87,7 +87,7 @@ CompareResult CompareParameters(const ModellSpeicherTyp& a, const ModellSpeicher
       std::string vb = FormatParameterValue(k, f, false, &b, false);
       if (va == vb) continue;
       DiffRow where;
-      where.address = def.address + kBlockStride * f;
+      where.address = ConditionAddress(def.address, f);
       where.bit = ParameterFirstBit(def);
       where.condition = perCondition ? f : -1;
       where.parameter = k;
@@ -127,7 +127,7 @@ CompareResult CompareRaw(const ModellSpeicherTyp& a, const ModellSpeicherTyp& b,
         where.address = p != 0 ? start : i;
         where.bit = bit;
         where.condition = p != 0 && IsConditionAddress(ParamDef(p).address)
-                              ? (start - ParamDef(p).address) / kBlockStride
+                              ? (start - ParamDef(p).address) / kConditionBlockSize
                               : -1;
         where.parameter = p;
         AddDifference(result, ExpandedParameterName(i, bit, false, &b, version), std::move(va),

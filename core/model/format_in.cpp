@@ -13,7 +13,7 @@ std::string FormatParameterValueIn(int k, const ModellSpeicherTyp* from, int fro
   if (IsCharacterStorage(def.storage))
     return FormatParameterValue(k, fromCondition, false, from, false);
   const int count = StorageBytes(def.storage);
-  const int start = def.address + kBlockStride * fromCondition;
+  const int start = ConditionAddress(def.address, fromCondition);
   if (count == 0 || start < 0 || start + count > kImageSize) return {};
   const std::int32_t value = DecodeStorage(def.storage, ReadRaw(from->image.data() + start, count));
   return TrimBlanks(FormulaToText(def.formula, value, inCondition, in) + " " + def.unit);

@@ -88,8 +88,7 @@ bool Save(core::ModellSpeicherTyp& record, const core::ImageBytes& before, const
               " data bytes of '" + path + "'; file left unchanged";
       return false;
     }
-  record.imageSaved = false;
-  if (!core::WriteModelMemory(record, path).image) {
+  if (!core::WriteModelImage(record, path)) {
     error = "cannot write '" + path + "'";
     return false;
   }
