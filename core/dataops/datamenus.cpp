@@ -24,7 +24,7 @@ std::vector<std::string_view> Fields(std::string_view text) {
 
 std::vector<const MdlMenuTyp*> DataMenus(int typeMask, int version) {
   std::vector<const MdlMenuTyp*> menus;
-  const int mask = typeMask | 0x400 | 0x800;
+  const int mask = typeMask | kMenuSystemBits;
   for (const MdlMenuTyp& m : kMenuTable)
     if ((m.TypeMask & mask) != 0 && m.Id != kMenuIdName && MenuHasParameters(m.Id, version))
       menus.push_back(&m);
