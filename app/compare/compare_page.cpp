@@ -14,16 +14,17 @@
 #include <QVBoxLayout>
 
 #include "app/mainform.h"
+#include "core/editor/explanation.h"
 #include "core/store/store.h"
 
 namespace app {
 
 namespace {
 
-// The grid's flight condition colours (0xRRGGBB), aqua for any other condition.
+// The grid's flight condition colours, as the explanations draw them.
 QColor ConditionColour(int condition) {
-  static constexpr std::uint32_t kColours[] = {0xFF0000, 0x800080, 0x0000FF, 0x00FF00, 0x008000};
-  return QColor::fromRgb(condition >= 0 && condition < 5 ? kColours[condition] : 0x00FFFF);
+  const core::ConditionRgb c = core::ConditionColour(condition);
+  return QColor(c.r, c.g, c.b);
 }
 
 QString Q(const std::string& s) {
