@@ -59,10 +59,12 @@ ComparePage::ComparePage(TMainForm& form) : form_(form) {
   diffToKommButton_->setObjectName("DiffToKommButton");
   diffListBox_ = new QListWidget(this);
   diffListBox_->setObjectName("DiffListBox");
+  diffListBox_->setAccessibleName("Unterschiede als Text");
   diffListBox_->hide();
 
   grid_ = new QTableWidget(0, core::kDiffColumns, this);
   grid_->setObjectName("DiffStringGrid");
+  grid_->setAccessibleName("Unterschiede");
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
