@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/mainform.h"
-#include "core/editor/explanation.h"
+#include "core/editor/condition_colour.h"
 #include "core/store/store.h"
 
 namespace app {

@@ -140,9 +140,16 @@ TEST_F(DataWindowTest, CopyAndResetAreOneUndoStepEachAndReportInTheStatus) {
   const auto edited = active.image;
   QSignalSpy changed(&f, &app::TMainForm::ImageChanged);
 
-  f.Action(app::Cmd::FktCopyData)->trigger();
+  // "Copy" beside the menu title opens the dialog with the menu on screen checked alone.
+  const QString onScreen = app::SelectedSubMenuTab(f);
+  ASSERT_FALSE(onScreen.isEmpty());
+  Child<QPushButton>(&f, "CopyButton")->click();
   auto* copy = f.findChild<app::TCopyForm*>();
   ASSERT_NE(copy, nullptr);
+  ASSERT_TRUE(copy->isVisible());
+  for (int i = 0; i < 36; ++i)
+    EXPECT_EQ(copy->Functions()->Box(i)->isChecked(),
+              copy->Functions()->Box(i)->text() == onScreen);
   Child<QCheckBox>(copy, "Flight2CheckBox")->setChecked(true);  // Flight1 is checked already
   for (int i = 0; i < 36; ++i)
     copy->Functions()->Box(i)->setChecked(copy->Functions()->Box(i)->text() == "AFR");
