@@ -4,6 +4,8 @@
 
 #include "app/editor/editor_module.h"
 #include "app/explain/explain_module.h"
+#include "app/compare/compare_page.h"
+#include "app/dataops/dataops_module.h"
 #include "app/link/link_module.h"
 #include "app/model/model_module.h"
 #include "app/history_form.h"
@@ -19,6 +21,8 @@ void InstallModules(TMainForm& form) {
   EditorModule::Install(form);  // the parameter page's tabs and grid, above the explanations
   // The explanations strip stacks below the editor's panel: it installs after the editor.
   ExplainModule::Install(form);
+  ComparePage::Install(form);
+  DataOpsModule::Install(form);
 }
 
 void CreateModuleDialogs(TMainForm& form) {
@@ -26,7 +30,8 @@ void CreateModuleDialogs(TMainForm& form) {
   if (auto* link = form.findChild<LinkModule*>()) link->CreateComNrForm();
   form.SetSaveQueryForm(new TSpeichernAbfrageForm(&form));
   if (auto* model = form.findChild<ModelModule*>()) model->CreateDefaultForm();
-  // The copy dialog comes here once it exists.
+  auto* dataOps = form.findChild<DataOpsModule*>();
+  if (dataOps) dataOps->CreateCopyForm();
   auto* history = new THistoryForm(&form);
   QAction* show = form.Action(Cmd::FktHistory);
   QObject::connect(show, &QAction::triggered, history, [history] {
@@ -34,7 +39,8 @@ void CreateModuleDialogs(TMainForm& form) {
     history->raise();
   });
   show->setEnabled(true);
-  // Then the print preview and the reset dialog as they arrive.
+  // The print preview comes here as it arrives.
+  if (dataOps) dataOps->CreateResetForm();
 }
 
 }  // namespace app

@@ -12,6 +12,7 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "app/commands.h"
 #include "app/editor/grid_delegate.h"
@@ -84,9 +85,14 @@ void EditorModule::BuildPanel() {
   copy_ = MakeButton("CopyButton", "Copy", panel_);
   reset_ = MakeButton("ResetButton", "Reset", panel_);
   titleRow->addWidget(title_, 1);
-  for (QPushButton* b : {druck_, copy_, reset_}) {
-    b->setEnabled(false);  // until the print, copy and reset dialogs are there
-    titleRow->addWidget(b);
+  for (QPushButton* b : {druck_, copy_, reset_}) titleRow->addWidget(b);
+  druck_->setEnabled(false);  // until the print dialog is there
+  // "Copy" and "Reset" are "&Daten" / "&Kopieren" and "&Reset": enabled when their dialogs are.
+  for (auto [button, cmd] : {std::pair{copy_, Cmd::FktCopyData}, std::pair{reset_, Cmd::FktResetData}}) {
+    QAction* action = form_.Action(cmd);
+    button->setEnabled(action->isEnabled());
+    connect(action, &QAction::enabledChanged, button, &QPushButton::setEnabled);
+    connect(button, &QPushButton::clicked, action, &QAction::trigger);
   }
 
   gridHost_ = new QWidget(panel_);

@@ -60,6 +60,11 @@ std::string GetParameterText(int address, int bit, const ModellSpeicherTyp* mem,
 std::string FormatParameterValue(int k, int condition, bool fromDefault,
                                  const ModellSpeicherTyp* mem, bool plainNumber);
 
+/// Row k's value as stored in `from` (condition fromCondition, 0..4), formatted as row k reads in
+/// `in` and its condition inCondition: list texts that name functions follow `in`.
+std::string FormatParameterValueIn(int k, const ModellSpeicherTyp* from, int fromCondition,
+                                   const ModellSpeicherTyp* in, int inCondition);
+
 /// Result codes of SetParameterText.
 enum SetResult : int { kUnchanged = 0, kChanged = 1, kChangedMore = 2 };
 

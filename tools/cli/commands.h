@@ -16,5 +16,8 @@ int CmdSend(const Args& args);
 int CmdExplain(const Args& args);
 int CmdMenus(const Args& args);
 int CmdGrid(const Args& args);
+int CmdDiff(const Args& args);
+int CmdCopy(const Args& args);
+int CmdReset(const Args& args);
 
 }  // namespace cli

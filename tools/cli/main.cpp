@@ -25,6 +25,10 @@ constexpr Command kCommands[] = {
     {"send", cli::CmdSend,
      "send FILE.fc (--port N | --device PATH) [--baud 4800|9600] [--timeout SECONDS]"},
     {"explain", cli::CmdExplain, "explain FILE.fc CODE [--version 30|31|32]"},
+    {"diff", cli::CmdDiff, "diff A.fc B.fc [--low-level] [--version 30|31|32]"},
+    {"copy", cli::CmdCopy,
+     "copy SOURCE.fc TARGET.fc --from COND --to CONDS --menus CODES|all [--version N]"},
+    {"reset", cli::CmdReset, "reset FILE.fc --conditions CONDS --menus CODES|all [--version N]"},
 };
 
 void PrintUsage(std::FILE* to) {

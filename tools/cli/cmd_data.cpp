@@ -1,0 +1,214 @@
+// diff, copy and reset: the comparison page and the copy and reset dialogs on files.
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "core/dataops/copy.h"
+#include "core/dataops/reset.h"
+#include "core/editor/compare.h"
+#include "core/model/access.h"
+#include "core/model/defaults.h"
+#include "core/store/model_memory.h"
+#include "core/util/files.h"
+#include "tools/cli/commands.h"
+
+namespace cli {
+
+namespace {
+
+constexpr int kError = 2;  // as diff(1): 0 same, 1 different, 2 trouble
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "veltrano-cli: %s\n", message.c_str());
+  return kError;
+}
+
+// Positional arguments and the options of one command line; flags map to "".
+struct Line {
+  Args positional;
+  std::map<std::string, std::string> options;
+  std::string error;
+};
+
+Line ParseLine(const Args& args, std::initializer_list<const char*> valued,
+               std::initializer_list<const char*> flags) {
+  Line line;
+  for (std::size_t i = 0; i < args.size() && line.error.empty(); ++i) {
+    const std::string& a = args[i];
+    bool known = false;
+    for (const char* v : valued) {
+      if (a != v) continue;
+      known = true;
+      if (i + 1 >= args.size())
+        line.error = "option " + a + " needs a value";
+      else if (line.options.count(a))
+        line.error = "option " + a + " given twice";
+      else
+        line.options[a] = args[++i];
+    }
+    for (const char* f : flags)
+      if (a == f) known = true, line.options[a] = "";
+    if (!known && a.size() > 2 && a.compare(0, 2, "--") == 0)
+      line.error = "unknown option " + a;
+    else if (!known)
+      line.positional.push_back(a);
+  }
+  return line;
+}
+
+std::optional<int> VersionOption(const Line& line) {
+  const auto it = line.options.find("--version");
+  if (it == line.options.end()) return 32;
+  if (it->second == "30" || it->second == "31" || it->second == "32") return std::stoi(it->second);
+  return std::nullopt;
+}
+
+bool Load(core::ModellSpeicherTyp& record, const std::string& path, std::string& error) {
+  if (!core::FileExists(path)) {
+    error = "cannot read '" + path + "'";
+    return false;
+  }
+  if (!core::LoadModelMemory(record, path)) {
+    error = "'" + path + "' is no model memory file (header FC2830, at most 2048 data bytes)";
+    return false;
+  }
+  return true;
+}
+
+// Writes a changed memory back as "set" does; false with a message when it must not or cannot.
+bool Save(core::ModellSpeicherTyp& record, const core::ImageBytes& before, const std::string& path,
+          std::string& error) {
+  // Bytes beyond the file's data length are not saved: refuse rather than lose the change.
+  for (int i = record.dataLength; i < core::kImageSize; ++i)
+    if (record.image[static_cast<std::size_t>(i)] != before[static_cast<std::size_t>(i)]) {
+      error = "the change reaches beyond the " + std::to_string(record.dataLength) +
+              " data bytes of '" + path + "'; file left unchanged";
+      return false;
+    }
+  if (!core::WriteModelImage(record, path)) {
+    error = "cannot write '" + path + "'";
+    return false;
+  }
+  return true;
+}
+
+// The selection of a copy or reset command line, checked against the menus offered for typeMask.
+std::optional<core::DataSelection> Selection(const Line& line, const char* conditionsOption,
+                                             int typeMask, int version, std::string& error) {
+  const auto conditions = line.options.find(conditionsOption);
+  const auto menus = line.options.find("--menus");
+  if (conditions == line.options.end() || menus == line.options.end()) {
+    error = std::string("options ") + conditionsOption + " and --menus are needed";
+    return std::nullopt;
+  }
+  core::DataSelection selection;
+  const auto parsedConditions = core::ParseConditions(conditions->second);
+  if (!parsedConditions) {
+    error = "conditions '" + conditions->second + "' are not a list of 0..4";
+    return std::nullopt;
+  }
+  selection.conditions = *parsedConditions;
+  const auto ids = core::ParseMenuCodes(menus->second, typeMask, version);
+  if (!ids || ids->empty()) {
+    error = "menus '" + menus->second + "': not a list of menus offered for these model types";
+    return std::nullopt;
+  }
+  selection.menuIds = *ids;
+  return selection;
+}
+
+int Report(int result, core::ModellSpeicherTyp& record, const core::ImageBytes& before,
+           const std::string& path) {
+  if (result == core::kUnchanged || record.image == before) {
+    std::printf("Keine Daten geändert!\n");
+    return 0;
+  }
+  std::string error;
+  if (!Save(record, before, path, error)) return Fail(error);
+  std::printf("OK!\n");
+  return 0;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  return std::filesystem::equivalent(core::PathFromUtf8(a), core::PathFromUtf8(b), ec);
+}
+
+}  // namespace
+
+int CmdDiff(const Args& args) {
+  const Line line = ParseLine(args, {"--version"}, {"--low-level"});
+  if (!line.error.empty()) return Fail(line.error);
+  if (line.positional.size() != 2)
+    return Fail("usage: diff A.fc B.fc [--low-level] [--version 30|31|32]");
+  const auto version = VersionOption(line);
+  if (!version)
+    return Fail("unknown version '" + line.options.at("--version") + "' (30, 31 or 32)");
+  core::ModellSpeicherTyp a, b;
+  std::string error;
+  if (!Load(a, line.positional[0], error) || !Load(b, line.positional[1], error))
+    return Fail(error);
+  const std::string nameA = core::FileNameOf(line.positional[0]);
+  const std::string nameB = core::FileNameOf(line.positional[1]);
+  const core::CompareResult r = line.options.count("--low-level")
+                                    ? core::CompareRaw(a, b, nameA, nameB, *version)
+                                    : core::CompareParameters(a, b, nameA, nameB, *version);
+  std::string out;
+  for (const std::string& l : r.lines) out += l + "\n";
+  if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0)
+    return Fail("cannot write to standard output");
+  return r.differ ? 1 : 0;
+}
+
+int CmdCopy(const Args& args) {
+  const Line line = ParseLine(args, {"--from", "--to", "--menus", "--version"}, {});
+  if (!line.error.empty()) return Fail(line.error);
+  if (line.positional.size() != 2)
+    return Fail(
+        "usage: copy SOURCE.fc TARGET.fc --from COND --to CONDS --menus CODES|all [--version N]");
+  const auto version = VersionOption(line);
+  if (!version)
+    return Fail("unknown version '" + line.options.at("--version") + "' (30, 31 or 32)");
+  const auto from = line.options.find("--from");
+  if (from == line.options.end() || from->second.size() != 1 || from->second[0] < '0' ||
+      from->second[0] > '4')
+    return Fail("--from needs one condition 0..4");
+  const std::string& sourcePath = line.positional[0];
+  const std::string& targetPath = line.positional[1];
+  core::ModellSpeicherTyp source, targetRecord;
+  std::string error;
+  if (!Load(source, sourcePath, error)) return Fail(error);
+  const bool one = SameFile(sourcePath, targetPath);
+  if (!one && !Load(targetRecord, targetPath, error)) return Fail(error);
+  core::ModellSpeicherTyp& target = one ? source : targetRecord;
+
+  const auto selection =
+      Selection(line, "--to", core::CopyTypeMask(&source, &target), *version, error);
+  if (!selection) return Fail(error);
+  const core::ImageBytes before = target.image;
+  const int result = core::CopyMenus(source, from->second[0] - '0', target, *selection, *version);
+  return Report(result, target, before, targetPath);
+}
+
+int CmdReset(const Args& args) {
+  const Line line = ParseLine(args, {"--conditions", "--menus", "--version"}, {});
+  if (!line.error.empty()) return Fail(line.error);
+  if (line.positional.size() != 1)
+    return Fail("usage: reset FILE.fc --conditions CONDS --menus CODES|all [--version N]");
+  const auto version = VersionOption(line);
+  if (!version)
+    return Fail("unknown version '" + line.options.at("--version") + "' (30, 31 or 32)");
+  core::ModellSpeicherTyp m;
+  std::string error;
+  if (!Load(m, line.positional[0], error)) return Fail(error);
+  const auto selection = Selection(line, "--conditions", core::ModelTypeMask(&m), *version, error);
+  if (!selection) return Fail(error);
+  const core::ImageBytes before = m.image;
+  const int result = core::ResetMenus(m, *selection, *version);
+  return Report(result, m, before, line.positional[0]);
+}
+
+}  // namespace cli
