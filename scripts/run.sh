@@ -46,7 +46,7 @@ store="$home/RegRepl/HKEY_CURRENT_USER/Software/Morlind/Veltrano/10"
 mkdir -p "$store"
 printf '%s\n' "$models/" >"$store/ModelMemDir.txt"
 printf 'ASW28\n' >"$store/ModelMem.txt"
-printf '11\n' >"$store/Optionen.txt"
+printf '3\n' >"$store/Optionen.txt"
 
 run_veltrano() { (cd "$demo" && HOME="$home" XDG_CONFIG_HOME="$home/.config" exec "$root/$build/app/veltrano"); }
 

@@ -1,5 +1,7 @@
 #include "app/editor/editor_module.h"
 
+#include <algorithm>
+
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
@@ -496,6 +498,19 @@ void EditorModule::UpdateUndoActions() {
 }
 
 bool EditorModule::eventFilter(QObject* watched, QEvent* event) {
+  // The controls lie on the page over the cell: when the grid moves or resizes (the window is
+  // laid out anew, the strip below shows up), they follow their cell.
+  if (watched == grid_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          const bool shown = combo_->isVisible() ||
+                             std::any_of(buttons_.begin(), buttons_.end(),
+                                         [](const QPushButton* b) { return b->isVisible(); });
+          if (shown && editorCol_ >= 0 && editorRow_ >= 0) OpenEditor(editorCol_, editorRow_);
+        },
+        Qt::QueuedConnection);
+  }
   if (watched == grid_->viewport() && event->type() == QEvent::MouseButtonPress) {
     mouseOpen_ = true;
     QMetaObject::invokeMethod(
