@@ -1,0 +1,178 @@
+#include "core/print/print_pages.h"
+
+#include <gtest/gtest.h>
+
+#include "core/editor/menutab.h"
+#include "core/model/access.h"
+#include "core/model/names.h"
+#include "core/model/partab.h"
+#include "core/print/page_geometry.h"
+#include "tests/core/print/print_test_util.h"
+
+namespace core {
+namespace {
+
+TEST(PageGeometry, MetricsOfA2900PixelPage) {
+  const PageMetrics m = MakePageMetrics(2900);
+  EXPECT_EQ(m.width, 2050);
+  EXPECT_EQ(m.top, 200);
+  EXPECT_EQ(m.height - m.bottom, 100);
+  EXPECT_EQ(m.lineHeight, 44);
+  EXPECT_EQ(m.columnUnit, 230);
+  EXPECT_EQ(m.fontHeight, 33);
+  EXPECT_EQ(CellLeft(m, 1), m.left);
+  EXPECT_EQ(CellLeft(m, 2), m.left + 460);
+  EXPECT_EQ(CellLeft(m, 7), m.left + 7 * 230);
+  EXPECT_EQ(CellBox(m, 1, 2), (PageRect{m.left + 459, 243, m.left + 690, 288}));
+  EXPECT_EQ(DiagramBox(m, 1, 2), (PageRect{m.left + 448, 265, m.left + 679, 464}));
+  EXPECT_EQ(PreviewPicture(1000, 508), (PageRect{(1000 - 353) / 2, 4, (1000 - 353) / 2 + 353, 504}));
+}
+
+// The page, slot and line of each kind-3 line, and the page of the line after it of kind k.
+struct Table {
+  int page;
+  const ZeileTyp* header;
+  std::vector<const ZeileTyp*> rows;
+  std::vector<std::pair<int, const ZeileTyp*>> diagrams;  // page, line
+};
+
+std::vector<Table> Tables(const PrintLayout& layout) {
+  std::vector<Table> tables;
+  for (const SlotRef& r : Lines(layout)) {
+    if (r.line->kind == kLineTableHeader) tables.push_back({r.page, r.line, {}, {}});
+    else if (tables.empty()) continue;
+    else if (r.line->kind == kLineRow) tables.back().rows.push_back(r.line);
+    else if (IsDiagramLine(r.line->kind)) tables.back().diagrams.push_back({r.page, r.line});
+  }
+  return tables;
+}
+
+TEST(PrintPages, HeliAtvPrintsEightChannelTablesThatNeverSplit) {
+  const ModellSpeicherTyp mem = DefaultMemory("HELI H1");
+  PrintLayout layout;
+  layout.BuildPrintPages(&mem, 32, Only({"ATV"}));
+  ASSERT_GE(layout.PageCount(), 2);
+  EXPECT_EQ(layout.Pages()[0].Line(1).kind, kLineHeading);
+  EXPECT_EQ(layout.Pages()[0].Line(1).text, "ATV (14) ATV - Servowegeinstellung");
+
+  const std::vector<Table> tables = Tables(layout);
+  ASSERT_EQ(tables.size(), 8u);
+  bool moved = false;
+  for (int ch = 1; ch <= 8; ++ch) {
+    const Table& t = tables[static_cast<std::size_t>(ch - 1)];
+    SCOPED_TRACE("channel " + std::to_string(ch));
+    EXPECT_EQ(t.header->cells[0], "ATV, Funktion " + ChannelName(ch, &mem) + "-" + ChannelNumberText(ch, 0, &mem));
+    EXPECT_EQ(t.header->cells[6], "DEFAULT");
+    EXPECT_EQ(t.header->cells[1], ConditionName(0, &mem));
+    EXPECT_FALSE(t.rows.empty());
+    ASSERT_EQ(t.diagrams.size(), 1u);
+    EXPECT_EQ(t.diagrams[0].second->kind, 6);
+    EXPECT_EQ(t.diagrams[0].second->value, ch);
+    EXPECT_EQ(t.diagrams[0].first, t.page) << "a channel's diagram stays with its table";
+    if (t.page > 1 && ch > 1 && tables[static_cast<std::size_t>(ch - 2)].page < t.page) moved = true;
+  }
+  EXPECT_TRUE(moved);
+  // A moved table starts its page: only its header (or a continuation line left over) above.
+  for (const PrintPage& p : layout.Pages()) {
+    if (p.number == 1) continue;
+    const int first = p.Line(1).kind == kLineContinuation ? 2 : 1;
+    EXPECT_EQ(p.Line(first).kind, kLineTableHeader) << "page " << p.number;
+  }
+  // Every diagram row reaches five continuation lines down (the last may be reused).
+  for (const PrintPage& p : layout.Pages())
+    for (int i = 1; i <= kPrintLines - 4; ++i)
+      if (IsDiagramLine(p.Line(i).kind)) {
+        for (int j = 1; j <= 4; ++j) EXPECT_EQ(p.Line(i + j).kind, kLineContinuation);
+      }
+}
+
+TEST(PrintPages, DualRateIsOneTableWithThreeDiagramRows) {
+  const ModellSpeicherTyp mem = DefaultMemory("ACRO");
+  PrintLayout layout;
+  layout.BuildPrintPages(&mem, 32, Only({"D/R"}));
+  const std::vector<Table> tables = Tables(layout);
+  ASSERT_EQ(tables.size(), 1u);
+  EXPECT_EQ(tables[0].header->cells[0], "D/R");
+  ASSERT_EQ(tables[0].diagrams.size(), 3u);
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_EQ(tables[0].diagrams[static_cast<std::size_t>(k)].second->kind, 8);
+    EXPECT_EQ(tables[0].diagrams[static_cast<std::size_t>(k)].second->value, k + 1);
+  }
+  const std::string text = FormatPrintLayout(layout);
+  EXPECT_EQ(text.rfind("Seite 1\n1\t1\tD/R (16) Dual Rate - zuschaltbare Steuergeberwegeinstellung\n2\t3\tD/R\t", 0), 0u)
+      << text;
+}
+
+TEST(PrintPages, ReverseAndFailSafeAreOneTableEachWithChannelNames) {
+  const ModellSpeicherTyp mem = DefaultMemory("GLIDER 4 SERVOS");
+  for (const char* code : {"REVR", "F/S"}) {
+    SCOPED_TRACE(code);
+    PrintLayout layout;
+    layout.BuildPrintPages(&mem, 32, Only({code}));
+    const std::vector<Table> tables = Tables(layout);
+    ASSERT_EQ(tables.size(), 1u);
+    EXPECT_EQ(tables[0].header->cells[0], code);
+    ASSERT_GE(tables[0].rows.size(), 8u);
+    int named = 0;
+    for (int ch = 1; ch <= 8; ++ch)
+      for (const ZeileTyp* row : tables[0].rows)
+        if (row->cells[0].find(ChannelName(ch, &mem)) != std::string::npos) {
+          ++named;
+          break;
+        }
+    EXPECT_EQ(named, 8);
+  }
+}
+
+TEST(PrintPages, GlobalValuesFillOnlyTheFirstAndDefaultColumns) {
+  const ModellSpeicherTyp mem = DefaultMemory("HELI H1");
+  for (const char* code : {"TIMR", "HOLD"}) {
+    SCOPED_TRACE(code);
+    PrintLayout layout;
+    layout.BuildPrintPages(&mem, 32, Only({code}));
+    const std::vector<Table> tables = Tables(layout);
+    ASSERT_EQ(tables.size(), 1u);
+    ASSERT_FALSE(tables[0].rows.empty());
+    for (const ZeileTyp* row : tables[0].rows) {
+      SCOPED_TRACE(row->cells[0]);
+      EXPECT_FALSE(row->cells[1].empty());
+      for (int c = 2; c <= 5; ++c) EXPECT_EQ(row->cells[static_cast<std::size_t>(c)], "");
+      EXPECT_FALSE(row->cells[6].empty());
+    }
+  }
+}
+
+TEST(PrintPages, NothingSelectedGivesOneEmptyPage) {
+  const ModellSpeicherTyp mem = DefaultMemory("ACRO");
+  PrintLayout layout;
+  layout.BuildPrintPages(&mem, 32, Only({}));
+  ASSERT_EQ(layout.PageCount(), 1);
+  EXPECT_TRUE(Lines(layout).empty());
+  EXPECT_EQ(FormatPrintLayout(layout), "Seite 1\n");
+}
+
+TEST(PrintPages, PageTurningAndTheCurrentPageAcrossRebuilds) {
+  const ModellSpeicherTyp mem = DefaultMemory("HELI H1");
+  PrintLayout layout;
+  layout.BuildPrintPages(&mem, 32, [](std::string_view) { return true; });
+  const int count = layout.PageCount();
+  ASSERT_GE(count, 4);
+  EXPECT_EQ(layout.CurrentPage(), 1);
+  EXPECT_FALSE(layout.PreviousPage());
+  EXPECT_TRUE(layout.NextPage());
+  EXPECT_EQ(layout.CurrentPage(), 2);
+  EXPECT_TRUE(layout.GoToPage(count));
+  EXPECT_FALSE(layout.NextPage());
+  EXPECT_EQ(layout.CurrentPage(), count);
+  EXPECT_FALSE(layout.GoToPage(count + 1));
+  EXPECT_FALSE(layout.GoToPage(0));
+  for (int n = 1; n <= count; ++n) EXPECT_EQ(layout.Pages()[static_cast<std::size_t>(n - 1)].number, n);
+
+  layout.BuildPrintPages(&mem, 32, Only({"D/R"}));  // fewer pages: kept until drawn
+  EXPECT_EQ(layout.CurrentPage(), count);
+  ASSERT_NE(layout.PageToRender(), nullptr);
+  EXPECT_EQ(layout.CurrentPage(), layout.PageCount());
+}
+
+}  // namespace
+}  // namespace core
