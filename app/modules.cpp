@@ -8,6 +8,7 @@
 #include "app/dataops/dataops_module.h"
 #include "app/link/link_module.h"
 #include "app/model/model_module.h"
+#include "app/print/print_module.h"
 #include "app/history_form.h"
 #include "app/mainform.h"
 #include "app/speichern_abfrage.h"
@@ -23,6 +24,7 @@ void InstallModules(TMainForm& form) {
   ExplainModule::Install(form);
   ComparePage::Install(form);
   DataOpsModule::Install(form);
+  PrintModule::Install(form);
 }
 
 void CreateModuleDialogs(TMainForm& form) {
@@ -39,7 +41,7 @@ void CreateModuleDialogs(TMainForm& form) {
     history->raise();
   });
   show->setEnabled(true);
-  // The print preview comes here as it arrives.
+  if (auto* print = form.findChild<PrintModule*>()) print->CreatePreviewForm();
   if (dataOps) dataOps->CreateResetForm();
 }
 

@@ -19,5 +19,6 @@ int CmdGrid(const Args& args);
 int CmdDiff(const Args& args);
 int CmdCopy(const Args& args);
 int CmdReset(const Args& args);
+int CmdPrint(const Args& args);
 
 }  // namespace cli

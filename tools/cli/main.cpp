@@ -29,6 +29,8 @@ constexpr Command kCommands[] = {
     {"copy", cli::CmdCopy,
      "copy SOURCE.fc TARGET.fc --from COND --to CONDS --menus CODES|all [--version N]"},
     {"reset", cli::CmdReset, "reset FILE.fc --conditions CONDS --menus CODES|all [--version N]"},
+    {"print", cli::CmdPrint,
+     "print FILE.fc [--menus CODES|all|changed] [--version 30|31|32] [--layout] [--pdf OUT.pdf]"},
 };
 
 void PrintUsage(std::FILE* to) {
