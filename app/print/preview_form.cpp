@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QHideEvent>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLayout>
@@ -246,6 +247,11 @@ void TPreviewForm::OkButtonClick() {
 void TPreviewForm::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   if (shown_) Render();
+}
+
+void TPreviewForm::hideEvent(QHideEvent* event) {
+  if (!event->spontaneous()) shown_ = false;  // closed from the title bar as by "Ende"
+  QWidget::hideEvent(event);
 }
 
 bool TPreviewForm::PrintPages(QPrinter& printer, int from, int to) {

@@ -52,6 +52,7 @@ class TPreviewForm : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void FillBoxes();
