@@ -4,12 +4,13 @@
 
 #include "core/model/access.h"
 #include "core/model/partab.h"
+#include "core/model/partab_layout.h"
 
 namespace core {
 
 std::vector<const MdlMenuTyp*> PrintOfferedMenus(const ModellSpeicherTyp* mem, int version) {
   std::vector<const MdlMenuTyp*> menus;
-  const int mask = ModelTypeMask(mem) | 0x400 | 0x800;
+  const int mask = ModelTypeMask(mem) | kMenuSystemBits;
   for (const MdlMenuTyp& m : kMenuTable) {
     if ((m.TypeMask & mask) == 0 || m.Id == kMenuIdName || !MenuHasParameters(m.Id, version))
       continue;

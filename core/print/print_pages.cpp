@@ -7,6 +7,7 @@
 #include "core/model/access.h"
 #include "core/model/names.h"
 #include "core/model/partab.h"
+#include "core/model/partab_layout.h"
 #include "core/print/print_labels.h"
 
 namespace core {
@@ -107,7 +108,7 @@ void PutTable(PageFiller& f, const MdlMenuTyp& menu, bool perChannel, int channe
     if (IsConditionAddress(a)) {
       for (int c = 1; c <= 4; ++c)
         row.cells[static_cast<std::size_t>(c + 1)] =
-            GetParameterText(a + kBlockStride * c, b, mem, version);
+            GetParameterText(ConditionAddress(a, c), b, mem, version);
     }
     row.cells[6] = GetParameterText(a | kDefaultMarker, b, mem, version);
     f.Advance();
@@ -159,7 +160,7 @@ void PrintLayout::BuildPrintPages(const ModellSpeicherTyp* mem, int version,
                                   const MenuSelected& selected) {
   PrintFreePages();
   PageFiller f(pages_);
-  const int mask = ModelTypeMask(mem) | 0x400 | 0x800;
+  const int mask = ModelTypeMask(mem) | kMenuSystemBits;
   for (const MdlMenuTyp& menu : kMenuTable) {
     if ((menu.TypeMask & mask) == 0 || menu.Id == kMenuIdName) continue;
     if (!MenuHasParameters(menu.Id, version) || !selected || !selected(menu.Code)) continue;

@@ -91,7 +91,7 @@ TEST_F(PrintPreviewTest, ChangedMenusOfOneAtvChangeInFlight2) {
     for (int k = 1; k <= core::kParamCount; ++k) {
       const core::MemApplMapTyp& def = core::ParamDef(k);
       if (def.key == 92) {  // an ATV rate
-        core::SetParameterText(def.address + 2 * core::kBlockStride, core::ParameterFirstBit(def), &r, true, "55", 32);
+        core::SetParameterText(core::ConditionAddress(def.address, 2), core::ParameterFirstBit(def), &r, true, "55", 32);
         break;
       }
     }

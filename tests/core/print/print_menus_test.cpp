@@ -30,7 +30,7 @@ TEST(PrintMenus, OfferedMenusFollowTheModelType) {
     EXPECT_LE(menus.size(), static_cast<std::size_t>(kPreviewBoxes));
     for (const MdlMenuTyp* m : menus) {
       EXPECT_NE(m->Id, kMenuIdName);
-      EXPECT_NE(m->TypeMask & (ModelTypeMask(mem) | 0xC00), 0) << m->Code;
+      EXPECT_NE(m->TypeMask & (ModelTypeMask(mem) | kMenuSystemBits), 0) << m->Code;
     }
   }
   auto has = [](const ModellSpeicherTyp& mem, std::string_view code) {
@@ -50,9 +50,9 @@ TEST(PrintMenus, ChangedMenusOfADefaultAndOfOneAtvChange) {
   const int rate = AddressOfKey(key::kAtvRateRightUp, mem);
   ASSERT_GT(rate, 0);
   ASSERT_TRUE(IsConditionAddress(rate));
-  const std::string before = GetParameterText(rate + 2 * kBlockStride, 0, &mem, 32);
-  SetParameterText(rate + 2 * kBlockStride, 0, &mem, true, "77", 32);
-  ASSERT_NE(GetParameterText(rate + 2 * kBlockStride, 0, &mem, 32), before);
+  const std::string before = GetParameterText(ConditionAddress(rate, 2), 0, &mem, 32);
+  SetParameterText(ConditionAddress(rate, 2), 0, &mem, true, "77", 32);
+  ASSERT_NE(GetParameterText(ConditionAddress(rate, 2), 0, &mem, 32), before);
   EXPECT_EQ(ChangedMenuCodes(&mem, 32), std::vector<std::string>{"ATV"});
 }
 

@@ -5,14 +5,13 @@
 #include <vector>
 
 #include "core/model/defaults.h"
+#include "tests/core/model/model_fixture.h"
 #include "core/print/print_pages.h"
 
 namespace core {
 
-inline ModellSpeicherTyp DefaultMemory(const std::string& type, int version = 32) {
-  ModellSpeicherTyp mem;
-  FillDefaultMemory(mem, ModelTypeMaskOfText(type), NewMemoryLanguage::Englisch, version);
-  return mem;
+inline ModellSpeicherTyp DefaultMemory(const std::string& type) {
+  return test::MakeMemory(ModelTypeMaskOfText(type));
 }
 
 inline MenuSelected Only(std::set<std::string> codes) {
