@@ -56,6 +56,8 @@ TPreviewForm::TPreviewForm(TMainForm& form) : QWidget(&form, Qt::Window), form_(
   auto* left = new QGridLayout;
   auto* zurueck = Button(buttons, "ZurueckButton", QStringLiteral("<"));
   auto* weiter = Button(buttons, "WeiterButton", QStringLiteral(">"));
+  zurueck->setAccessibleName(QStringLiteral("vorige Seite"));
+  weiter->setAccessibleName(QStringLiteral("nächste Seite"));
   auto* ok = Button(buttons, "OkButton", QStringLiteral("Ende"));
   auto* druck = Button(buttons, "DruckButton", QStringLiteral("Drucken"));
   auto* pdf = Button(buttons, "PdfButton", QStringLiteral("PDF speichern …"));

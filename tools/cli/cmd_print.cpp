@@ -64,7 +64,7 @@ std::string ParseArgs(const Args& args, PrintArgs& out) {
 
 int CmdPrint(const Args& args) {
   PrintArgs a;
-  if (const std::string error = ParseArgs(args, a); !error.empty()) return Fail(2, error);
+  if (const std::string error = ParseArgs(args, a); !error.empty()) return Fail(1, error);
   core::ModellSpeicherTyp record;
   if (!core::FileExists(a.file)) return Fail(1, "cannot read '" + a.file + "'");
   if (!core::LoadModelMemory(record, a.file))
