@@ -1,20 +1,16 @@
 #include "app/print/print_render.h"
 
 #include <QFontMetrics>
-#include <algorithm>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <algorithm>
 
-#include "core/model/access.h"
-#include "core/print/page_geometry.h"
-#include "core/store/model_memory.h"
-
-#if __has_include("core/editor/curves.h")
+#include "app/explain/diagram_paint.h"
 #include "core/editor/curves.h"
 #include "core/editor/diagram_frame.h"
-#define VELTRANO_HAVE_CURVES 1
-#endif
+#include "core/print/page_geometry.h"
+#include "core/store/model_memory.h"
 
 namespace app {
 
@@ -43,38 +39,15 @@ void DrawCells(QPainter& p, const core::PageMetrics& m, int slot, const core::Ze
   p.setBrush(Qt::white);
 }
 
-#ifdef VELTRANO_HAVE_CURVES
 // One flight condition's curve in a frame without axis labels, grid and curve in black.
 void DrawDiagram(QPainter& p, const core::PageRect& box, int kind, int value, int condition,
                  const core::ModellSpeicherTyp* mem, int version) {
-  const core::DiagramFrame f = core::MakeDiagramFrame({box.left, box.top, box.right, box.bottom});
-  const core::PixelRect& plot = f.plot;
-  p.setBrush(Qt::white);
-  p.setPen(QPen(Qt::black, 1));
-  p.drawRect(QRect(plot.left, plot.top, plot.Width() - 1, plot.Height() - 1));
-  for (const core::GridLine& g : f.grid) {
-    p.setPen(QPen(Qt::black, 1, g.dotted ? Qt::DotLine : Qt::SolidLine));
-    p.drawLine(g.x1, g.y1, g.x2, g.y2);
-  }
-  const core::DrawnCurve curve = core::DiagramCurveOf(
-      static_cast<core::DiagramCurve>(kind - core::kLineDiagramFirst), value, condition, mem, version);
-  const core::CurvePixels pixels = core::PlotCurve(plot, curve);
-  QPolygon poly;
-  poly.reserve(core::kCurvePoints);
-  for (const core::PixelPoint& pt : pixels) poly << QPoint(pt.x, pt.y);
-  p.setPen(QPen(Qt::black, 1));
-  p.drawPolyline(poly);
+  const core::DiagramFrame frame = core::MakeDiagramFrame({box.left, box.top, box.right, box.bottom});
+  PaintDiagramFrame(p, frame, Qt::black, Qt::white, nullptr);
+  const auto curve = static_cast<core::DiagramCurve>(kind - core::kLineDiagramFirst);
+  PaintCurves(p, frame, {{condition, core::DiagramCurveOf(curve, value, condition, mem, version)}},
+              Qt::black);
 }
-#else
-// MISSING: the curve functions and diagram frame are not on this branch yet; the row keeps its
-// five lines and shows only the boxes the diagrams will fill.
-void DrawDiagram(QPainter& p, const core::PageRect& box, int, int, int, const core::ModellSpeicherTyp*,
-                 int) {
-  p.setBrush(Qt::white);
-  p.setPen(QPen(Qt::black, 1));
-  p.drawRect(QRect(box.left, box.top, box.right - box.left - 1, box.bottom - box.top - 1));
-}
-#endif
 
 }  // namespace
 
