@@ -87,8 +87,10 @@ std::string HeadingText(const MdlMenuTyp& m) {
   return std::string(m.Code) + " (" + id + ") " + m.EnglishName + " - " + m.Description;
 }
 
+// rowChannels: the channel of each row when the table is per channel.
 void PutTable(PageFiller& f, const MdlMenuTyp& menu, bool perChannel, int channel,
-              const std::vector<int>& rows, const ModellSpeicherTyp* mem, int version) {
+              const std::vector<int>& rows, const std::vector<int>& rowChannels,
+              const ModellSpeicherTyp* mem, int version) {
   ZeileTyp& header = f.Put(kLineTableHeader);
   header.cells[0] = perChannel ? std::string(menu.Code) + ", Funktion " + ChannelName(channel, mem) +
                                      "-" + ChannelNumberText(channel, 0, mem)
@@ -97,11 +99,12 @@ void PutTable(PageFiller& f, const MdlMenuTyp& menu, bool perChannel, int channe
   header.cells[6] = "DEFAULT";
   f.Advance();
 
-  for (int k : rows) {
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (perChannel && rowChannels[i] != channel) continue;
+    const int k = rows[i];
     const MemApplMapTyp& def = ParamDef(k);
     const int a = def.address;
     const int b = ParameterFirstBit(def);
-    if (perChannel && ChannelOfParameter(a, b, mem, version) != channel) continue;
     ZeileTyp& row = f.Put(kLineRow);
     row.cells[0] = PrintRowLabel(k, menu, perChannel, mem, version);
     row.cells[1] = GetParameterText(a, b, mem, version);
@@ -159,6 +162,7 @@ const PrintPage* PrintLayout::PageToRender() {
 void PrintLayout::BuildPrintPages(const ModellSpeicherTyp* mem, int version,
                                   const MenuSelected& selected) {
   PrintFreePages();
+  pages_.reserve(24);  // all menus of any model type fit; more only grows the vector
   PageFiller f(pages_);
   const int mask = ModelTypeMask(mem) | kMenuSystemBits;
   for (const MdlMenuTyp& menu : kMenuTable) {
@@ -172,12 +176,18 @@ void PrintLayout::BuildPrintPages(const ModellSpeicherTyp* mem, int version,
     const bool perChannel =
         menu.PerChannel != 0 && menu.Id != kMenuIdRevr && menu.Id != kMenuIdFailSafe;
     const std::vector<int> rows = BuildMenuParamList(menu.Id, mem, version);
+    std::vector<int> rowChannels;
+    if (perChannel) {
+      for (int k : rows)
+        rowChannels.push_back(
+            ChannelOfParameter(ParamDef(k).address, ParameterFirstBit(ParamDef(k)), mem, version));
+    }
     const int kind = DiagramKindOfMenu(menu.Id);
     for (int channel = 1; channel <= (perChannel ? 8 : 1); ++channel) {
       // A channel's table moves with its heading only when it follows the heading directly.
       if (perChannel && (f.index < f.blockStart || f.index > f.blockStart + 1))
         f.blockStart = f.index;
-      PutTable(f, menu, perChannel, channel, rows, mem, version);
+      PutTable(f, menu, perChannel, channel, rows, rowChannels, mem, version);
       if (kind == 8) {
         for (int position = 1; position <= 3; ++position) PutDiagram(f, kind, position);
       } else if (kind != 0) {
