@@ -84,6 +84,16 @@ TEST_F(PrintPreviewTest, OpensWithTheMenuOnScreenAndMarksMenus) {
   Press("KeineButton");
   EXPECT_TRUE(Checked().empty());
   EXPECT_EQ(Preview().Layout().PageCount(), 1);
+
+  Press("OkButton");
+  EXPECT_FALSE(Preview().isVisible());
+  QPushButton* druck = nullptr;  // the editor's, beside the menu title
+  for (QPushButton* b : form->findChildren<QPushButton*>(QStringLiteral("DruckButton")))
+    if (b->window() == form.get()) druck = b;
+  ASSERT_NE(druck, nullptr);
+  ASSERT_TRUE(druck->isEnabled());
+  druck->click();
+  EXPECT_TRUE(Preview().isVisible());
 }
 
 TEST_F(PrintPreviewTest, ChangedMenusOfOneAtvChangeInFlight2) {
