@@ -88,9 +88,10 @@ void EditorModule::BuildPanel() {
   reset_ = MakeButton("ResetButton", "Reset", panel_);
   titleRow->addWidget(title_, 1);
   for (QPushButton* b : {druck_, copy_, reset_}) titleRow->addWidget(b);
-  druck_->setEnabled(false);  // until the print dialog is there
-  // "Copy" and "Reset" are "&Daten" / "&Kopieren" and "&Reset": enabled when their dialogs are.
-  for (auto [button, cmd] : {std::pair{copy_, Cmd::FktCopyData}, std::pair{reset_, Cmd::FktResetData}}) {
+  // "Druck", "Copy" and "Reset" are "&Daten" / "D&rucken", "&Kopieren" and "&Reset": enabled
+  // as those are.
+  for (auto [button, cmd] : {std::pair{druck_, Cmd::FktDrucken}, std::pair{copy_, Cmd::FktCopyData},
+                             std::pair{reset_, Cmd::FktResetData}}) {
     QAction* action = form_.Action(cmd);
     button->setEnabled(action->isEnabled());
     connect(action, &QAction::enabledChanged, button, &QPushButton::setEnabled);

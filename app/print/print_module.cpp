@@ -1,7 +1,6 @@
 #include "app/print/print_module.h"
 
 #include <QAction>
-#include <QPushButton>
 
 #include "app/mainform.h"
 #include "app/print/preview_form.h"
@@ -24,15 +23,6 @@ PrintModule::PrintModule(TMainForm& form) : QObject(&form), form_(form) {
 
 void PrintModule::CreatePreviewForm() {
   if (preview_ == nullptr) preview_ = new TPreviewForm(form_);
-  // The editor's "Druck" beside the menu title (the preview has a "DruckButton" of its own).
-  for (QPushButton* druck : form_.findChildren<QPushButton*>(QStringLiteral("DruckButton"))) {
-    if (druck->window() != &form_ || druck->property("opensPreview").toBool()) continue;
-    druck->setProperty("opensPreview", true);
-    connect(druck, &QPushButton::clicked, this, &PrintModule::OpenPreview);
-    connect(&form_, &TMainForm::ActiveMemoryChanged, druck,
-            [this, druck] { druck->setEnabled(form_.Store().GetActive() != nullptr); });
-    druck->setEnabled(form_.Store().GetActive() != nullptr);
-  }
 }
 
 void PrintModule::OpenPreview() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/dataops/datamenus.h"
 #include "core/model/access.h"
 #include "core/model/partab.h"
 #include "core/model/partab_layout.h"
@@ -9,14 +10,9 @@
 namespace core {
 
 std::vector<const MdlMenuTyp*> PrintOfferedMenus(const ModellSpeicherTyp* mem, int version) {
-  std::vector<const MdlMenuTyp*> menus;
-  const int mask = ModelTypeMask(mem) | kMenuSystemBits;
-  for (const MdlMenuTyp& m : kMenuTable) {
-    if ((m.TypeMask & mask) == 0 || m.Id == kMenuIdName || !MenuHasParameters(m.Id, version))
-      continue;
-    if (static_cast<int>(menus.size()) == kPreviewBoxes) break;
-    menus.push_back(&m);
-  }
+  // The copy dialog's menus; those beyond the last box are not offered.
+  std::vector<const MdlMenuTyp*> menus = DataMenus(ModelTypeMask(mem), version);
+  if (menus.size() > static_cast<std::size_t>(kPreviewBoxes)) menus.resize(kPreviewBoxes);
   return menus;
 }
 
