@@ -102,8 +102,7 @@ TEST_F(DataWindowTest, TakeOverOfRowsAndOfAllIsOneUndoStepEach) {
   app::TMainForm& f = OpenPair();
   auto* page = f.findChild<app::ComparePage*>();
   ASSERT_NE(page, nullptr);
-  core::ModellSpeicherTyp& a = *f.Store().GetPrevious();
-  core::ModellSpeicherTyp& b = *f.Store().GetActive();
+  core::ModellSpeicherTyp &a = *f.Store().GetPrevious(), &b = *f.Store().GetActive();
   ASSERT_TRUE(f.ChangeImage(a, [](core::ModellSpeicherTyp& r) {
     return std::max(Set(r, kAfrRate, "70", true, 0), Set(r, kAfrRate, "80", true, 2));
   }));
@@ -111,40 +110,29 @@ TEST_F(DataWindowTest, TakeOverOfRowsAndOfAllIsOneUndoStepEach) {
   auto* one = Child<QPushButton>(page, "UebernehmenButton");
   auto* all = Child<QPushButton>(page, "AlleUebernehmenButton");
   auto* lowLevel = Child<QCheckBox>(page, "LowLevelCheckBox");
-  auto* status = Child<QLabel>(page, "VergleichStatusLabel");
-  EXPECT_FALSE(all->isEnabled());  // nothing compared yet
-
+  auto* compare = Child<QPushButton>(page, "CompareButton");
   lowLevel->setChecked(true);
-  Child<QPushButton>(page, "CompareButton")->click();
-  ASSERT_FALSE(page->Result().rows.empty());
-  page->Grid()->selectRow(0);
-  EXPECT_FALSE(one->isEnabled());  // raw rows are not taken over
-  EXPECT_FALSE(all->isEnabled());
+  compare->click();
+  EXPECT_FALSE(all->isEnabled());  // raw rows are not taken over
   lowLevel->setChecked(false);
-  Child<QPushButton>(page, "CompareButton")->click();
+  compare->click();
   ASSERT_EQ(page->Result().rows.size(), 2u);
-  EXPECT_FALSE(one->isEnabled());  // no row selected
   EXPECT_TRUE(all->isEnabled());
-  ASSERT_EQ(page->Grid()->actions().size(), 2);
-  EXPECT_EQ(page->Grid()->actions().at(0)->text(), "Wert übernehmen");
+  EXPECT_FALSE(one->isEnabled());  // no row marked
 
   // The flight condition 2 row, by Enter in the table.
-  page->Grid()->setFocus();
   page->Grid()->selectRow(1);
-  EXPECT_TRUE(one->isEnabled());
   QTest::keyClick(page->Grid(), Qt::Key_Return);
   EXPECT_EQ(Text(b, kAfrRate, 2), "80 %");
   EXPECT_EQ(Text(b, kAfrRate, 0), "100 %");
   EXPECT_FALSE(b.imageSaved);
-  EXPECT_EQ(status->text().toStdString(), "1 Wert übernommen, 1 Wert noch verschieden");
-  ASSERT_EQ(page->Result().rows.size(), 1u);  // compared again
-  EXPECT_EQ(page->Grid()->item(0, 0)->text(), "NORMAL");
+  EXPECT_EQ(page->StatusLabel()->text().toStdString(),
+            "1 Wert übernommen, 1 Wert noch verschieden");
+  EXPECT_EQ(page->Result().rows.size(), 1u);  // compared again
   const auto oneTaken = b.image;
 
   all->click();
-  EXPECT_EQ(status->text().toStdString(), "1 Wert übernommen, keine Unterschiede mehr");
   EXPECT_EQ(b.image, a.image);
-  EXPECT_FALSE(all->isEnabled());
   f.UndoActive();
   EXPECT_EQ(b.image, oneTaken);  // "Alle übernehmen" was one step
   f.UndoActive();
