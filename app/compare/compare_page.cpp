@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -67,7 +68,7 @@ ComparePage::ComparePage(TMainForm& form) : form_(form) {
   grid_->setAccessibleName("Unterschiede");
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);  // rows to take over
   grid_->verticalHeader()->hide();
   grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   grid_->verticalHeader()->setDefaultSectionSize(core::kDiffRowHeight);
@@ -76,6 +77,7 @@ ComparePage::ComparePage(TMainForm& form) : form_(form) {
   for (int c = 0; c < core::kDiffColumns; ++c) grid_->setColumnWidth(c, core::kDiffColumnWidths[c]);
   grid_->setWordWrap(false);
   BuildFixedColumns();
+  BuildTakeOver();
 
   // The labels hold whole paths: a row of their own, so the buttons keep their place.
   auto* labels = new QHBoxLayout;
@@ -86,12 +88,15 @@ ComparePage::ComparePage(TMainForm& form) : form_(form) {
   buttons->addWidget(compareButton_);
   buttons->addWidget(lowLevelCheckBox_);
   buttons->addWidget(diffToKommButton_);
+  buttons->addWidget(uebernehmenButton_);
+  buttons->addWidget(alleUebernehmenButton_);
   buttons->addStretch(1);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addLayout(labels);
   layout->addLayout(buttons);
   layout->addWidget(grid_, 1);
+  layout->addWidget(statusLabel_);
   layout->addWidget(diffListBox_);
 
   connect(compareButton_, &QPushButton::clicked, this, &ComparePage::CompareButtonClick);
@@ -148,6 +153,13 @@ bool ComparePage::eventFilter(QObject* watched, QEvent* event) {
   if (watched == grid_ &&
       (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
     PlaceFixedColumns();
+  if (watched == grid_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      UebernehmenButtonClick();
+      return true;
+    }
+  }
   return QWidget::eventFilter(watched, event);
 }
 
@@ -157,18 +169,22 @@ void ComparePage::UpdateLabels() {
   aktMemLabel_->setText(Q(core::AktMemLabelText(store)));
   // Nothing to compare without both memories.
   compareButton_->setEnabled(store.GetPrevious() != nullptr && store.GetActive() != nullptr);
+  UpdateTakeOverControls();
 }
 
 void ComparePage::ClearResult() {
   result_ = {};
-  compared_ = nullptr;
+  compared_ = comparedA_ = nullptr;
+  statusLabel_->clear();
   ShowResult("---", "---");
+  UpdateTakeOverControls();
 }
 
 void ComparePage::ShowResult(const std::string& nameA, const std::string& nameB) {
   QStringList header;
   for (const std::string& h : core::DiffHeader(nameA, nameB)) header << Q(h);
   grid_->setUpdatesEnabled(false);
+  grid_->clearSelection();  // a new result: the marked rows meant others
   grid_->clearContents();
   // Row 0 of the table is the header; 50 rows in all, more when the result needs them.
   const int rows =
@@ -200,8 +216,11 @@ void ComparePage::CompareButtonClick() {
                 ? core::CompareParameters(*a, *b, nameA, nameB, form_.TransmitterVersion())
                 : core::CompareRaw(*a, *b, nameA, nameB, form_.TransmitterVersion());
   compared_ = b;
+  comparedA_ = a;
   comparedGeneration_ = store.Generation();
+  statusLabel_->clear();
   ShowResult(nameA, nameB);
+  UpdateTakeOverControls();
 }
 
 void ComparePage::DiffToKommButtonClick() {

@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "app/compare/compare_page.h"
 #include "app/dataops/copy_form.h"
@@ -95,6 +96,47 @@ TEST_F(DataWindowTest, ComparisonListsTheChangeAndAppendsItToTheCommentTwice) {
   EXPECT_EQ(comment.count("IDL-UP2\\AFR\\AIL-1 RATE1 RIGHT/UP: 100 % -> 80 %"), 2);
   EXPECT_TRUE(b.hasComment);
   EXPECT_FALSE(b.commentSaved);
+}
+
+TEST_F(DataWindowTest, TakeOverOfRowsAndOfAllIsOneUndoStepEach) {
+  app::TMainForm& f = OpenPair();
+  auto* page = f.findChild<app::ComparePage*>();
+  ASSERT_NE(page, nullptr);
+  core::ModellSpeicherTyp &a = *f.Store().GetPrevious(), &b = *f.Store().GetActive();
+  ASSERT_TRUE(f.ChangeImage(a, [](core::ModellSpeicherTyp& r) {
+    return std::max(Set(r, kAfrRate, "70", true, 0), Set(r, kAfrRate, "80", true, 2));
+  }));
+  const auto fresh = b.image;
+  auto* one = Child<QPushButton>(page, "UebernehmenButton");
+  auto* all = Child<QPushButton>(page, "AlleUebernehmenButton");
+  auto* lowLevel = Child<QCheckBox>(page, "LowLevelCheckBox");
+  auto* compare = Child<QPushButton>(page, "CompareButton");
+  lowLevel->setChecked(true);
+  compare->click();
+  EXPECT_FALSE(all->isEnabled());  // raw rows are not taken over
+  lowLevel->setChecked(false);
+  compare->click();
+  ASSERT_EQ(page->Result().rows.size(), 2u);
+  EXPECT_TRUE(all->isEnabled());
+  EXPECT_FALSE(one->isEnabled());  // no row marked
+
+  // The flight condition 2 row, by Enter in the table.
+  page->Grid()->selectRow(1);
+  QTest::keyClick(page->Grid(), Qt::Key_Return);
+  EXPECT_EQ(Text(b, kAfrRate, 2), "80 %");
+  EXPECT_EQ(Text(b, kAfrRate, 0), "100 %");
+  EXPECT_FALSE(b.imageSaved);
+  EXPECT_EQ(page->StatusLabel()->text().toStdString(),
+            "1 Wert übernommen, 1 Wert noch verschieden");
+  EXPECT_EQ(page->Result().rows.size(), 1u);  // compared again
+  const auto oneTaken = b.image;
+
+  all->click();
+  EXPECT_EQ(b.image, a.image);
+  f.UndoActive();
+  EXPECT_EQ(b.image, oneTaken);  // "Alle übernehmen" was one step
+  f.UndoActive();
+  EXPECT_EQ(b.image, fresh);
 }
 
 TEST_F(DataWindowTest, CopyDialogWithoutPreviousMemoryAndItsMarkButtons) {

@@ -1,11 +1,15 @@
-// diff, copy and reset: the comparison page and the copy and reset dialogs on files.
+// diff, apply, copy and reset: the comparison page and the copy and reset dialogs on files.
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iostream>
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "core/dataops/apply.h"
 #include "core/dataops/copy.h"
 #include "core/dataops/reset.h"
 #include "core/editor/compare.h"
@@ -132,6 +136,28 @@ int Report(int result, core::ModellSpeicherTyp& record, const core::ImageBytes& 
   return 0;
 }
 
+// Full names, one a line, from a file or standard input ("-"); blank lines are passed over.
+bool ReadNames(const std::string& from, std::vector<std::string>& names, std::string& error) {
+  std::ifstream file;
+  if (from != "-") {
+    file.open(core::PathFromUtf8(from), std::ios::binary);
+    if (!file) {
+      error = "cannot read '" + from + "'";
+      return false;
+    }
+  }
+  std::istream& in = from == "-" ? std::cin : file;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();  // written on Windows
+    if (!line.empty()) names.push_back(line);
+  }
+  if (in.bad()) {
+    error = "cannot read '" + from + "'";
+    return false;
+  }
+  return true;
+}
+
 bool SameFile(const std::string& a, const std::string& b) {
   std::error_code ec;
   return std::filesystem::equivalent(core::PathFromUtf8(a), core::PathFromUtf8(b), ec);
@@ -161,6 +187,37 @@ int CmdDiff(const Args& args) {
   if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0)
     return Fail("cannot write to standard output");
   return r.differ ? 1 : 0;
+}
+
+int CmdApply(const Args& args) {
+  const Line line = ParseLine(args, {"--names", "--version"}, {});
+  if (!line.error.empty()) return Fail(line.error);
+  if (line.positional.size() != 2)
+    return Fail("usage: apply A.fc B.fc [--names FILE|-] [--version 30|31|32]");
+  const auto version = VersionOption(line);
+  if (!version)
+    return Fail("unknown version '" + line.options.at("--version") + "' (30, 31 or 32)");
+  core::ModellSpeicherTyp a, b;
+  std::string error;
+  if (!Load(a, line.positional[0], error) || !Load(b, line.positional[1], error))
+    return Fail(error);
+  const core::CompareResult differences = core::CompareModelMemories(a, b, false, *version);
+  std::vector<core::DiffRow> rows = differences.rows;
+  const auto names = line.options.find("--names");
+  if (names != line.options.end()) {
+    std::vector<std::string> wanted, unmatched;
+    if (!ReadNames(names->second, wanted, error)) return Fail(error);
+    rows = core::RowsNamed(differences, b, wanted, *version, &unmatched);
+    // Already equal, or a typing error: either way there is nothing to take for it.
+    for (const std::string& name : unmatched)
+      std::fprintf(stderr, "veltrano-cli: no difference named '%s'\n", name.c_str());
+  }
+  const core::ImageBytes before = b.image;
+  const core::TakeOverOutcome outcome = core::TakeOver(a, b, rows, *version);
+  if (b.image != before && !Save(b, before, line.positional[1], error)) return Fail(error);
+  std::printf("übernommen: %d, verschieden: %d\n", outcome.taken, outcome.Differing());
+  if (std::fflush(stdout) != 0) return Fail("cannot write to standard output");
+  return outcome.Differing() == 0 ? 0 : 1;
 }
 
 int CmdCopy(const Args& args) {

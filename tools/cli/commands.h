@@ -17,6 +17,7 @@ int CmdExplain(const Args& args);
 int CmdMenus(const Args& args);
 int CmdGrid(const Args& args);
 int CmdDiff(const Args& args);
+int CmdApply(const Args& args);
 int CmdCopy(const Args& args);
 int CmdReset(const Args& args);
 int CmdPrint(const Args& args);

@@ -26,6 +26,7 @@ constexpr Command kCommands[] = {
      "send FILE.fc (--port N | --device PATH) [--baud 4800|9600] [--timeout SECONDS]"},
     {"explain", cli::CmdExplain, "explain FILE.fc CODE [--version 30|31|32]"},
     {"diff", cli::CmdDiff, "diff A.fc B.fc [--low-level] [--version 30|31|32]"},
+    {"apply", cli::CmdApply, "apply A.fc B.fc [--names FILE|-] [--version 30|31|32]"},
     {"copy", cli::CmdCopy,
      "copy SOURCE.fc TARGET.fc --from COND --to CONDS --menus CODES|all [--version N]"},
     {"reset", cli::CmdReset, "reset FILE.fc --conditions CONDS --menus CODES|all [--version N]"},

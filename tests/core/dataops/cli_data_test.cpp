@@ -1,4 +1,5 @@
-// veltrano-cli diff, copy and reset as scripts use them: output, exit codes, files left intact.
+// veltrano-cli diff, apply, copy and reset as scripts use them: output, exit codes, files left
+// intact.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -92,6 +93,33 @@ TEST_F(CliData, CopyAndResetRewriteOnlyWhenSomethingChanged) {
   ModellSpeicherTyp m;
   ASSERT_TRUE(LoadModelMemory(m, (dir_ / "h1.fc").string()));
   EXPECT_EQ(test::Text(m, test::RowOfMenu(15, "$CHNAME1$-$CHNR1$ RATE1 RIGHT/UP"), 2), "100 %");
+}
+
+TEST_F(CliData, ApplyTakesListedNamesOrEverythingAndDiffAgreesAfterwards) {
+  for (const char* set :
+       {"'IDL-UP2\\AFR\\AIL-1 RATE1 RIGHT/UP' 80", "'NORMAL\\AFR\\AIL-1 RATE1 RIGHT/UP' 70",
+        "'GLOBAL\\TIMER\\TIMER 1 TIME' 10:00"})
+    ASSERT_EQ(Call("set sub/h1b.fc " + std::string(set)).exitCode, 0) << set;
+  ASSERT_EQ(Call("new 'heli h1' b.fc").exitCode, 0);
+  const std::string fresh = File("b.fc");
+  for (const char* bad : {"apply sub/h1b.fc b.fc --names missing.txt", "apply sub/h1b.fc"}) {
+    EXPECT_EQ(Call(bad).exitCode, 2) << bad;
+    EXPECT_EQ(File("b.fc"), fresh) << bad;
+  }
+  // A name file as written on Windows, with a blank line and a name that is no difference.
+  std::ofstream(dir_ / "names.txt") << "IDL-UP2\\AFR\\AIL-1 RATE1 RIGHT/UP\r\n\nNOPE\n";
+  CliRun r = Call("apply sub/h1b.fc b.fc --names names.txt");
+  EXPECT_EQ(r.out, "übernommen: 1, verschieden: 2\n");
+  EXPECT_EQ(r.exitCode, 1);
+  r = Call("diff sub/h1b.fc b.fc");
+  EXPECT_EQ(r.out.find("IDL-UP2"), std::string::npos) << r.out;
+  std::ofstream(dir_ / "timer.txt") << "GLOBAL\\TIMER\\TIMER 1 TIME\n";
+  EXPECT_EQ(Call("apply sub/h1b.fc b.fc --names - < timer.txt").out,
+            "übernommen: 1, verschieden: 1\n");
+  r = Call("apply sub/h1b.fc b.fc");
+  EXPECT_EQ(r.out, "übernommen: 1, verschieden: 0\n");
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(Call("diff sub/h1b.fc b.fc").exitCode, 0);
 }
 
 TEST_F(CliData, RefusedSelectionsWriteNothing) {
