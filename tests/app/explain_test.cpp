@@ -7,12 +7,9 @@
 #include "app/explain/explain_module.h"
 #include "app/explain/model_pictures.h"
 #include "core/model/access.h"
-#include "core/model/defaults.h"
 #include "core/model/partab.h"
 #include "core/model/partab_layout.h"
 #include "core/model/partab_keys.h"
-#include "core/store/model_memory.h"
-#include "core/util/files.h"
 #include "tests/app/window_fixture.h"
 
 namespace apptest {
@@ -22,11 +19,7 @@ class ExplainTest : public WindowTest {
  protected:
   // Opens the window on a factory memory of the type, "&Erläuterungen" ticked.
   void OpenMemory(int typeMask) {
-    core::ModellSpeicherTyp r;
-    core::FillDefaultMemory(r, typeMask, core::NewMemoryLanguage::Englisch, 32);
-    core::SetNameFromText(r, "STRIP");
-    r.dateText = "01.05.26   10:00";
-    EXPECT_TRUE(core::WriteModelMemory(r, core::Utf8FromPath(models / "STRIP.FC")).ok());
+    WriteMemory("STRIP.FC", "STRIP", {2026, 5, 1, 10, 0}, "", typeMask);
     settings.texts[kKey + "ModelMem"] = "STRIP";
     Open(true);
     ASSERT_NE(form->Store().GetActive(), nullptr);

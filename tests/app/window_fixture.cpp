@@ -9,6 +9,7 @@
 #include "app/model_tree_view.h"
 #include "app/modules.h"
 #include "app/speichern_abfrage.h"
+#include "core/model/defaults.h"
 #include "core/store/model_memory.h"
 #include "core/util/files.h"
 #include "core/util/text.h"
@@ -45,14 +46,19 @@ WindowTest::~WindowTest() {
 }
 
 std::string WindowTest::WriteMemory(const std::string& file, const std::string& name,
-                                    const core::DateTime& date, const std::string& comment) {
+                                    const core::DateTime& date, const std::string& comment,
+                                    int factoryMask) {
   core::ModellSpeicherTyp r;
-  r.image.fill(0);
-  for (int i = 1870; i < core::kImageSize; ++i) r.image[static_cast<std::size_t>(i)] = 0xFF;
+  if (factoryMask != 0) {
+    core::FillDefaultMemory(r, factoryMask, core::NewMemoryLanguage::Englisch, 32);
+  } else {
+    r.image.fill(0);
+    for (int i = 1870; i < core::kImageSize; ++i) r.image[static_cast<std::size_t>(i)] = 0xFF;
+    for (int i = 0; i < core::kHeaderSize; ++i)
+      r.header[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(core::kFileHeader[i]);
+    r.setDataLength(1870);
+  }
   core::SetNameFromText(r, name);
-  for (int i = 0; i < core::kHeaderSize; ++i)
-    r.header[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(core::kFileHeader[i]);
-  r.setDataLength(1870);
   r.dateText = core::FormatDateText(date);
   r.inUse = true;
   if (!comment.empty()) {
@@ -121,7 +127,8 @@ QStringList WindowTest::TrimmedNames() const {
 QTreeWidgetItem* WindowTest::NameNode(const QString& text) const {
   QTreeWidget* tree = form->MainTreeView();
   for (int i = 0; i < tree->topLevelItemCount(); ++i) {
-    if (tree->topLevelItem(i)->text(0) == text) return tree->topLevelItem(i);
+    const QString node = tree->topLevelItem(i)->text(0);
+    if (node == text || node.trimmed() == text) return tree->topLevelItem(i);
   }
   return nullptr;
 }

@@ -67,9 +67,10 @@ class WindowTest : public ::testing::Test {
   ~WindowTest() override;
 
   /// Writes a model memory file NAME into the model directory (mtime = date) and, when
-  /// comment is not empty, its comment file.
+  /// comment is not empty, its comment file; with a type mask, a new memory of that type.
   std::string WriteMemory(const std::string& file, const std::string& name,
-                          const core::DateTime& date, const std::string& comment = "");
+                          const core::DateTime& date, const std::string& comment = "",
+                          int factoryMask = 0);
   /// Makes the window, runs its start-up, shows it and lets the first tick pass; with modules,
   /// as the program does (link, parameter model and their dialogs).
   app::TMainForm& Open(bool withModules = false);
@@ -86,6 +87,7 @@ class WindowTest : public ::testing::Test {
   QStringList NameNodes() const;
   /// The same without the blanks that fill a name to 12 characters.
   QStringList TrimmedNames() const;
+  /// The name node with this text, whole or without its filling blanks.
   QTreeWidgetItem* NameNode(const QString& text) const;
   /// Presses and releases the mouse on an item, as a user does (expanding its parent first).
   void Click(QTreeWidgetItem* item);

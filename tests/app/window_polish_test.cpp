@@ -23,15 +23,7 @@ TEST(QtGerman, StandardTextsAreGerman) {
   delete t;
 }
 
-class PolishTest : public WindowTest {
- protected:
-  QTreeWidgetItem* Node(const QString& name) const {
-    QTreeWidget* tree = form->MainTreeView();
-    for (int i = 0; i < tree->topLevelItemCount(); ++i)
-      if (tree->topLevelItem(i)->text(0).trimmed() == name) return tree->topLevelItem(i);
-    return nullptr;
-  }
-};
+using PolishTest = WindowTest;
 
 TEST_F(PolishTest, RebuiltTreeKeepsOpenNodesAndShowsTheActiveMemory) {
   WriteMemory("ASW28.FC", "ASW28", {2026, 5, 1, 10, 0});
@@ -39,16 +31,16 @@ TEST_F(PolishTest, RebuiltTreeKeepsOpenNodesAndShowsTheActiveMemory) {
   WriteMemory("UHU.FC", "UHU", {2025, 12, 24, 8, 30});
   settings.texts[kKey + "ModelMem"] = "ASW28";
   app::TMainForm& f = Open();
-  ASSERT_NE(Node("ASW28"), nullptr);
-  EXPECT_TRUE(Node("ASW28")->isExpanded());
+  ASSERT_NE(NameNode("ASW28"), nullptr);
+  EXPECT_TRUE(NameNode("ASW28")->isExpanded());
   QTreeWidgetItem* current = f.MainTreeView()->currentItem();
   ASSERT_NE(current, nullptr);
-  EXPECT_EQ(current->parent(), Node("ASW28"));
-  Node("UHU")->setExpanded(true);
+  EXPECT_EQ(current->parent(), NameNode("ASW28"));
+  NameNode("UHU")->setExpanded(true);
   f.RebuildTree(f.Store().GetModelMemoryDir());
-  EXPECT_TRUE(Node("UHU")->isExpanded());
-  EXPECT_TRUE(Node("ASW28")->isExpanded());
-  EXPECT_EQ(f.MainTreeView()->currentItem()->parent(), Node("ASW28"));
+  EXPECT_TRUE(NameNode("UHU")->isExpanded());
+  EXPECT_TRUE(NameNode("ASW28")->isExpanded());
+  EXPECT_EQ(f.MainTreeView()->currentItem()->parent(), NameNode("ASW28"));
   EXPECT_EQ(f.MainTreeView()->textElideMode(), Qt::ElideNone);
 }
 

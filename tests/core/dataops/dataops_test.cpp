@@ -42,10 +42,8 @@ std::vector<int> RowsOf(int menu, const ModellSpeicherTyp& m) {
 }
 
 TEST(DataMenus, OfferedByTheSharedTypeMask) {
-  const auto h1 = test::MakeMemory(32), g4 = test::MakeMemory(4), acro = test::MakeMemory(16),
-             standard = test::MakeMemory(1);
-  EXPECT_EQ(DataMenus(CopyTypeMask(&h1, &h1), 32).size(), 36u);
-  EXPECT_EQ(DataMenus(CopyTypeMask(&standard, &standard), 32).size(), 20u);
+  const auto h1 = test::MakeMemory(32), g4 = test::MakeMemory(4), acro = test::MakeMemory(16);
+  EXPECT_EQ(DataMenus(CopyTypeMask(&h1, &h1), 32), DataMenus(32, 32));
   // No shared type bit: only the system menus, even DIFF whose mask holds both types.
   const auto mixed = DataMenus(CopyTypeMask(&g4, &acro), 32);
   ASSERT_FALSE(mixed.empty());
@@ -143,23 +141,16 @@ TEST(Reset, AfrInAllConditionsOfAHeliThenAgain) {
   EXPECT_EQ(ResetMenus(m, selection, 32), kUnchanged);
 }
 
-TEST(Reset, MxTyKeepsTheTypesAndResetsConditionNamesOnlyWithNormal) {
+// Values once per memory (TIMR, the condition names of MxTY) are reset only with Normal.
+TEST(Reset, MxTyKeepsTheTypesAndOncePerMemoryValuesGoOnlyWithNormal) {
   auto m = MakeMemory(64);  // HELI H2
-  const int name1 = RowOfMenu(kMxTy, "NAME FLIGHT1");
-  ASSERT_NE(Set(m, name1, "HOVER", true), kUnchanged);
-  EXPECT_EQ(ResetMenus(m, Select({1, 2, 3, 4}, {kMxTy}), 32), kUnchanged);
-  EXPECT_EQ(Text(m, name1), "HOVER");
-  EXPECT_NE(ResetMenus(m, Select({0}, {kMxTy}), 32), kUnchanged);
-  EXPECT_EQ(m.image, MakeMemory(64).image);
-  EXPECT_EQ(ModelTypeMask(&m), 64);
-}
-
-TEST(Reset, TimrWithOnlyFlight2ChangesNothing) {
-  auto m = MakeMemory(1);
+  ASSERT_NE(Set(m, RowOfMenu(kMxTy, "NAME FLIGHT1"), "HOVER", true), kUnchanged);
   ASSERT_EQ(Set(m, RowOfMenu(kTimr, "TIMER 1 TIME"), "10:00", true), kChanged);
   const auto before = m.image;
-  EXPECT_EQ(ResetMenus(m, Select({2}, {kTimr}), 32), kUnchanged);
+  EXPECT_EQ(ResetMenus(m, Select({1, 2, 3, 4}, {kMxTy, kTimr}), 32), kUnchanged);
   EXPECT_EQ(m.image, before);
+  EXPECT_NE(ResetMenus(m, Select({0}, {kMxTy, kTimr}), 32), kUnchanged);
+  EXPECT_EQ(m.image, MakeMemory(64).image);
 }
 
 TEST(Reset, FunctionNamesAndFunctionListsInTheMemorysLanguage) {

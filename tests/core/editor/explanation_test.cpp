@@ -56,13 +56,7 @@ TEST(Explanation, TextLinesFollowTheVersion) {
     EXPECT_TRUE(e.diagrams.empty()) << r.code;
     EXPECT_EQ(e.pictureMask, 0) << r.code;
   }
-  const Explanation timr = Describe("TIMR", acro, 30);
-  EXPECT_EQ(timr.texts[1],
-            "             DOWN      -> Der Timer zählt sekunden- und minutenweise abwärts, beginnend "
-            "bei TIME.");
   EXPECT_EQ(Describe("TRM2", acro).texts[0], Describe("TRM1", acro).texts[0]);
-  EXPECT_EQ(Describe("TRIM", acro, 30).texts[0],
-            "RATE F1..F4:             Wirkung der Knüppeltrimmung, prozentual zum normalen Trimmweg.");
 }
 
 TEST(Explanation, DiagramMenusAndTheirLabels) {
@@ -117,8 +111,6 @@ TEST(Explanation, ModelTypePictureAndLines) {
     EXPECT_EQ(ModelPictureWidth(e.pictureMask), r.width) << r.typeMask;
     EXPECT_EQ(e.texts.size(), r.lines) << r.typeMask;
   }
-  EXPECT_EQ(Describe("MxTY", Memory(4)).texts[1], "mit zwei Querruder- und zwei Wölbklappenservos.");
-  EXPECT_EQ(Describe("MxTY", Memory(1)).texts[1], "Mischer verwendet werden soll.");
   // Type bytes that name no model type: the first test, GLIDER 2 SERVOS, holds.
   ModellSpeicherTyp unknown = Memory(1);
   unknown.image[118] = 9;

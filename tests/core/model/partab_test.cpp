@@ -24,41 +24,6 @@ int FirstRowWithKey(int key) {
   return 0;
 }
 
-int CountRowsWithKey(int key) {
-  int n = 0;
-  for (int k = 1; k <= kParamCount; ++k) n += ParamDef(k).key == key ? 1 : 0;
-  return n;
-}
-
-TEST(ParamTable, KeysNameTheRowsCodeReliesOn) {
-  // The keys the curve and dual-rate code looks up; the rule keys are exercised by the rules.
-  const struct {
-    int key, menu;
-    const char* name;
-  } cases[] = {
-      {key::kDualRate1Ch, 16, "D/R1 CH"}, {key::kDualRate2Ch + 5, 16, "D/R2 TYPE"},
-      {key::kDualRate3Ch + 5, 16, "D/R3 TYPE"}, {key::kPmx1MasterFunction, 40, "MASTER FUNCTION"},
-      {key::kPmx1Point1 + 8, 40, "POINT 9"}, {key::kRevoPoint1, 261, "POINT 1"},
-      {key::kRevoMode, 261, "MODE"}, {key::kPitchCurvePoint1 + 8, 157, "POINT 9"},
-      {key::kPitchCurveLo, 157, "LO"}, {key::kHoverPitchRate, 156, "RATE"},
-      {key::kThrottleCurvePoint1 + 8, 54, "POINT 9"}, {key::kHoverThrottleRate, 52, "RATE"},
-      {key::kGyroPosi, 272, "POSI"}, {key::kGyroExp, 272, "EXP"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.key);
-    const int k = FirstRowWithKey(c.key);
-    ASSERT_NE(k, 0);
-    EXPECT_STREQ(ParamDef(k).name, c.name);
-    EXPECT_EQ(ParamDef(k).menu, c.menu);
-  }
-  // Shared keys: the three SOURCE sets, the eight ATV channels; unused keys stay unused.
-  EXPECT_EQ(CountRowsWithKey(key::kSourceCh1), 3);
-  EXPECT_EQ(CountRowsWithKey(key::kAtvRateRightUp), 8);
-  EXPECT_EQ(CountRowsWithKey(key::kDualRate1Ch + 6), 0);
-  EXPECT_EQ(CountRowsWithKey(181), 0);
-  for (int k = 1; k <= 36; ++k) EXPECT_EQ(CountRowsWithKey(k), 1) << k;
-}
-
 TEST(ParamTable, PartnerTablesPairRowsOfOneKind) {
   // Every key of a pair exists; the two rows of a sign pair lie in the same menu.
   for (const auto& p : kSignPartners) {

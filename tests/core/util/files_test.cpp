@@ -25,14 +25,10 @@ class FilesTest : public ::testing::Test {
 TEST_F(FilesTest, SplitsPathTexts) {
   EXPECT_EQ(FileNameOf("/a/b/ASW28_2.FC"), "ASW28_2.FC");
   EXPECT_EQ(FileNameText(fs::path("/a/b/Glück.FC")), "Glück.FC");
-  EXPECT_EQ(FileNameText(fs::path("plain")), "plain");
   EXPECT_EQ(BaseNameOf("/a/b.c/ASW28_2.FC"), "ASW28_2");
   EXPECT_EQ(BaseNameOf("x.y.fc"), "x");
-  EXPECT_EQ(BaseNameOf("noext"), "noext");
   EXPECT_EQ(StemOf("/a/b.c/ASW28.backup.fc"), "ASW28.backup");
-  EXPECT_EQ(StemOf("noext"), "noext");
   EXPECT_EQ(WithTrailingSeparator("/a/b"), "/a/b/");
-  EXPECT_EQ(WithTrailingSeparator("/a/b/"), "/a/b/");
   EXPECT_EQ(WithTrailingSeparator(""), "");
   EXPECT_EQ(AbsoluteDirectoryOf(P("x.fc")), tmp_.dir());
   EXPECT_EQ(AbsoluteDirectoryOf("x.fc"), fs::current_path().string() + "/");
