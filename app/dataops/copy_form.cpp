@@ -32,10 +32,8 @@ QString MemoryName(const core::ModellSpeicherTyp* m, bool enabled) {
 
 }  // namespace
 
-TCopyForm::TCopyForm(TMainForm& form) : QDialog(&form), form_(form) {
-  setObjectName("CopyForm");
-  setWindowTitle("Daten kopieren");
-  setModal(false);
+TCopyForm::TCopyForm(TMainForm& form)
+    : DataDialog(form, "CopyForm", "Daten kopieren", "CopyFormTimer") {
 
   auto* memories = new QGroupBox("Modellspeicher", this);
   memories->setObjectName("ModellspeicherGroupBox");
@@ -71,53 +69,18 @@ TCopyForm::TCopyForm(TMainForm& form) : QDialog(&form), form_(form) {
   sourceConditions_[0]->setChecked(true);
   targetConditions_[1]->setChecked(true);
 
-  functions_ = new FunctionBoxes(this);
   auto* kopieren = new QPushButton("&Kopieren", this);
   kopieren->setObjectName("KopierenButton");
-  auto* fertig = new QPushButton("&Fertig", this);
-  fertig->setObjectName("FertigButton");
-  statusBar_ = new QStatusBar(this);
-  statusBar_->setObjectName("CopyFormStatusBar");
-  statusBar_->setSizeGripEnabled(false);
-  timer_ = new QTimer(this);
-  timer_->setObjectName("CopyFormTimer");
-  status_ = new StatusCounter(statusBar_, timer_);
-
   auto* left = new QVBoxLayout;
   left->addWidget(memories);
   left->addWidget(conditions);
   left->addStretch(1);
-  auto* top = new QHBoxLayout;
-  top->addLayout(left);
-  top->addWidget(functions_, 1);
-  auto* bottom = new QHBoxLayout;
-  bottom->addStretch(1);
-  bottom->addWidget(kopieren);
-  bottom->addWidget(fertig);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top, 1);
-  layout->addLayout(bottom);
-  layout->addWidget(statusBar_);
-
+  LayOut(left, kopieren);
   connect(kopieren, &QPushButton::clicked, this, &TCopyForm::KopierenButtonClick);
-  connect(fertig, &QPushButton::clicked, this, &QDialog::hide);
-}
-
-void TCopyForm::ShowDialog() {
-  move(form_.pos() + QPoint(100, 50));
-  show();
-  raise();
-  activateWindow();
-}
-
-void TCopyForm::showEvent(QShowEvent* event) {
-  FormShow();
-  QDialog::showEvent(event);
 }
 
 void TCopyForm::FormShow() {
-  status_->Reset();
-  move(form_.pos() + QPoint(100, 50));
+  BeginFormShow();
   const core::ModellSpeicherTyp* active = form_.Store().GetActive();
   const core::ModellSpeicherTyp* previous = form_.Store().GetPrevious();
   const bool last = previous != nullptr, akt = active != nullptr;

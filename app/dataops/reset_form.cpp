@@ -24,10 +24,8 @@ constexpr const char* kInitialCaptions[] = {"NORMAL", "FLIGHT1", "FLIGHT2", "FLI
 
 }  // namespace
 
-TResetForm::TResetForm(TMainForm& form) : QDialog(&form), form_(form) {
-  setObjectName("ResetForm");
-  setWindowTitle("Daten rücksetzen");
-  setModal(false);
+TResetForm::TResetForm(TMainForm& form)
+    : DataDialog(form, "ResetForm", "Daten rücksetzen", "ResetFormTimer") {
 
   auto* conditions = new QGroupBox("Flugzustände", this);
   conditions->setObjectName("FlugzustaendeGroupBox");
@@ -41,49 +39,16 @@ TResetForm::TResetForm(TMainForm& form) : QDialog(&form), form_(form) {
   }
   conditionLayout->addStretch(1);
 
-  functions_ = new FunctionBoxes(this);
   auto* reset = new QPushButton("&Reset", this);
   reset->setObjectName("ResetButton");
-  auto* fertig = new QPushButton("&Fertig", this);
-  fertig->setObjectName("FertigButton");
-  statusBar_ = new QStatusBar(this);
-  statusBar_->setObjectName("CopyFormStatusBar");
-  statusBar_->setSizeGripEnabled(false);
-  timer_ = new QTimer(this);
-  timer_->setObjectName("ResetFormTimer");
-  status_ = new StatusCounter(statusBar_, timer_);
-
-  auto* top = new QHBoxLayout;
-  top->addWidget(conditions);
-  top->addWidget(functions_, 1);
-  auto* bottom = new QHBoxLayout;
-  bottom->addStretch(1);
-  bottom->addWidget(reset);
-  bottom->addWidget(fertig);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top, 1);
-  layout->addLayout(bottom);
-  layout->addWidget(statusBar_);
-
+  auto* left = new QVBoxLayout;
+  left->addWidget(conditions);
+  LayOut(left, reset);
   connect(reset, &QPushButton::clicked, this, &TResetForm::ResetButtonClick);
-  connect(fertig, &QPushButton::clicked, this, &QDialog::hide);
-}
-
-void TResetForm::ShowDialog() {
-  move(form_.pos() + QPoint(100, 50));
-  show();
-  raise();
-  activateWindow();
-}
-
-void TResetForm::showEvent(QShowEvent* event) {
-  FormShow();
-  QDialog::showEvent(event);
 }
 
 void TResetForm::FormShow() {
-  status_->Reset();
-  move(form_.pos() + QPoint(100, 50));
+  BeginFormShow();
   const core::ModellSpeicherTyp* active = form_.Store().GetActive();
   if (active)
     for (int c = 0; c < core::kConditionCount; ++c)
