@@ -70,18 +70,6 @@ std::optional<int> VersionOption(const Line& line) {
   return std::nullopt;
 }
 
-bool Load(core::ModellSpeicherTyp& record, const std::string& path, std::string& error) {
-  if (!core::FileExists(path)) {
-    error = "cannot read '" + path + "'";
-    return false;
-  }
-  if (!core::LoadModelMemory(record, path)) {
-    error = "'" + path + "' is no model memory file (header FC2830, at most 2048 data bytes)";
-    return false;
-  }
-  return true;
-}
-
 // Writes a changed memory back as "set" does; false with a message when it must not or cannot.
 bool Save(core::ModellSpeicherTyp& record, const core::ImageBytes& before, const std::string& path,
           std::string& error) {
@@ -175,7 +163,8 @@ int CmdDiff(const Args& args) {
     return Fail("unknown version '" + line.options.at("--version") + "' (30, 31 or 32)");
   core::ModellSpeicherTyp a, b;
   std::string error;
-  if (!Load(a, line.positional[0], error) || !Load(b, line.positional[1], error))
+  if (!LoadMemoryFile(a, line.positional[0], error) ||
+      !LoadMemoryFile(b, line.positional[1], error))
     return Fail(error);
   const std::string nameA = core::FileNameOf(line.positional[0]);
   const std::string nameB = core::FileNameOf(line.positional[1]);
@@ -199,7 +188,8 @@ int CmdApply(const Args& args) {
     return Fail("unknown version '" + line.options.at("--version") + "' (30, 31 or 32)");
   core::ModellSpeicherTyp a, b;
   std::string error;
-  if (!Load(a, line.positional[0], error) || !Load(b, line.positional[1], error))
+  if (!LoadMemoryFile(a, line.positional[0], error) ||
+      !LoadMemoryFile(b, line.positional[1], error))
     return Fail(error);
   const core::CompareResult differences = core::CompareModelMemories(a, b, false, *version);
   std::vector<core::DiffRow> rows = differences.rows;
@@ -237,9 +227,9 @@ int CmdCopy(const Args& args) {
   const std::string& targetPath = line.positional[1];
   core::ModellSpeicherTyp source, targetRecord;
   std::string error;
-  if (!Load(source, sourcePath, error)) return Fail(error);
+  if (!LoadMemoryFile(source, sourcePath, error)) return Fail(error);
   const bool one = SameFile(sourcePath, targetPath);
-  if (!one && !Load(targetRecord, targetPath, error)) return Fail(error);
+  if (!one && !LoadMemoryFile(targetRecord, targetPath, error)) return Fail(error);
   core::ModellSpeicherTyp& target = one ? source : targetRecord;
 
   const auto selection =
@@ -260,7 +250,7 @@ int CmdReset(const Args& args) {
     return Fail("unknown version '" + line.options.at("--version") + "' (30, 31 or 32)");
   core::ModellSpeicherTyp m;
   std::string error;
-  if (!Load(m, line.positional[0], error)) return Fail(error);
+  if (!LoadMemoryFile(m, line.positional[0], error)) return Fail(error);
   const auto selection = Selection(line, "--conditions", core::ModelTypeMask(&m), *version, error);
   if (!selection) return Fail(error);
   const core::ImageBytes before = m.image;

@@ -56,18 +56,6 @@ EditorArgs Parse(const Args& args, bool gridOptions) {
   return p;
 }
 
-bool Load(core::ModellSpeicherTyp& record, const std::string& path, std::string& error) {
-  if (!core::FileExists(path)) {
-    error = "cannot read '" + path + "'";
-    return false;
-  }
-  if (!core::LoadModelMemory(record, path)) {
-    error = "'" + path + "' is no model memory file (header FC2830, at most 2048 data bytes)";
-    return false;
-  }
-  return true;
-}
-
 int Flush(const std::string& text) {
   if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
     return Fail("cannot write to standard output");
@@ -82,7 +70,7 @@ int CmdMenus(const Args& args) {
   if (p.positional.size() != 1) return Fail("usage: menus FILE [--version 30|31|32]");
   core::ModellSpeicherTyp record;
   std::string error;
-  if (!Load(record, p.positional[0], error)) return Fail(error);
+  if (!LoadMemoryFile(record, p.positional[0], error)) return Fail(error);
   std::string out;
   for (int mainTab = 0; mainTab < 2; ++mainTab)
     for (const std::string& code :
@@ -102,7 +90,7 @@ int CmdGrid(const Args& args) {
     return Fail("unknown menu code '" + code + "' (for example ATV, PMX1, MxVR)", 2);
   core::ModellSpeicherTyp record;
   std::string error;
-  if (!Load(record, p.positional[0], error)) return Fail(error);
+  if (!LoadMemoryFile(record, p.positional[0], error)) return Fail(error);
 
   const core::GridFill g = core::FillGrid(code, &record, p.version, p.options);
   std::string out = "size " + std::to_string(g.cols) + " " + std::to_string(g.rows) + " " +

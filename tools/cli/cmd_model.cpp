@@ -75,7 +75,10 @@ std::optional<core::NewMemoryLanguage> LanguageOf(const std::optional<std::strin
   return std::nullopt;
 }
 
-bool Load(core::ModellSpeicherTyp& record, const std::string& path, std::string& error) {
+}  // namespace
+
+bool LoadMemoryFile(core::ModellSpeicherTyp& record, const std::string& path,
+                    std::string& error) {
   if (!core::FileExists(path)) {
     error = "cannot read '" + path + "'";
     return false;
@@ -97,7 +100,6 @@ bool Load(core::ModellSpeicherTyp& record, const std::string& path, std::string&
   return true;
 }
 
-}  // namespace
 
 int CmdNew(const Args& args) {
   const Parsed p = Parse(args, false, false, true);
@@ -129,7 +131,7 @@ int CmdDump(const Args& args) {
   if (!version) return Fail("unknown version '" + *p.version + "' (30, 31 or 32)");
   core::ModellSpeicherTyp record;
   std::string error;
-  if (!Load(record, p.positional[0], error)) return Fail(error);
+  if (!LoadMemoryFile(record, p.positional[0], error)) return Fail(error);
   const std::string text = core::DumpText(record, *version, p.plain, p.addresses);
   if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
     return Fail("cannot write to standard output");
@@ -146,7 +148,7 @@ int CmdSet(const Args& args) {
   const std::string& path = p.positional[0];
   core::ModellSpeicherTyp record;
   std::string error;
-  if (!Load(record, path, error)) return Fail(error);
+  if (!LoadMemoryFile(record, path, error)) return Fail(error);
 
   const auto entries = core::DumpMemory(record, *version, false);
   const core::DumpEntry* entry = core::FindDumpEntry(entries, p.positional[1]);
