@@ -151,26 +151,35 @@ bool SameFile(const std::string& a, const std::string& b) {
   return std::filesystem::equivalent(core::PathFromUtf8(a), core::PathFromUtf8(b), ec);
 }
 
-}  // namespace
-
-int CmdDiff(const Args& args) {
-  const Line line = ParseLine(args, {"--version"}, {"--low-level"});
+// The two memories A and B of diff and apply, and the version; 0, or the exit code of a failure.
+int LoadPair(const Line& line, const char* usage, core::ModellSpeicherTyp& a,
+             core::ModellSpeicherTyp& b, int& version) {
   if (!line.error.empty()) return Fail(line.error);
-  if (line.positional.size() != 2)
-    return Fail("usage: diff A.fc B.fc [--low-level] [--version 30|31|32]");
-  const auto version = VersionOption(line);
-  if (!version)
-    return Fail("unknown version '" + line.options.at("--version") + "' (30, 31 or 32)");
-  core::ModellSpeicherTyp a, b;
+  if (line.positional.size() != 2) return Fail(std::string("usage: ") + usage);
+  const auto v = VersionOption(line);
+  if (!v) return Fail("unknown version '" + line.options.at("--version") + "' (30, 31 or 32)");
+  version = *v;
   std::string error;
   if (!LoadMemoryFile(a, line.positional[0], error) ||
       !LoadMemoryFile(b, line.positional[1], error))
     return Fail(error);
+  return 0;
+}
+
+}  // namespace
+
+int CmdDiff(const Args& args) {
+  const Line line = ParseLine(args, {"--version"}, {"--low-level"});
+  core::ModellSpeicherTyp a, b;
+  int version = 0;
+  if (const int rc = LoadPair(line, "diff A.fc B.fc [--low-level] [--version 30|31|32]", a, b,
+                              version))
+    return rc;
   const std::string nameA = core::FileNameOf(line.positional[0]);
   const std::string nameB = core::FileNameOf(line.positional[1]);
   const core::CompareResult r = line.options.count("--low-level")
-                                    ? core::CompareRaw(a, b, nameA, nameB, *version)
-                                    : core::CompareParameters(a, b, nameA, nameB, *version);
+                                    ? core::CompareRaw(a, b, nameA, nameB, version)
+                                    : core::CompareParameters(a, b, nameA, nameB, version);
   std::string out;
   for (const std::string& l : r.lines) out += l + "\n";
   if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0)
@@ -180,30 +189,25 @@ int CmdDiff(const Args& args) {
 
 int CmdApply(const Args& args) {
   const Line line = ParseLine(args, {"--names", "--version"}, {});
-  if (!line.error.empty()) return Fail(line.error);
-  if (line.positional.size() != 2)
-    return Fail("usage: apply A.fc B.fc [--names FILE|-] [--version 30|31|32]");
-  const auto version = VersionOption(line);
-  if (!version)
-    return Fail("unknown version '" + line.options.at("--version") + "' (30, 31 or 32)");
   core::ModellSpeicherTyp a, b;
+  int version = 0;
+  if (const int rc = LoadPair(line, "apply A.fc B.fc [--names FILE|-] [--version 30|31|32]", a,
+                              b, version))
+    return rc;
   std::string error;
-  if (!LoadMemoryFile(a, line.positional[0], error) ||
-      !LoadMemoryFile(b, line.positional[1], error))
-    return Fail(error);
-  const core::CompareResult differences = core::CompareModelMemories(a, b, false, *version);
+  const core::CompareResult differences = core::CompareModelMemories(a, b, false, version);
   std::vector<core::DiffRow> rows = differences.rows;
   const auto names = line.options.find("--names");
   if (names != line.options.end()) {
     std::vector<std::string> wanted, unmatched;
     if (!ReadNames(names->second, wanted, error)) return Fail(error);
-    rows = core::RowsNamed(differences, b, wanted, *version, &unmatched);
+    rows = core::RowsNamed(differences, b, wanted, version, &unmatched);
     // Already equal, or a typing error: either way there is nothing to take for it.
     for (const std::string& name : unmatched)
       std::fprintf(stderr, "veltrano-cli: no difference named '%s'\n", name.c_str());
   }
   const core::ImageBytes before = b.image;
-  const core::TakeOverOutcome outcome = core::TakeOver(a, b, rows, *version);
+  const core::TakeOverOutcome outcome = core::TakeOver(a, b, rows, version);
   if (b.image != before && !Save(b, before, line.positional[1], error)) return Fail(error);
   std::printf("übernommen: %d, verschieden: %d\n", outcome.taken, outcome.Differing());
   if (std::fflush(stdout) != 0) return Fail("cannot write to standard output");
