@@ -6,20 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "core/model/access.h"
-#include "core/model/defaults.h"
-#include "core/model/partab.h"
-#include "core/model/partab_layout.h"
 #include "core/model/partab_keys.h"
+#include "core/model/partab_layout.h"
+#include "tests/core/model/model_fixture.h"
 
 namespace core {
 namespace {
 
-ModellSpeicherTyp Memory(int typeMask) {
-  ModellSpeicherTyp m;
-  FillDefaultMemory(m, typeMask, NewMemoryLanguage::Englisch, 32);
-  return m;
-}
+ModellSpeicherTyp Memory(int typeMask) { return test::MakeMemory(typeMask); }
 
 // Writes text to the row with the key (and channel placeholder) in a condition, as the grid does.
 void Set(ModellSpeicherTyp& m, int key, int channel, int condition, const std::string& text) {
