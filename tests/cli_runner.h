@@ -83,7 +83,8 @@ class CliTest : public ::testing::Test {
       EXPECT_TRUE((r.out.empty() || r.out.back() == '\n') &&
                   LinesMatch(LinesOf(r.out), 0, LinesOf(c.out), 0))
           << "printed:\n"
-          << r.out;
+          << r.out << "expected:\n"
+          << c.out;
       EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
       EXPECT_TRUE(c.keeps.empty() || File(c.keeps) == kept) << c.keeps << " changed";
       EXPECT_TRUE(c.absent.empty() || r.out.find(c.absent) == std::string::npos) << c.absent;

@@ -25,6 +25,8 @@ TEST_F(CliData, DiffExitsAsDiffDoes) {
   Expect({
       {"new 'heli h1' --language deutsch same.fc", 0, ""},
       {"diff h1.fc same.fc", 0, "Vergleich: h1.fc -> same.fc\n" + std::string(kNoDifferences)},
+      {"diff h1.fc same.fc --low-level", 0,
+       "Vergleich: h1.fc -> same.fc\n" + std::string(kNoDifferences)},
       {"diff h1.fc sub/h1b.fc --version 30", 1,
        "Vergleich: h1.fc -> h1b.fc\n...\nGLOBAL\\FUNCTION CHANGE\\NAME 1: QUE -> AIL\n...\n"},
       {"diff h1.fc sub/h1b.fc --low-level", 1,

@@ -41,9 +41,10 @@ TEST(Curves, ServoLineTruncatesAndClipsLowerFirst) {
 
 TEST(Curves, RateCurveKinds) {
   // VTR: integer inner section, real outer section rounded.
-  ExpectPoints(RateCurve({2, 50, 40, 30, 20}),
-               {{25, 15}, {47, 28}, {75, 65}, {100, 100}, {0, 0}, {-20, -10}, {-70, -60}, {-100, -100}},
-               "VTR");
+  ExpectPoints(
+      RateCurve({2, 50, 40, 30, 20}),
+      {{25, 15}, {47, 28}, {75, 65}, {100, 100}, {0, 0}, {-20, -10}, {-70, -60}, {-100, -100}},
+      "VTR");
   // a = b = 100: the outer section has no width; x c / 100 truncated on the whole side.
   ExpectPoints(RateCurve({2, 100, 100, 80, 60}), {{97, 77}, {100, 80}, {-98, -58}, {-100, -60}},
                "VTR 100");
@@ -58,29 +59,18 @@ TEST(Curves, RateCurveKinds) {
 }
 
 TEST(Curves, NinePointInterpolatesTruncatingWithHiLoAndHover) {
-  NinePointInputs in;
-  in.points = {-20, 0, 10, 30, 50, 60, 80, 90, 110};
-  in.hi = 80;
-  in.lo = 50;
-  ExpectPoints(NinePointCurve(in),
+  ExpectPoints(NinePointCurve({{-20, 0, 10, 30, 50, 60, 80, 90, 110}, 80, 50}),
                {{-100, -70}, {-90, -62}, {-3, -3}, {0, 0}, {2, 0}, {37, 30}, {100, 96}}, "HI/LO");
   // Falling section: the step truncates toward zero (-9.6 gives -9).
-  NinePointInputs falling;
-  falling.points = {0, 0, 0, 30, 10, 50, 50, 50, 50};
-  ExpectPoints(NinePointCurve(falling), {{-13, -58}}, "falling");
-
-  NinePointInputs hover;
-  hover.points.fill(50);
-  hover.hoverRate = 30;  // h' = 15
-  hover.hoverRange = 40;  // q = 16
-  ExpectPoints(NinePointCurve(hover), {{0, 15}, {20, 12}, {-38, 2}, {40, 0}, {-40, 0}}, "hover");
-  hover.hoverRate = -7;  // h' = -3
-  ExpectPoints(NinePointCurve(hover), {{0, -3}}, "odd rate");
-  hover.hoverRate = 20;
-  hover.hoverRange = 8;  // q = 0.64 -> 1
-  ExpectPoints(NinePointCurve(hover), {{5, 8}}, "narrow");
-  hover.hoverRange = 7;  // q = 0.49 -> 0: no hover
-  ExpectPoints(NinePointCurve(hover), {{5, 0}, {0, 0}}, "too narrow");
+  ExpectPoints(NinePointCurve({{0, 0, 0, 30, 10, 50, 50, 50, 50}}), {{-13, -58}}, "falling");
+  const std::array<int, 9> flat = {50, 50, 50, 50, 50, 50, 50, 50, 50};
+  // hoverRate 30: h' = 15; hoverRange 40: q = 16.
+  ExpectPoints(NinePointCurve({flat, 100, 100, 30, 40}),
+               {{0, 15}, {20, 12}, {-38, 2}, {40, 0}, {-40, 0}}, "hover");
+  ExpectPoints(NinePointCurve({flat, 100, 100, -7, 40}), {{0, -3}}, "odd rate: h' = -3");
+  ExpectPoints(NinePointCurve({flat, 100, 100, 20, 8}), {{5, 8}}, "narrow: q = 0.64 -> 1");
+  ExpectPoints(NinePointCurve({flat, 100, 100, 20, 7}), {{5, 0}, {0, 0}},
+               "too narrow: q = 0.49 -> 0");
 }
 
 TEST(Curves, GyroCurveIsPositiveOnBothSidesAndNeverDividesByZero) {
@@ -96,7 +86,8 @@ TEST(Curves, GyroCurveIsPositiveOnBothSidesAndNeverDividesByZero) {
 TEST(Curves, ExtremeInputsStayFiniteAndClamped) {
   for (int v : {-2147483647 - 1, -100000, 100000, 2147483647}) {
     for (int type : {0, 1, 2})
-      for (int y : RateCurve({type, v, v, v, -v})) EXPECT_LE(std::abs(y), kCurveClamp) << type << " " << v;
+      for (int y : RateCurve({type, v, v, v, -v}))
+        EXPECT_LE(std::abs(y), kCurveClamp) << type << " " << v;
     for (int y : GyroCurve({v, v})) EXPECT_LE(std::abs(y), kCurveClamp) << v;
     NinePointInputs n;
     n.points.fill(v);

@@ -137,15 +137,11 @@ TEST(ValueEdit, HeldButtonRepeatsFromTheThirdTick) {
   r.Press(StepButton::Up);
   r.Press(StepButton::Zero);  // no repeat
   EXPECT_TRUE(r.AnyHeld());
-  int steps = 0;
-  std::vector<int> perTick;
-  for (int tick = 0; tick < 1000 / ButtonRepeat::kTickMs; ++tick) {
-    const auto s = r.Tick();
-    perTick.push_back(static_cast<int>(s.size()));
-    steps += static_cast<int>(s.size());
-  }
-  EXPECT_EQ(perTick, (std::vector<int>{0, 0, 1, 1}));
-  EXPECT_EQ(steps + 1, 3);  // two repeated steps and the click
+  // One second: two repeated steps (and the click).
+  std::vector<std::size_t> perTick;
+  for (int tick = 0; tick < 1000 / ButtonRepeat::kTickMs; ++tick)
+    perTick.push_back(r.Tick().size());
+  EXPECT_EQ(perTick, (std::vector<std::size_t>{0, 0, 1, 1}));
   r.Press(StepButton::SDec);
   r.Tick(), r.Tick();
   EXPECT_EQ(r.Tick(), (std::vector<StepButton>{StepButton::Up, StepButton::SDec}));
