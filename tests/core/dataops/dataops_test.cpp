@@ -72,9 +72,7 @@ TEST(DataMenus, ParsedCodesAndConditions) {
   EXPECT_EQ(ParseMenuCodes("all", 1, 32)->size(), 20u);
   for (const char* bad : {"", "AFR,", "afr", "NAME", "REVO"})
     EXPECT_FALSE(ParseMenuCodes(bad, 1, 32)) << bad;
-  const auto conditions = ParseConditions("0,2,2");
-  ASSERT_TRUE(conditions);
-  EXPECT_EQ(*conditions, (std::array<bool, 5>{true, false, true, false, false}));
+  EXPECT_EQ(ParseConditions("0,2,2"), (std::array<bool, 5>{true, false, true, false, false}));
   for (const char* bad : {"", "5", "-1", "1,", "12", "a"})
     EXPECT_FALSE(ParseConditions(bad)) << bad;
 }

@@ -13,9 +13,7 @@
 namespace core {
 namespace {
 
-ModellSpeicherTyp Memory(int typeMask) {
-  return test::MakeMemory(typeMask);
-}
+using test::MakeMemory;
 
 // Writes text to the row with the key (and channel placeholder) in a condition, as the grid does.
 void Set(ModellSpeicherTyp& m, int key, int channel, int condition, const std::string& text) {
@@ -37,7 +35,7 @@ Explanation Describe(const char* code, const ModellSpeicherTyp& m, int version =
 }
 
 TEST(Explanation, TextLinesFollowTheVersion) {
-  const ModellSpeicherTyp acro = Memory(16);
+  const ModellSpeicherTyp acro = MakeMemory(16);
   struct Row {
     const char* code;
     int version;
@@ -57,7 +55,7 @@ TEST(Explanation, TextLinesFollowTheVersion) {
 }
 
 TEST(Explanation, DiagramMenusAndTheirLabels) {
-  const ModellSpeicherTyp heli = Memory(32);
+  const ModellSpeicherTyp heli = MakeMemory(32);
   const Explanation pmx1 = Describe("PMX1", heli, 32);
   ASSERT_EQ(pmx1.diagrams.size(), 1u);
   EXPECT_EQ(pmx1.diagrams[0].yLabel, "MIX RATE");
@@ -83,7 +81,7 @@ TEST(Explanation, DiagramMenusAndTheirLabels) {
     EXPECT_EQ(e.diagrams[0].yLabel, r.yLabel) << r.code;
   }
   // The AFR label reads the source of the function in flight condition 1.
-  ModellSpeicherTyp m = Memory(16);
+  ModellSpeicherTyp m = MakeMemory(16);
   Set(m, key::kSourceCh1 + 1, -1, 1, "FUNC +5");
   EXPECT_EQ(Describe("AFR", m).diagrams[1].xLabel, "FUNC 5");
   EXPECT_EQ(Describe("ATV", m).diagrams[7].yLabel, "SERVO 8");
@@ -96,12 +94,12 @@ TEST(Explanation, ModelTypePictureAndLines) {
   };
   for (const Row& r : {Row{1, 0, 2}, Row{2, 2, 4}, Row{4, 4, 4}, Row{8, 8, 5}, Row{16, 16, 1},
                        Row{64, 64, 2}, Row{256, 256, 2}}) {
-    const Explanation e = Describe("MxTY", Memory(r.typeMask));
+    const Explanation e = Describe("MxTY", MakeMemory(r.typeMask));
     EXPECT_EQ(e.pictureMask, r.picture) << r.typeMask;
     EXPECT_EQ(e.texts.size(), r.lines) << r.typeMask;
   }
   // Type bytes that name no model type: the first test, GLIDER 2 SERVOS, holds.
-  ModellSpeicherTyp unknown = Memory(1);
+  ModellSpeicherTyp unknown = MakeMemory(1);
   unknown.image[118] = 9;
   ASSERT_EQ(ModelTypeMask(&unknown), 0x3FF);
   EXPECT_EQ(Describe("MxTY", unknown).pictureMask, 2);
@@ -109,7 +107,7 @@ TEST(Explanation, ModelTypePictureAndLines) {
 }
 
 TEST(Explanation, CurvesPerConditionInUseInDrawingOrder) {
-  ModellSpeicherTyp m = Memory(16);
+  ModellSpeicherTyp m = MakeMemory(16);
   EXPECT_EQ(DrawnConditions(&m), std::vector<int>{0});
   Set(m, key::kConditionSwitch1, -1, 0, "SWITCH +A");
   Set(m, key::kConditionSwitch1 + 2, -1, 0, "SWITCH +B");
@@ -135,7 +133,7 @@ TEST(Explanation, CurvesPerConditionInUseInDrawingOrder) {
 }
 
 TEST(Explanation, RevoChoosesNinePointOrRateCurve) {
-  ModellSpeicherTyp m = Memory(32);
+  ModellSpeicherTyp m = MakeMemory(32);
   struct Row {
     const char* expUp;
     const char* expDown;
@@ -153,20 +151,20 @@ TEST(Explanation, RevoChoosesNinePointOrRateCurve) {
 }
 
 TEST(Explanation, ListingFormat) {
-  const ModellSpeicherTyp heli = Memory(32);
+  const ModellSpeicherTyp heli = MakeMemory(32);
   const std::string thov = ExplanationListing(*FindMenuByCode("THOV"), &heli, 32);
   const std::string head = "diagram 1: FUNC-THR | THR\n  0: -100 -100 -96 -94 ";
   EXPECT_EQ(thov.substr(0, head.size()), head);
   EXPECT_EQ(std::count(thov.begin(), thov.end(), ' '), 81 + 2 + 4);
   EXPECT_EQ(thov.substr(thov.size() - 8), " 96 100\n");
 
-  const ModellSpeicherTyp glider = Memory(4);
+  const ModellSpeicherTyp glider = MakeMemory(4);
   const std::string mxty = ExplanationListing(*FindMenuByCode("MxTY"), &glider, 32);
   EXPECT_EQ(mxty.substr(0, mxty.find('\n', 30) + 1),
             "picture GLIDER 4 SERVOS\ntext Vorgefertigter Mischer für SEGLER, MOTORSEGLER oder "
             "ELEKTROSEGLER\n");
   EXPECT_EQ(ExplanationListing(*FindMenuByCode("TACO"), &glider, 32), "");
-  const ModellSpeicherTyp standard = Memory(1);
+  const ModellSpeicherTyp standard = MakeMemory(1);
   EXPECT_EQ(ExplanationListing(*FindMenuByCode("MxTY"), &standard, 32).substr(0, 5), "text ");
 }
 
