@@ -28,12 +28,10 @@ void ExpectPoints(const CurveValues& y, const std::vector<Expect>& points, const
 }
 
 TEST(Curves, ServoLineTruncatesAndClipsLowerFirst) {
-  const ServoLineInputs in{80, 60, 10, 50, 40, false};
-  ExpectPoints(ServoLine(in), {{100, 80}, {50, 35}, {0, -10}, {-3, -11}, {-50, -35}, {-100, -60}},
-               "free");
-  ServoLineInputs clipped = in;
-  clipped.clip = true;
-  ExpectPoints(ServoLine(clipped), {{100, 50}, {50, 35}, {-98, -40}, {-100, -40}}, "clipped");
+  ExpectPoints(ServoLine({80, 60, 10, 50, 40, false}),
+               {{100, 80}, {50, 35}, {0, -10}, {-3, -11}, {-50, -35}, {-100, -60}}, "free");
+  ExpectPoints(ServoLine({80, 60, 10, 50, 40, true}),
+               {{100, 50}, {50, 35}, {-98, -40}, {-100, -40}}, "clipped");
   // Crossed limits: lowered to lu, then raised to -ld, which wins.
   ExpectPoints(ServoLine({100, 100, 0, -20, 10, true}), {{0, -10}, {100, -10}, {-100, -10}},
                "crossed");
@@ -89,10 +87,7 @@ TEST(Curves, ExtremeInputsStayFiniteAndClamped) {
       for (int y : RateCurve({type, v, v, v, -v}))
         EXPECT_LE(std::abs(y), kCurveClamp) << type << " " << v;
     for (int y : GyroCurve({v, v})) EXPECT_LE(std::abs(y), kCurveClamp) << v;
-    NinePointInputs n;
-    n.points.fill(v);
-    n.hi = n.lo = n.hoverRate = n.hoverRange = v;
-    NinePointCurve(n);  // no overflow (checked by the sanitizer build)
+    NinePointCurve({{v, v, v, v, v, v, v, v, v}, v, v, v, v});  // no overflow (sanitizer build)
     ServoLine({v, v, v, v, v, true});
   }
 }
