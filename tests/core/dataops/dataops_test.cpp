@@ -1,7 +1,10 @@
-// Copy and reset of menu data, and the menus the two dialogs offer.
+// Copy, reset and take-over of menu data, and the menus the copy and reset dialogs offer.
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "core/dataops/apply.h"
 #include "core/dataops/copy.h"
 #include "core/dataops/reset.h"
 #include "core/editor/compare.h"
@@ -18,6 +21,7 @@ using test::Set;
 using test::Text;
 
 constexpr int kTimr = 3, kMxTy = 13, kAfr = 15, kFunc = 21, kPmx1 = 40;
+const int kAfrRate = RowOfMenu(kAfr, "$CHNAME1$-$CHNR1$ RATE1 RIGHT/UP");
 
 DataSelection Select(std::initializer_list<int> conditions, std::vector<int> menus) {
   DataSelection s;
@@ -68,25 +72,29 @@ TEST(DataMenus, ParsedCodesAndConditions) {
   EXPECT_EQ(ParseMenuCodes("all", 1, 32)->size(), 20u);
   for (const char* bad : {"", "AFR,", "afr", "NAME", "REVO"})
     EXPECT_FALSE(ParseMenuCodes(bad, 1, 32)) << bad;
-  const auto conditions = ParseConditions("0,2,2");
-  ASSERT_TRUE(conditions);
-  EXPECT_EQ(*conditions, (std::array<bool, 5>{true, false, true, false, false}));
+  EXPECT_EQ(ParseConditions("0,2,2"), (std::array<bool, 5>{true, false, true, false, false}));
   for (const char* bad : {"", "5", "-1", "1,", "12", "a"})
     EXPECT_FALSE(ParseConditions(bad)) << bad;
 }
 
-TEST(Copy, AfrFromNormalIntoFlight1AndFlight2OfTheSameMemory) {
+TEST(Copy, AfrFromNormalIntoFlight1AndFlight2OfTheSameMemoryThenReset) {
   auto m = MakeMemory(32);
   const int rate = RowOfMenu(kAfr, "$CHNAME3$-$CHNR3$ RATE1 LEFT/DOWN");
   const int type = RowOfMenu(kAfr, "$CHNAME2$-$CHNR2$ TYPE");
   ASSERT_EQ(Set(m, rate, "66", true, 0), kChanged);
   ASSERT_NE(Set(m, type, "EXP2", true, 0), kUnchanged);
+  ASSERT_EQ(Set(m, kAfrRate, "54", true, 4), kChanged);  // for the reset
   const auto selection = Select({1, 2}, {kAfr});
   EXPECT_NE(CopyMenus(m, 0, m, selection, 32), kUnchanged);
   for (int k : RowsOf(kAfr, m))
     for (int c : {1, 2}) EXPECT_EQ(Text(m, k, c), Text(m, k, 0)) << ParamDef(k).name << " in " << c;
   EXPECT_EQ(Text(m, rate, 3), "100 %");                      // Flight3 was not a target
   EXPECT_EQ(CopyMenus(m, 0, m, selection, 32), kUnchanged);  // the same copy again
+  // AFR reset in all conditions: a new memory again, and nothing to do the second time.
+  const auto all = Select({0, 1, 2, 3, 4}, {kAfr});
+  EXPECT_NE(ResetMenus(m, all, 32), kUnchanged);
+  EXPECT_EQ(m.image, MakeMemory(32).image);
+  EXPECT_EQ(ResetMenus(m, all, 32), kUnchanged);
 }
 
 TEST(Copy, ValuesOncePerMemoryGoOnlyIntoNormalFromTheirOwnAddress) {
@@ -102,17 +110,23 @@ TEST(Copy, ValuesOncePerMemoryGoOnlyIntoNormalFromTheirOwnAddress) {
     EXPECT_EQ(Text(target, k), Text(source, k)) << ParamDef(k).name;
 }
 
-TEST(Copy, FunctionListsKeepTheirFunctionAcrossLanguages) {
-  // English source, German target: "ELE-2" must arrive as the target's "HOE-2".
-  const auto source = MakeMemory(32);
-  auto target = MakeMemory(32, NewMemoryLanguage::Deutsch);
-  const auto fresh = target;
-  const int slave = RowOfMenu(kPmx1, "SLAVE FUNCTION");
+// English source, German target: "ELE-2" arrives as the target's "HOE-2"; a reset gives the
+// function names and lists of the memory's own language.
+TEST(CopyAndReset, FunctionNamesAndListsInTheTargetsLanguage) {
+  const auto source = MakeMemory(32), fresh = MakeMemory(32, NewMemoryLanguage::Deutsch);
+  auto target = fresh;
+  const int slave = RowOfMenu(kPmx1, "SLAVE FUNCTION"), name1 = RowOfMenu(kFunc, "NAME 1");
   ASSERT_EQ(Text(fresh, slave), "HOE-2");
   ASSERT_NE(Set(target, slave, "MOT-3", true), kUnchanged);
   EXPECT_NE(CopyMenus(source, 0, target, Select({0, 1, 2, 3, 4}, {kPmx1}), 32), kUnchanged);
   EXPECT_EQ(Text(target, slave), "HOE-2");
   EXPECT_TRUE(CompareParameters(fresh, target, "new", "copied", 32).rows.empty());
+  ASSERT_NE(Set(target, slave, "MOT-3", true), kUnchanged);
+  ASSERT_NE(Set(target, name1, "XYZ", false), kUnchanged);
+  EXPECT_NE(ResetMenus(target, Select({0, 1, 2, 3, 4}, {kPmx1, kFunc}), 32), kUnchanged);
+  EXPECT_EQ(Text(target, slave), "HOE-2");
+  EXPECT_EQ(Text(target, name1), "QUE");
+  EXPECT_TRUE(CompareParameters(fresh, target, "new", "reset", 32).rows.empty());
 }
 
 TEST(Reset, AnUntouchedNewMemoryStaysAsItIs) {
@@ -131,16 +145,6 @@ TEST(Reset, AnUntouchedNewMemoryStaysAsItIs) {
       }
 }
 
-TEST(Reset, AfrInAllConditionsOfAHeliThenAgain) {
-  auto m = MakeMemory(32);
-  const int rate = RowOfMenu(kAfr, "$CHNAME1$-$CHNR1$ RATE1 RIGHT/UP");
-  for (int c = 0; c < 5; ++c) ASSERT_EQ(Set(m, rate, std::to_string(50 + c), true, c), kChanged);
-  const auto selection = Select({0, 1, 2, 3, 4}, {kAfr});
-  EXPECT_NE(ResetMenus(m, selection, 32), kUnchanged);
-  EXPECT_EQ(m.image, MakeMemory(32).image);
-  EXPECT_EQ(ResetMenus(m, selection, 32), kUnchanged);
-}
-
 // Values once per memory (TIMR, the condition names of MxTY) are reset only with Normal.
 TEST(Reset, MxTyKeepsTheTypesAndOncePerMemoryValuesGoOnlyWithNormal) {
   auto m = MakeMemory(64);  // HELI H2
@@ -151,18 +155,6 @@ TEST(Reset, MxTyKeepsTheTypesAndOncePerMemoryValuesGoOnlyWithNormal) {
   EXPECT_EQ(m.image, before);
   EXPECT_NE(ResetMenus(m, Select({0}, {kMxTy, kTimr}), 32), kUnchanged);
   EXPECT_EQ(m.image, MakeMemory(64).image);
-}
-
-TEST(Reset, FunctionNamesAndFunctionListsInTheMemorysLanguage) {
-  const auto fresh = MakeMemory(32, NewMemoryLanguage::Deutsch);
-  auto m = fresh;
-  const int slave = RowOfMenu(kPmx1, "SLAVE FUNCTION");
-  ASSERT_NE(Set(m, slave, "MOT-3", true), kUnchanged);
-  ASSERT_NE(Set(m, RowOfMenu(kFunc, "NAME 1"), "XYZ", false), kUnchanged);
-  EXPECT_NE(ResetMenus(m, Select({0, 1, 2, 3, 4}, {kPmx1, kFunc}), 32), kUnchanged);
-  EXPECT_EQ(Text(m, slave), "HOE-2");
-  EXPECT_EQ(Text(m, RowOfMenu(kFunc, "NAME 1")), "QUE");
-  EXPECT_TRUE(CompareParameters(fresh, m, "new", "reset", 32).rows.empty());
 }
 
 // A memory retyped from another family holds that family's values; a reset of everything brings
@@ -201,6 +193,60 @@ TEST(Reset, AMemoryOfNoKnownTypeIsResetFromTheHeliImage) {
   m.image[118] = 9;  // type bytes that name no model type
   const ModellSpeicherTyp image = MakeResetImage(m, 32);
   EXPECT_EQ(ModelTypeMask(&image), 32);
+}
+
+// Taking differences of a parameter comparison over from A into B.
+TakeOverOutcome TakeRows(const ModellSpeicherTyp& a, ModellSpeicherTyp& b,
+                         const std::vector<int>& indices) {
+  return TakeOver(a, b, RowsAt(CompareParameters(a, b, "A", "B", 32), indices), 32);
+}
+
+TEST(TakeOver, ChosenRowsEachAsAnEditOfB) {
+  auto a = MakeMemory(32);
+  ASSERT_EQ(Set(a, RowOfMenu(3, "TIMER 1 TIME"), "10:00", true), kChanged);  // listed first
+  ASSERT_EQ(Set(a, kAfrRate, "70", true, 0), kChanged);
+  ASSERT_EQ(Set(a, kAfrRate, "80", true, 2), kChanged);  // IDL-UP2, listed last
+  struct Case {
+    const char* what;
+    std::vector<int> indices;
+    int taken, differing;
+  };
+  const Case cases[] = {
+      {"one flight condition 2 value", {2}, 1, 2},
+      {"several rows, each once", {2, 0, 2, 9}, 2, 1},
+      {"all rows", {0, 1, 2}, 3, 0},
+  };
+  for (const Case& c : cases) {
+    auto b = MakeMemory(32);
+    SCOPED_TRACE(c.what);
+    const TakeOverOutcome out = TakeRows(a, b, c.indices);
+    EXPECT_EQ(std::tuple(out.result, out.taken, out.Differing()),
+              std::tuple(kChanged, c.taken, c.differing));
+    EXPECT_EQ(Text(b, kAfrRate, 2), "80 %");
+    EXPECT_EQ(Text(b, kAfrRate, 3), "100 %");  // no other condition written
+    EXPECT_EQ(b.image == a.image, c.differing == 0);
+  }
+  EXPECT_EQ(TakeOverStatusText(1, 0), "1 Wert übernommen, keine Unterschiede mehr");
+  EXPECT_EQ(TakeOverStatusText(2, 1), "2 Werte übernommen, 1 Wert noch verschieden");
+}
+
+TEST(TakeOver, AValueBCannotTakeStaysListedAndBKeepsItsOwn) {
+  auto a = MakeMemory(32), b = MakeMemory(32);
+  a.image[ParamDef(RowOfMenu(22, "BATTERY MODE")).address] = 250;  // no list item names it
+  const TakeOverOutcome out = TakeRows(a, b, {0});
+  EXPECT_EQ(std::tuple(out.result, out.taken, out.Differing()), std::tuple(kUnchanged, 0, 1));
+  EXPECT_EQ(b.image, MakeMemory(32).image);  // not the list's first item either
+}
+
+TEST(TakeOver, TheSignPartnerFollowsAsInAnEdit) {
+  const int left = RowOfMenu(56, "$CHNAME1$ LEFT"), right = RowOfMenu(56, "$CHNAME1$ RIGHT");
+  auto a = MakeMemory(16), b = MakeMemory(16);  // ACRO
+  ASSERT_EQ(Set(a, left, "-30", true, 1), kChangedMore);
+  // DIFF, FLPR and ELVN of an ACRO share these bytes and are listed each: row 2 is FLPR's LEFT.
+  const TakeOverOutcome out = TakeRows(a, b, {2});
+  EXPECT_EQ(out.taken, 1);
+  EXPECT_EQ(out.Differing(), 0);
+  EXPECT_EQ(Text(b, right, 1), Text(a, right, 1));
 }
 
 }  // namespace

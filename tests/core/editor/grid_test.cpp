@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/editor/gridfill.h"
@@ -11,51 +12,7 @@ namespace core {
 namespace {
 
 using test::MakeMemory;
-constexpr int kStandard = 1, kGlider4 = 4, kAcro = 16, kHeli = 32;
-
-bool Has(const std::vector<std::string>& v, const std::string& s) {
-  return std::find(v.begin(), v.end(), s) != v.end();
-}
-
-TEST(MenuTabs, RowsByTypeAndVersion) {
-  struct Case {
-    int mask;
-    std::vector<std::string> present, absent;
-  };
-  const Case cases[] = {
-      {kStandard, {"MxTY", "MxSW", "MTRM"}, {"SBTr", "COPY", "DIFF", "REVO", "NAME"}},
-      {kGlider4,
-       {"SBTr", "DIFF", "TRM1", "TRM2", "SFLP", "NTRM", "BUTT", "MxVR"},
-       {"FLPR", "REVO", "PIT"}},
-      {kHeli, {"SBTr", "REVO", "PCrv", "HOLD", "OFST", "SWSH", "MxVR"}, {"DIFF", "TRM1", "NAME"}},
-  };
-  for (int version : test::kVersions) {
-    for (const Case& c : cases) {
-      const ModellSpeicherTyp mem = MakeMemory(c.mask);
-      const MenuTabRow system = BuildMenuTabRow(0, &mem, version, "", 0);
-      const MenuTabRow smix = BuildMenuTabRow(1, &mem, version, "", 0);
-      SCOPED_TRACE("type " + std::to_string(c.mask) + " V" + std::to_string(version));
-      EXPECT_EQ(system.captions, BuildMenuTabRow(0, nullptr, version, "", 0).captions);
-      EXPECT_TRUE(Has(system.captions, "ATV") && !Has(system.captions, "NAME"));
-      for (const auto& code : c.present) EXPECT_TRUE(Has(smix.captions, code)) << code;
-      for (const auto& code : c.absent) EXPECT_FALSE(Has(smix.captions, code)) << code;
-    }
-  }
-  EXPECT_EQ(BuildMenuTabRow(-1, nullptr, 32, "ATV", 3).selected, -1);
-}
-
-TEST(MenuTabs, ReselectByCaptionThenIndex) {
-  const std::vector<std::string> row = {"SBTr", "DIFF", "AFR", "MxTY"};
-  EXPECT_EQ(ReselectMenuTab(row, "AFR", 0), 2);  // same caption wins
-  EXPECT_EQ(ReselectMenuTab(row, "ATV", 1), 1);  // else the index
-  EXPECT_EQ(ReselectMenuTab(row, "ATV", 5), 3);  // at most the last
-  EXPECT_EQ(ReselectMenuTab(row, "", -1), 0);
-  EXPECT_EQ(ReselectMenuTab({}, "AFR", 2), -1);
-  // ACRO -> HELI with AFR selected keeps AFR in the System row.
-  const ModellSpeicherTyp heli = MakeMemory(kHeli);
-  const MenuTabRow r = BuildMenuTabRow(0, &heli, 32, "AFR", 0);
-  EXPECT_EQ(r.captions[static_cast<std::size_t>(r.selected)], "AFR");
-}
+constexpr int kAcro = 16, kHeli = 32;
 
 TEST(GridFill, OrientationAndCounts) {
   const ModellSpeicherTyp acro = MakeMemory(kAcro);
@@ -70,7 +27,7 @@ TEST(GridFill, OrientationAndCounts) {
       {"DIFF", {true, false}, true, 6, 10, 1, 1},  // all five conditions
       {"ATV", {}, false, 10, 9, 2, 1},             // parameters across, 8 channels down
       {"ATV", {true, true}, false, 10, 49, 2, 1},  // 8 x (5 conditions + default)
-      {"AFR", {}, false, 0, 9, 2, 1},
+      {"AFR", {}, false, 7, 9, 2, 1},
       {"REVR", {}, false, 2, 10, 1, 1},  // one parameter across, nine channel groups down
       {"PARA", {false, true}, true, 3, 5, 1, 1},
   };
@@ -78,19 +35,13 @@ TEST(GridFill, OrientationAndCounts) {
     const GridFill g = FillGrid(c.code, &acro, 32, c.options);
     SCOPED_TRACE(std::string(c.code) + (c.options.allConditions ? " all" : "") +
                  (c.options.defaults ? " defaults" : ""));
-    EXPECT_EQ(g.parametersAsRows, c.asRows);
-    if (c.cols) {
-      EXPECT_EQ(g.cols, c.cols);
-    }
-    EXPECT_EQ(g.rows, c.rows);
-    EXPECT_EQ(g.fixedCols, c.fixedCols);
-    EXPECT_EQ(g.fixedRows, c.fixedRows);
+    EXPECT_EQ(std::tuple(g.parametersAsRows, g.cols, g.rows, g.fixedCols, g.fixedRows),
+              std::tuple(c.asRows, c.cols, c.rows, c.fixedCols, c.fixedRows));
     EXPECT_EQ(static_cast<int>(g.widths.size()), g.cols);
   }
   const GridFill revr = FillGrid("REVR", &acro, 32, {});
   EXPECT_EQ(revr.Text(0, 9), "CH9 - 9");
   EXPECT_EQ(FillGrid("XYZ", &acro, 32, {}).menu, nullptr);
-  EXPECT_EQ(FillGrid("XYZ", &acro, 32, {}).title, "-.-");
 }
 
 TEST(GridFill, ConditionsNotInUseAndDefaults) {

@@ -5,28 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "core/model/access.h"
-#include "core/model/defaults_data.h"
+#include "core/editor/tabrow.h"
 #include "core/model/partab.h"
+#include "tests/core/model/model_fixture.h"
 
 namespace core {
 namespace {
 
-ModellSpeicherTyp MemoryOfType(DefaultKind kind, int byte119 = -1) {
-  ModellSpeicherTyp mem;
-  const DefaultImage& img = DefaultImageData(kind);
-  std::copy(img.begin(), img.end(), mem.image.begin());
-  if (byte119 >= 0) mem.image[119] = static_cast<std::uint8_t>(byte119);
-  mem.setDataLength(1870);
-  mem.inUse = true;
-  return mem;
-}
-
-std::vector<std::string> Codes(const std::vector<const MdlMenuTyp*>& menus) {
-  std::vector<std::string> codes;
-  for (const MdlMenuTyp* m : menus) codes.push_back(m->Code);
-  return codes;
-}
+using test::MakeMemory;
 
 std::vector<std::string> Names(const std::vector<int>& rows) {
   std::vector<std::string> names;
@@ -41,45 +27,73 @@ TEST(MenuTable, LookupsAndEveryParameterNamesAMenuOfTheTable) {
   ASSERT_NE(FindMenuByCode("RD->T"), nullptr);
   EXPECT_EQ(FindMenuByCode("RD->T")->Id, 174);
   EXPECT_EQ(FindMenuByCode("rd->t"), nullptr);
+  EXPECT_EQ(MenuTitle(""), "-.-");
+  EXPECT_EQ(MenuTitle("XYZ"), "-.-");
   for (int k = 1; k <= kParamCount; ++k) {
     EXPECT_NE(FindMenu(ParamDef(k).menu), nullptr) << k;
     EXPECT_TRUE(ParamDef(k).menu2 == 0 || FindMenu(ParamDef(k).menu2) != nullptr) << k;
   }
 }
 
-TEST(MenuTable, Titles) {
-  EXPECT_EQ(MenuTitle("REVO"), "(61) Rudder Evolution - Statischer Heckrotorausgleich");
-  EXPECT_EQ(MenuTitle("TACO"), "(02) Tachometer - Drehzahlmesser");
-  EXPECT_EQ(MenuTitle(""), "-.-");
-  EXPECT_EQ(MenuTitle("XYZ"), "-.-");
+TEST(MenuTabs, RowsByMainTabTypeAndVersion) {
+  // The system row is the same for every type: the system menus with rows (not TACO, MODL),
+  // never NAME.
+  const std::vector<std::string> system = {"TIMR", "ATV",  "AFR",  "D/R",  "PMX1", "PMX2",
+                                           "PMX3", "PMX4", "PMX5", "PMX6", "REVR", "TRIM",
+                                           "F/S",  "PARA", "FUNC", "CHSW", "MULT"};
+  struct Case {
+    int mask;
+    std::vector<std::string> present, absent;
+  };
+  const Case cases[] = {
+      {1, {"MxTY", "MxSW", "MTRM"}, {"SBTr", "COPY", "DIFF", "REVO", "NAME"}},  // STANDARD
+      {4,
+       {"SBTr", "DIFF", "TRM1", "TRM2", "SFLP", "NTRM", "BUTT", "MxVR"},
+       {"FLPR", "REVO", "PIT"}},
+      {16, {"SBTr", "ELVN"}, {"REVO"}},  // ACRO
+      {32,
+       {"SBTr", "REVO", "PCrv", "HOLD", "OFST", "SWSH", "SWMx", "MxVR"},
+       {"DIFF", "TRM1", "NAME"}},
+  };
+  for (int version : test::kVersions) {
+    for (const Case& c : cases) {
+      const ModellSpeicherTyp mem = MakeMemory(c.mask);
+      SCOPED_TRACE("type " + std::to_string(c.mask) + " V" + std::to_string(version));
+      const std::vector<std::string> smix = BuildMenuTabRow(1, &mem, version, "", 0).captions;
+      const std::vector<std::string> row = BuildMenuTabRow(0, &mem, version, "", 0).captions;
+      EXPECT_EQ(row, BuildMenuTabRow(0, nullptr, version, "", 0).captions);
+      if (version == 32) {
+        EXPECT_EQ(row, system);
+      }
+      for (const auto& code : c.present)
+        EXPECT_NE(std::find(smix.begin(), smix.end(), code), smix.end()) << code;
+      for (const auto& code : c.absent)
+        EXPECT_EQ(std::find(smix.begin(), smix.end(), code), smix.end()) << code;
+    }
+  }
+  const ModellSpeicherTyp standard = MakeMemory(1), acro = MakeMemory(16);
+  EXPECT_EQ(BuildMenuTabRow(1, &standard, 32, "", 0).captions,
+            (std::vector<std::string>{"MxTY", "MxSW", "MTRM"}));  // COPY: a candidate without rows
+  EXPECT_EQ(BuildMenuTabRow(1, &acro, 32, "", 0).captions.front(), "SBTr");
+  EXPECT_TRUE(BuildMenuTabRow(-1, nullptr, 32, "ATV", 3).captions.empty());
+  EXPECT_EQ(BuildMenuTabRow(-1, nullptr, 32, "ATV", 3).selected, -1);
 }
 
-TEST(MenuTable, OfferedMenusByMainTabTypeAndVersion) {
-  const ModellSpeicherTyp standard = MemoryOfType(DefaultKind::Standard);
-  const ModellSpeicherTyp acro = MemoryOfType(DefaultKind::Acro);
-  const ModellSpeicherTyp heli = MemoryOfType(DefaultKind::Heli);
-  EXPECT_TRUE(OfferedMenus(-1, &standard, 32).empty());
-  EXPECT_EQ(Codes(OfferedMenus(1, &standard, 32)),
-            (std::vector<std::string>{"MxTY", "MxSW", "MTRM"}));  // COPY: a candidate without rows
-  // The system tab is the same for every type: the system menus with rows, never NAME.
-  const std::vector<std::string> system = Codes(OfferedMenus(0, &standard, 32));
-  EXPECT_EQ(system, Codes(OfferedMenus(0, &heli, 32)));
-  EXPECT_EQ(system, (std::vector<std::string>{"TIMR", "ATV", "AFR", "D/R", "PMX1", "PMX2", "PMX3",
-                                              "PMX4", "PMX5", "PMX6", "REVR", "TRIM", "F/S", "PARA",
-                                              "FUNC", "CHSW", "MULT"}));
-  const std::vector<std::string> acroTabs = Codes(OfferedMenus(1, &acro, 32));
-  EXPECT_EQ(acroTabs.front(), "SBTr");
-  EXPECT_NE(std::find(acroTabs.begin(), acroTabs.end(), "ELVN"), acroTabs.end());
-  EXPECT_EQ(std::find(acroTabs.begin(), acroTabs.end(), "REVO"), acroTabs.end());
-  const std::vector<std::string> heliTabs = Codes(OfferedMenus(1, &heli, 30));
-  EXPECT_NE(std::find(heliTabs.begin(), heliTabs.end(), "HOLD"), heliTabs.end());
-  EXPECT_TRUE(MenuHasParameters(69, 30));  // SWMx keeps rows in V3.0
-  EXPECT_FALSE(MenuHasParameters(2, 32));  // TACO has none
-  EXPECT_FALSE(MenuHasParameters(10 + 1, 32));
+TEST(MenuTabs, ReselectByCaptionThenIndex) {
+  const std::vector<std::string> row = {"SBTr", "DIFF", "AFR", "MxTY"};
+  EXPECT_EQ(ReselectMenuTab(row, "AFR", 0), 2);  // same caption wins
+  EXPECT_EQ(ReselectMenuTab(row, "ATV", 1), 1);  // else the index
+  EXPECT_EQ(ReselectMenuTab(row, "ATV", 5), 3);  // at most the last
+  EXPECT_EQ(ReselectMenuTab(row, "", -1), 0);
+  EXPECT_EQ(ReselectMenuTab({}, "AFR", 2), -1);
+  // ACRO -> HELI with AFR selected keeps AFR in the System row.
+  const ModellSpeicherTyp heli = MakeMemory(32);
+  const MenuTabRow r = BuildMenuTabRow(0, &heli, 32, "AFR", 0);
+  EXPECT_EQ(r.captions[static_cast<std::size_t>(r.selected)], "AFR");
 }
 
 TEST(MenuTable, ParamListFollowsTheOrderingRule) {
-  const ModellSpeicherTyp acro = MemoryOfType(DefaultKind::Acro);
+  const ModellSpeicherTyp acro = MakeMemory(16);
   using Rows = std::vector<std::string>;
   // TIMR: by order 1..5, 11..14, then "TIMER 2 P/C" (no order) in table order.
   EXPECT_EQ(Names(BuildMenuParamList(3, &acro, 32)),
@@ -92,7 +106,7 @@ TEST(MenuTable, ParamListFollowsTheOrderingRule) {
   EXPECT_EQ(Names(BuildMenuParamList(13, &acro, 32)),
             (Rows{"MODELLTYP", "NAME NORMAL", "NAME FLIGHT1", "NAME FLIGHT2", "NAME FLIGHT3",
                   "NAME FLIGHT4", "$FLIGHT1$", "$FLIGHT2$", "$FLIGHT3$", "$FLIGHT4$"}));
-  const ModellSpeicherTyp heli = MemoryOfType(DefaultKind::Heli);
+  const ModellSpeicherTyp heli = MakeMemory(32);
   EXPECT_EQ(Names(BuildMenuParamList(13, &heli, 30)),
             (Rows{"MODELLTYP", "$FLIGHT1$", "$FLIGHT2$", "$FLIGHT3$", "$FLIGHT4$", "HELITYP"}));
   // AILE for Acro: own rows in table order, then the MxSW and MxVR rows that name it second.

@@ -1,54 +1,73 @@
-#include "core/print/print_pages.h"
+// The printed pages in core: page geometry, the layout of the chosen menus, and which menus the
+// preview and the command line offer.
 
 #include <gtest/gtest.h>
 
-#include "core/editor/menutab.h"
-#include "core/model/access.h"
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include "core/model/names.h"
-#include "core/model/partab.h"
 #include "core/print/page_geometry.h"
-#include "tests/core/print/print_test_util.h"
+#include "core/print/print_menus.h"
+#include "core/print/print_pages.h"
+#include "tests/core/model/model_fixture.h"
 
 namespace core {
 namespace {
 
+using test::MakeMemory;
+constexpr int kGlider4 = 4, kAcro = 16, kHeli = 32;
+
+MenuSelected Only(std::set<std::string> codes) {
+  return [codes = std::move(codes)](std::string_view code) {
+    return codes.count(std::string(code)) > 0;
+  };
+}
+
 TEST(PageGeometry, MetricsOfA2900PixelPage) {
   const PageMetrics m = MakePageMetrics(2900);
-  EXPECT_EQ(m.width, 2050);
-  EXPECT_EQ(m.top, 200);
-  EXPECT_EQ(m.height - m.bottom, 100);
-  EXPECT_EQ(m.lineHeight, 44);
-  EXPECT_EQ(m.columnUnit, 230);
-  EXPECT_EQ(m.fontHeight, 33);
+  EXPECT_EQ(
+      std::tuple(m.width, m.top, m.height - m.bottom, m.lineHeight, m.columnUnit, m.fontHeight),
+      std::tuple(2050, 200, 100, 44, 230, 33));
   EXPECT_EQ(CellLeft(m, 1), m.left);
   EXPECT_EQ(CellLeft(m, 2), m.left + 460);
   EXPECT_EQ(CellLeft(m, 7), m.left + 7 * 230);
   EXPECT_EQ(CellBox(m, 1, 2), (PageRect{m.left + 459, 243, m.left + 690, 288}));
   EXPECT_EQ(DiagramBox(m, 1, 2), (PageRect{m.left + 448, 265, m.left + 679, 464}));
-  EXPECT_EQ(PreviewPicture(1000, 508), (PageRect{(1000 - 353) / 2, 4, (1000 - 353) / 2 + 353, 504}));
+  EXPECT_EQ(PreviewPicture(1000, 508),
+            (PageRect{(1000 - 353) / 2, 4, (1000 - 353) / 2 + 353, 504}));
 }
 
-// The page, slot and line of each kind-3 line, and the page of the line after it of kind k.
+// A table of a layout: the page of its header line, its rows, and its diagram rows with their
+// pages.
 struct Table {
   int page;
   const ZeileTyp* header;
   std::vector<const ZeileTyp*> rows;
-  std::vector<std::pair<int, const ZeileTyp*>> diagrams;  // page, line
+  std::vector<std::pair<int, const ZeileTyp*>> diagrams;
 };
 
 std::vector<Table> Tables(const PrintLayout& layout) {
   std::vector<Table> tables;
-  for (const SlotRef& r : Lines(layout)) {
-    if (r.line->kind == kLineTableHeader) tables.push_back({r.page, r.line, {}, {}});
-    else if (tables.empty()) continue;
-    else if (r.line->kind == kLineRow) tables.back().rows.push_back(r.line);
-    else if (IsDiagramLine(r.line->kind)) tables.back().diagrams.push_back({r.page, r.line});
-  }
+  for (const PrintPage& p : layout.Pages())
+    for (int i = 1; i <= kPrintLines; ++i) {
+      const ZeileTyp* line = &p.Line(i);
+      if (line->kind == kLineTableHeader)
+        tables.push_back({p.number, line, {}, {}});
+      else if (tables.empty())
+        continue;
+      else if (line->kind == kLineRow)
+        tables.back().rows.push_back(line);
+      else if (IsDiagramLine(line->kind))
+        tables.back().diagrams.push_back({p.number, line});
+    }
   return tables;
 }
 
 TEST(PrintPages, HeliAtvPrintsEightChannelTablesThatNeverSplit) {
-  const ModellSpeicherTyp mem = DefaultMemory("HELI H1");
+  const ModellSpeicherTyp mem = MakeMemory(kHeli);
   PrintLayout layout;
   layout.BuildPrintPages(&mem, 32, Only({"ATV"}));
   ASSERT_GE(layout.PageCount(), 2);
@@ -61,7 +80,8 @@ TEST(PrintPages, HeliAtvPrintsEightChannelTablesThatNeverSplit) {
   for (int ch = 1; ch <= 8; ++ch) {
     const Table& t = tables[static_cast<std::size_t>(ch - 1)];
     SCOPED_TRACE("channel " + std::to_string(ch));
-    EXPECT_EQ(t.header->cells[0], "ATV, Funktion " + ChannelName(ch, &mem) + "-" + ChannelNumberText(ch, 0, &mem));
+    EXPECT_EQ(t.header->cells[0],
+              "ATV, Funktion " + ChannelName(ch, &mem) + "-" + ChannelNumberText(ch, 0, &mem));
     EXPECT_EQ(t.header->cells[6], "DEFAULT");
     EXPECT_EQ(t.header->cells[1], ConditionName(0, &mem));
     EXPECT_FALSE(t.rows.empty());
@@ -69,7 +89,8 @@ TEST(PrintPages, HeliAtvPrintsEightChannelTablesThatNeverSplit) {
     EXPECT_EQ(t.diagrams[0].second->kind, 6);
     EXPECT_EQ(t.diagrams[0].second->value, ch);
     EXPECT_EQ(t.diagrams[0].first, t.page) << "a channel's diagram stays with its table";
-    if (t.page > 1 && ch > 1 && tables[static_cast<std::size_t>(ch - 2)].page < t.page) moved = true;
+    if (t.page > 1 && ch > 1 && tables[static_cast<std::size_t>(ch - 2)].page < t.page)
+      moved = true;
   }
   EXPECT_TRUE(moved);
   // A moved table starts its page: only its header (or a continuation line left over) above.
@@ -87,24 +108,27 @@ TEST(PrintPages, HeliAtvPrintsEightChannelTablesThatNeverSplit) {
 }
 
 TEST(PrintPages, DualRateIsOneTableWithThreeDiagramRows) {
-  const ModellSpeicherTyp mem = DefaultMemory("ACRO");
+  const ModellSpeicherTyp mem = MakeMemory(kAcro);
   PrintLayout layout;
   layout.BuildPrintPages(&mem, 32, Only({"D/R"}));
   const std::vector<Table> tables = Tables(layout);
   ASSERT_EQ(tables.size(), 1u);
   EXPECT_EQ(tables[0].header->cells[0], "D/R");
-  ASSERT_EQ(tables[0].diagrams.size(), 3u);
-  for (int k = 0; k < 3; ++k) {
-    EXPECT_EQ(tables[0].diagrams[static_cast<std::size_t>(k)].second->kind, 8);
-    EXPECT_EQ(tables[0].diagrams[static_cast<std::size_t>(k)].second->value, k + 1);
-  }
+  std::vector<std::pair<int, int>> diagrams;  // kind, dual-rate position
+  for (const auto& [page, line] : tables[0].diagrams)
+    diagrams.emplace_back(line->kind, line->value);
+  EXPECT_EQ(diagrams, (std::vector<std::pair<int, int>>{{8, 1}, {8, 2}, {8, 3}}));
   const std::string text = FormatPrintLayout(layout);
-  EXPECT_EQ(text.rfind("Seite 1\n1\t1\tD/R (16) Dual Rate - zuschaltbare Steuergeberwegeinstellung\n2\t3\tD/R\t", 0), 0u)
+  EXPECT_EQ(
+      text.rfind(
+          "Seite 1\n1\t1\tD/R (16) Dual Rate - zuschaltbare Steuergeberwegeinstellung\n2\t3\tD/R\t",
+          0),
+      0u)
       << text;
 }
 
 TEST(PrintPages, ReverseAndFailSafeAreOneTableEachWithChannelNames) {
-  const ModellSpeicherTyp mem = DefaultMemory("GLIDER 4 SERVOS");
+  const ModellSpeicherTyp mem = MakeMemory(kGlider4);
   for (const char* code : {"REVR", "F/S"}) {
     SCOPED_TRACE(code);
     PrintLayout layout;
@@ -125,7 +149,7 @@ TEST(PrintPages, ReverseAndFailSafeAreOneTableEachWithChannelNames) {
 }
 
 TEST(PrintPages, GlobalValuesFillOnlyTheFirstAndDefaultColumns) {
-  const ModellSpeicherTyp mem = DefaultMemory("HELI H1");
+  const ModellSpeicherTyp mem = MakeMemory(kHeli);
   for (const char* code : {"TIMR", "HOLD"}) {
     SCOPED_TRACE(code);
     PrintLayout layout;
@@ -143,16 +167,15 @@ TEST(PrintPages, GlobalValuesFillOnlyTheFirstAndDefaultColumns) {
 }
 
 TEST(PrintPages, NothingSelectedGivesOneEmptyPage) {
-  const ModellSpeicherTyp mem = DefaultMemory("ACRO");
+  const ModellSpeicherTyp mem = MakeMemory(kAcro);
   PrintLayout layout;
   layout.BuildPrintPages(&mem, 32, Only({}));
   ASSERT_EQ(layout.PageCount(), 1);
-  EXPECT_TRUE(Lines(layout).empty());
   EXPECT_EQ(FormatPrintLayout(layout), "Seite 1\n");
 }
 
 TEST(PrintPages, PageTurningAndTheCurrentPageAcrossRebuilds) {
-  const ModellSpeicherTyp mem = DefaultMemory("HELI H1");
+  const ModellSpeicherTyp mem = MakeMemory(kHeli);
   PrintLayout layout;
   layout.BuildPrintPages(&mem, 32, [](std::string_view) { return true; });
   const int count = layout.PageCount();
@@ -166,12 +189,69 @@ TEST(PrintPages, PageTurningAndTheCurrentPageAcrossRebuilds) {
   EXPECT_EQ(layout.CurrentPage(), count);
   EXPECT_FALSE(layout.GoToPage(count + 1));
   EXPECT_FALSE(layout.GoToPage(0));
-  for (int n = 1; n <= count; ++n) EXPECT_EQ(layout.Pages()[static_cast<std::size_t>(n - 1)].number, n);
+  for (int n = 1; n <= count; ++n)
+    EXPECT_EQ(layout.Pages()[static_cast<std::size_t>(n - 1)].number, n);
 
   layout.BuildPrintPages(&mem, 32, Only({"D/R"}));  // fewer pages: kept until drawn
   EXPECT_EQ(layout.CurrentPage(), count);
   ASSERT_NE(layout.PageToRender(), nullptr);
   EXPECT_EQ(layout.CurrentPage(), layout.PageCount());
+}
+
+TEST(PrintMenus, OfferedMenusFollowTheModelType) {
+  const ModellSpeicherTyp heli = MakeMemory(kHeli), glider = MakeMemory(kGlider4);
+  auto has = [](const ModellSpeicherTyp& mem, std::string_view code) {
+    const auto menus = PrintOfferedMenus(&mem, 32);
+    EXPECT_LE(menus.size(), static_cast<std::size_t>(kPreviewBoxes));
+    bool found = false;
+    for (const MdlMenuTyp* m : menus) {
+      EXPECT_NE(m->Id, kMenuIdName);
+      EXPECT_NE(m->TypeMask & (ModelTypeMask(&mem) | kMenuSystemBits), 0) << m->Code;
+      found |= code == m->Code;
+    }
+    return found;
+  };
+  EXPECT_TRUE(has(heli, "THOV"));
+  EXPECT_FALSE(has(heli, "BUTT"));
+  EXPECT_TRUE(has(glider, "BUTT"));
+}
+
+TEST(PrintMenus, ChangedMenusOfADefaultAndOfOneAtvChange) {
+  ModellSpeicherTyp mem = MakeMemory(kHeli);
+  EXPECT_TRUE(ChangedMenuCodes(&mem, 32).empty());
+  ASSERT_EQ(test::Set(mem, test::RowOfMenu(14, "$CHNAME1$-$CHNR1$ RATE RIGHT/UP"), "77", true, 2),
+            kChanged);
+  EXPECT_EQ(ChangedMenuCodes(&mem, 32), std::vector<std::string>{"ATV"});
+}
+
+TEST(PrintMenus, CommandLineMenuLists) {
+  const ModellSpeicherTyp mem = MakeMemory(kHeli);
+  struct Case {
+    std::string text;
+    bool ok;
+    std::vector<std::string> codes;
+    std::string bad;
+  };
+  const Case cases[] = {
+      {"", true, {}, ""},
+      {"ATV", true, {"ATV"}, ""},
+      {"ATV,D/R,THOV", true, {"ATV", "D/R", "THOV"}, ""},
+      {"changed", true, {}, ""},
+      {"BUTT", false, {}, "BUTT"},  // a glider menu
+      {"ATV,XYZ", false, {}, "XYZ"},
+      {"NAME", false, {}, "NAME"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE("menus '" + c.text + "'");
+    std::string bad;
+    const auto codes = ParsePrintMenus(c.text, &mem, 32, &bad);
+    ASSERT_EQ(codes.has_value(), c.ok);
+    if (c.ok)
+      EXPECT_EQ(*codes, c.codes);
+    else
+      EXPECT_EQ(bad, c.bad);
+  }
+  EXPECT_EQ(ParsePrintMenus("all", &mem, 32)->size(), PrintOfferedMenus(&mem, 32).size());
 }
 
 }  // namespace
