@@ -86,26 +86,25 @@ TEST(ParamTable, EveryValueTheEditorOffersFitsTheRowsBytes) {
   }
 }
 
+struct Encoding {
+  int type;
+  std::uint32_t raw;
+  int value;
+};
+
 TEST(StorageTypes, EdgeCasesOfTheEncodings) {
-  const struct {
-    int type;
-    std::uint32_t raw;
-    int value;
-  } bothWays[] = {{5, 200, -72}, {5, 100, 100},     {4, 200, 56},         {4, 30, -30},
-                  {4, 0, 0},     {22, 0, -1},       {22, 1, 0},           {22, 128, 127},
-                  {22, 131, -2}, {17, 254, 127},    {1, 200, -56},        {2, 0xFF38, -200},
-                  {0, 255, 255}, {26, 0x0101, 257}, {3, 2302233, 2302233}};
+  const Encoding bothWays[] = {
+      {5, 200, -72}, {5, 100, 100},     {4, 200, 56},   {4, 30, -30},      {4, 0, 0},
+      {22, 0, -1},   {22, 1, 0},        {22, 128, 127}, {22, 131, -2},     {17, 254, 127},
+      {1, 200, -56}, {2, 0xFF38, -200}, {0, 255, 255},  {26, 0x0101, 257}, {3, 2302233, 2302233}};
   for (const auto& c : bothWays) {
     EXPECT_EQ(DecodeStorage(c.type, c.raw), c.value) << c.type << " " << c.raw;
     EXPECT_EQ(EncodeStorage(c.type, c.value), c.raw) << c.type << " " << c.value;
   }
   // Foreign bits and bytes are ignored; the second forms of 0 and -1 the transmitter never writes.
-  const struct {
-    int type;
-    std::uint32_t raw;
-    int value;
-  } decoded[] = {{17, 255, 127}, {26, 0x0100, 256}, {27, 0x0100, 0}, {18, 0x2F, 5}, {0, 0x1FF, 255},
-                 {5, 128, 0},    {22, 129, 0},      {22, 130, -1},   {25, 7, 0}};
+  const Encoding decoded[] = {{17, 255, 127}, {26, 0x0100, 256}, {27, 0x0100, 0},
+                              {18, 0x2F, 5},  {0, 0x1FF, 255},   {5, 128, 0},
+                              {22, 129, 0},   {22, 130, -1},     {25, 7, 0}};
   for (const auto& c : decoded) EXPECT_EQ(DecodeStorage(c.type, c.raw), c.value) << c.type;
   EXPECT_EQ(EncodeStorage(0, -1), 255u);
   EXPECT_EQ(EncodeStorage(15, 65), 0u);
