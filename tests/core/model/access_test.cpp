@@ -71,8 +71,6 @@ TEST(FindParameter, TheLookupsOfTheTelltaleRows) {
     EXPECT_EQ(ParameterByteCount(k), 0);
     EXPECT_FALSE(ParameterInVersion(k, 32));
   }
-  EXPECT_TRUE(HasValueList(0));
-  EXPECT_FALSE(HasValueList(RowNamed(0, "NAME")));
 }
 
 TEST(FindParameter, StaysInsideTheImageAndItsFiveBlocks) {

@@ -5,7 +5,7 @@
 #include "core/model/defaults_data.h"
 #include "core/model/partab_keys.h"
 #include "core/model/storage.h"
-#include "core/store/store.h"
+#include "core/store/model_memory.h"
 #include "tests/core/model/model_fixture.h"
 #include "tests/core/util/temp_dir.h"
 
@@ -102,22 +102,6 @@ TEST(NewMemory, EveryTypeInEveryVersion) {
       EXPECT_EQ(ModelTypeMask(&m), mask) << version;
       EXPECT_EQ(GetTextByKey(key::kLanguage, -1, 0, &m, version), "ENGLISCH");
     }
-}
-
-TEST(NewMemory, CreatedInTheStoreAndMadeActive) {
-  testing::TempDir dir;
-  NullStoreHost host;
-  ModelMemoryStore store(host);
-  store.SetModelMemoryDir(dir.dir());
-  ModellSpeicherTyp* m = CreateDefaultMemory(store, "ACRO", NewMemoryLanguage::Deutsch, 32);
-  ASSERT_NE(m, nullptr);
-  EXPECT_EQ(store.GetActive(), m);
-  EXPECT_EQ(ModelTypeMask(m), 16);
-  EXPECT_EQ(m->fileName, dir.dir() + "DEFACRO.FC");
-  EXPECT_EQ(ModelTypeName(m), "ACRO");
-  const auto heli = MakeMemory(256);
-  EXPECT_EQ(ModelTypeName(&heli), "HELI HR3");
-  EXPECT_EQ(ModelTypeName(nullptr), "STANDARD");
 }
 
 TEST(DefaultSource, SixteenBytesALine) {
