@@ -108,6 +108,10 @@ TEST(StorageTypes, EdgeCasesOfTheEncodings) {
   for (const auto& c : decoded) EXPECT_EQ(DecodeStorage(c.type, c.raw), c.value) << c.type;
   EXPECT_EQ(EncodeStorage(0, -1), 255u);
   EXPECT_EQ(EncodeStorage(15, 65), 0u);
+  // A write keeps the bits of the byte that are not the type's.
+  EXPECT_EQ(MergeRaw(17, 0x01, EncodeStorage(17, 127)), 0xFFu);
+  EXPECT_EQ(MergeRaw(17, 0x00, EncodeStorage(17, 127)), 0xFEu);
+  EXPECT_EQ(MergeRaw(18, 0xFF, EncodeStorage(18, 2)), 0xD7u);
 }
 
 TEST(StorageTypes, EveryValueOfEveryTypeRoundTrips) {
