@@ -21,7 +21,8 @@ int Value(const DefaultImage& img, int address, int storage) {
   return DecodeStorage(storage, ReadRaw(&img[address], StorageBytes(storage)));
 }
 
-TEST(DefaultImages, BlocksRepeatAndTheTailIsFF) {
+// Read through the decoders, so a mistyped byte of the listings shows as a wrong setting.
+TEST(DefaultImages, HoldTheFactorySettingsInFiveEqualBlocksAndAnFFTail) {
   for (DefaultKind kind : kAllKinds) {
     const DefaultImage& img = DefaultImageData(kind);
     SCOPED_TRACE(static_cast<int>(kind));
@@ -30,14 +31,6 @@ TEST(DefaultImages, BlocksRepeatAndTheTailIsFF) {
         ASSERT_EQ(img[120 + 350 * k + i], img[120 + i]) << k << " " << i;
     for (int i = 1870; i < 2048; ++i) ASSERT_EQ(img[i], 0xFF) << i;
     for (int k = 0; k < 5; ++k) EXPECT_EQ(img[463 + 350 * k], 0) << "condition name " << k;
-  }
-}
-
-// Read through the decoders, so a mistyped byte of the listings shows as a wrong setting.
-TEST(DefaultImages, HoldTheFactorySettingsOfEveryKind) {
-  for (DefaultKind kind : kAllKinds) {
-    const DefaultImage& img = DefaultImageData(kind);
-    SCOPED_TRACE(static_cast<int>(kind));
     for (int a = 302; a <= 305; ++a) EXPECT_EQ(Value(img, a, 0), 100);   // TRIM RATE F
     for (int a = 306; a <= 312; a += 2) EXPECT_EQ(Value(img, a, 2), 0);  // TRIM MEMORY F
     for (int n = 0; n < 8; ++n) {

@@ -59,30 +59,36 @@ TEST(ConditionNames, StoredNamesOrTheTypesOwn) {
   EXPECT_EQ(ConditionName(2, &glider), "AB");
 }
 
-TEST(ExpandedParameterName, JoinsConditionMenuAndName) {
-  const auto standard = MakeMemory(1), heli = MakeMemory(32);
+// With the channel a row names: the largest one in its placeholders, -1 for none.
+TEST(ExpandedParameterName, JoinsConditionMenuAndNameAndNamesTheChannel) {
+  const auto standard = MakeMemory(1), heli = MakeMemory(32), glider = MakeMemory(8);
   const struct {
     const ModellSpeicherTyp* m;
     int address, bit;
     bool hideChannel;
     const char* name;
+    int channel;
   } cases[] = {
-      {&standard, 144, 0, false, "NORMAL\\ATV\\AIL-1 RATE RIGHT/UP"},
-      {&standard, 144, 0, true, "NORMAL\\ATV\\- RATE RIGHT/UP"},
-      {&standard, 118, 0, false, "GLOBAL\\MODEL TYPE\\MODELLTYP"},
+      {&standard, 144, 0, false, "NORMAL\\ATV\\AIL-1 RATE RIGHT/UP", 1},
+      {&standard, 144, 0, true, "NORMAL\\ATV\\- RATE RIGHT/UP", 1},
+      {&standard, 118, 0, false, "GLOBAL\\MODEL TYPE\\MODELLTYP", -1},
       // The condition comes from the address passed in, the test from the row's own address.
-      {&standard, 144 + 3 * 350, 0, false, "FLIGHT3\\ATV\\AIL-1 RATE RIGHT/UP"},
-      {&standard, 144 | kDefaultMarker, 0, false, "DEFAULT\\ATV\\AIL-1 RATE RIGHT/UP"},
-      {&standard, 127, -1, false, "NORMAL\\FUNCTION CHANGE\\AUX SOURCE CH8"},
-      {&standard, 72, -1, false, "$048"},
-      {&standard, 2047, -1, false, "$7FF"},
-      {&standard, 114, 0, false, "GLOBAL\\MIX SWITCH\\FLIGHT1"},
-      {&standard, 18, 0, false, "GLOBAL\\SERVO REVERSE\\DIRECTION CH9-9"},
-      {&heli, 117, 0, false, "GLOBAL\\MIX SWITCH\\TH-HOLD"},
-      {&heli, 1797, 6, false, "GLOBAL\\HOLD\\TRIM"},
+      {&standard, 144 + 3 * 350, 0, false, "FLIGHT3\\ATV\\AIL-1 RATE RIGHT/UP", 1},
+      {&standard, 144 | kDefaultMarker, 0, false, "DEFAULT\\ATV\\AIL-1 RATE RIGHT/UP", 1},
+      {&standard, 127, -1, false, "NORMAL\\FUNCTION CHANGE\\AUX SOURCE CH8", 8},
+      {&standard, 72, -1, false, "$048", -1},
+      {&standard, 2047, -1, false, "$7FF", -1},
+      {&standard, 114, 0, false, "GLOBAL\\MIX SWITCH\\FLIGHT1", -1},
+      {&standard, 18, 0, false, "GLOBAL\\SERVO REVERSE\\DIRECTION CH9-9", 9},
+      {&standard, 19, 2, false, "GLOBAL\\SERVO REVERSE\\DIRECTION THR-3", 3},
+      {&heli, 117, 0, false, "GLOBAL\\MIX SWITCH\\TH-HOLD", -1},
+      {&heli, 1797, 6, false, "GLOBAL\\HOLD\\TRIM", -1},
+      {&glider, 398, 0, false, "NORMAL\\BREAK FLAP\\BFL->ELE DOWN", 8},  // "$CHNAME8$->$CHNAME2$"
   };
-  for (const auto& c : cases)
+  for (const auto& c : cases) {
     EXPECT_EQ(ExpandedParameterName(c.address, c.bit, c.hideChannel, c.m, 32), c.name) << c.address;
+    EXPECT_EQ(ChannelOfParameter(c.address, c.bit, c.m, 32), c.channel) << c.address;
+  }
 }
 
 TEST(ExpandedParameterName, FillsPlaceholdersWhereverTheyStand) {
@@ -93,16 +99,6 @@ TEST(ExpandedParameterName, FillsPlaceholdersWhereverTheyStand) {
   EXPECT_EQ(ExpandedParameterName(144 + 350, 0, false, &m, 32),
             "1\\ATV\\AIL-$CHNR1$ RATE RIGHT/UP");
   EXPECT_EQ(ExpandedParameterName(144 + 350, 0, true, &m, 32), "\\ATV\\-$CHNR1$ RATE RIGHT/UP");
-}
-
-TEST(ChannelOfParameter, LargestChannelNamed) {
-  const auto m = MakeMemory(1), glider = MakeMemory(8);
-  EXPECT_EQ(ChannelOfParameter(19, 2, &m, 32), 3);
-  EXPECT_EQ(ChannelOfParameter(18, 0, &m, 32), 9);
-  EXPECT_EQ(ChannelOfParameter(144 + 350, 0, &m, 32), 1);
-  EXPECT_EQ(ChannelOfParameter(118, 0, &m, 32), -1);
-  EXPECT_EQ(ChannelOfParameter(72, 0, &m, 32), -1);
-  EXPECT_EQ(ChannelOfParameter(398, 0, &glider, 32), 8);  // "$CHNAME8$->$CHNAME2$ DOWN"
 }
 
 TEST(FunctionNames, FollowLanguageAndModelType) {
