@@ -21,9 +21,9 @@ TEST(ModelTypeMask, FromTheTwoTypeBytes) {
   ModellSpeicherTyp m;
   const struct {
     int b118, b119, mask;
-  } rows[] = {{0, 9, 1},   {1, 2, 2},   {1, 1, 4},   {1, 0, 8},   {1, 3, 1023}, {2, 7, 16},
-              {3, 0, 32},  {3, 1, 64},  {3, 2, 128}, {3, 3, 256}, {3, 4, 512},  {3, 5, 1023},
-              {7, 0, 1023}, {255, 255, 1023}};
+  } rows[] = {{0, 9, 1},   {1, 2, 2},    {1, 1, 4},    {1, 0, 8},       {1, 3, 1023},
+              {2, 7, 16},  {3, 0, 32},   {3, 1, 64},   {3, 2, 128},     {3, 3, 256},
+              {3, 4, 512}, {3, 5, 1023}, {7, 0, 1023}, {255, 255, 1023}};
   for (const auto& r : rows) {
     m.image[118] = static_cast<std::uint8_t>(r.b118);
     m.image[119] = static_cast<std::uint8_t>(r.b119);
@@ -34,55 +34,43 @@ TEST(ModelTypeMask, FromTheTwoTypeBytes) {
   for (const auto& b : bits) EXPECT_EQ(VersionBit(b[0]), b[1]) << b[0];
 }
 
-TEST(RowQueries, TypesComeFromTheRowOrItsMenuAndVersions) {
-  const int atv = RowNamed(144, "$CHNAME1$-$CHNR1$ RATE RIGHT/UP");
-  const int nameFlight1 = RowNamed(813, "NAME FLIGHT1");
-  EXPECT_EQ(ParameterTypeMask(atv, 30), 1023);  // system menu widened
-  EXPECT_EQ(ParameterTypeMask(RowNamed(378, "RATE $CHNAME1$"), 32), 0x3FE);  // its menu's
-  EXPECT_EQ(ParameterTypeMask(nameFlight1, 31), 0);  // V3.2 only
-  EXPECT_TRUE(ParameterInVersion(nameFlight1, 32));
-  EXPECT_FALSE(ParameterInVersion(0, 32));
-  EXPECT_EQ(ParameterTypeMask(667, 32), 0);
-  EXPECT_EQ(ParameterByteCount(0), 0);
-  EXPECT_TRUE(HasValueList(0));
-  EXPECT_FALSE(HasValueList(RowNamed(0, "NAME")));
-}
-
 TEST(FindParameter, TheLookupsOfTheTelltaleRows) {
-  const auto standard = MakeMemory(1);
-  EXPECT_EQ(FindParameter(19, 2, &standard, 32), RowNamed(19, "DIRECTION $CHNAME3$-$CHNR3$"));
-  EXPECT_EQ(FindParameter(19, -1, &standard, 32), RowNamed(19, "DIRECTION $CHNAME1$-$CHNR1$"));
-  EXPECT_EQ(FindParameter(19, 8, &standard, 32), 0);
   const int atv = RowNamed(144, "$CHNAME1$-$CHNR1$ RATE RIGHT/UP");
-  EXPECT_EQ(FindParameter(1194, -1, &standard, 32), atv);
-  EXPECT_EQ(ConditionOfAddress(1194, &standard, 32), 3);
-  EXPECT_EQ(ConditionOfAddress(1194 | kDefaultMarker, &standard, 32), 16);
-  EXPECT_EQ(FindParameter(1194 | kDefaultMarker, -1, &standard, 32), atv);
-  // Condition names are rows of their own, in V3.2 only.
-  EXPECT_EQ(FindParameter(813, -1, &standard, 32), RowNamed(813, "NAME FLIGHT1"));
-  EXPECT_EQ(ConditionOfAddress(813, &standard, 32), 0);
-  EXPECT_EQ(FindParameter(813, -1, &standard, 30), 0);
-  EXPECT_EQ(GetParameterText(813, -1, &standard, 30), "00");
-  // HOLD lies inside block 4 but is global.
-  const auto heli = MakeMemory(32);
-  EXPECT_EQ(FindParameter(1797, 6, &heli, 32), RowOfMenu(kHold, "TRIM"));
-  EXPECT_EQ(ConditionOfAddress(1797, &heli, 32), 0);
-  EXPECT_EQ(FindParameter(1797, -1, &standard, 32), 0);
-  EXPECT_EQ(GetParameterText(1797, 6, &standard, 32), "64(100)");
-  // For a glider 1797 is block 4's twin of 397, where the glider's ELEV rows live.
-  const auto glider = MakeMemory(4);
-  EXPECT_EQ(FindParameter(1797, 6, &glider, 32), RowNamed(397, "$CHNAME2$->$CHNAME5$ UP"));
-  EXPECT_EQ(ConditionOfAddress(1797, &glider, 32), 4);
-  // 1447: nothing at 1447..397 for Standard; "TIMER 2 TIME" at 46 is no condition row.
-  EXPECT_EQ(FindParameter(1447, -1, &standard, 32), 0);
-  EXPECT_EQ(ConditionOfAddress(1447, &standard, 32), -1);
-  // Shared bytes: the first fitting row in table order.
-  const auto acro = MakeMemory(16);
-  EXPECT_EQ(FindParameter(388, -1, &acro, 32), RowOfMenu(kDiff, "$CHNAME1$ LEFT"));
-  ModellSpeicherTyp unknown = standard;
-  unknown.image[118] = 7;
-  EXPECT_EQ(FindParameter(388, -1, &unknown, 32), RowOfMenu(kDiff, "$CHNAME1$ LEFT"));
-  EXPECT_EQ(FindParameter(119, -1, &unknown, 32), RowNamed(119, "SERVOTYP"));
+  const struct {
+    int mask;  // 1023: an unrecognised type byte, all types
+    int address, bit, version, row, condition;
+    const char* what;
+  } lookups[] = {
+      {1, 19, 2, 32, RowNamed(19, "DIRECTION $CHNAME3$-$CHNR3$"), 0, "a bit picks its row"},
+      {1, 19, -1, 32, RowNamed(19, "DIRECTION $CHNAME1$-$CHNR1$"), 0, "any bit: the first"},
+      {1, 19, 8, 32, 0, 0, "no bit 8"},
+      {1, 1194, -1, 32, atv, 3, "block 3"},
+      {1, 1194 | kDefaultMarker, -1, 32, atv, kDefaultCondition, "the default column"},
+      {1, 813, -1, 32, RowNamed(813, "NAME FLIGHT1"), 0, "condition names are rows of their own"},
+      {1, 813, -1, 30, 0, -1, "condition names are V3.2 only"},
+      {32, 1797, 6, 32, RowOfMenu(kHold, "TRIM"), 0, "HOLD lies inside block 4 but is global"},
+      {1, 1797, -1, 32, 0, -1, "HOLD is heli only"},
+      {4, 1797, 6, 32, RowNamed(397, "$CHNAME2$->$CHNAME5$ UP"), 4, "a glider's twin of 397"},
+      {1, 1447, -1, 32, 0, -1, "nothing at 1447..397; TIMER 2 TIME at 46 is no condition row"},
+      {16, 388, -1, 32, RowOfMenu(kDiff, "$CHNAME1$ LEFT"), 0, "shared bytes: the first in order"},
+      {1023, 119, -1, 32, RowNamed(119, "SERVOTYP"), 0, "unknown type"},
+  };
+  for (const auto& l : lookups) {
+    SCOPED_TRACE(l.what);
+    auto m = MakeMemory(l.mask == 1023 ? 1 : l.mask);
+    if (l.mask == 1023) m.image[118] = 7;
+    EXPECT_EQ(FindParameter(l.address, l.bit, &m, l.version), l.row);
+    EXPECT_EQ(ConditionOfAddress(l.address, &m, l.version), l.condition);
+  }
+  // Types come from the row or its menu (system menus widened to all), versions from the row.
+  EXPECT_EQ(ParameterTypeMask(atv, 30), 1023);
+  EXPECT_EQ(ParameterTypeMask(RowNamed(378, "RATE $CHNAME1$"), 32), 0x3FE);
+  EXPECT_EQ(ParameterTypeMask(RowNamed(813, "NAME FLIGHT1"), 31), 0);
+  for (int k : {0, kParamCount + 1}) {
+    EXPECT_EQ(ParameterTypeMask(k, 32), 0);
+    EXPECT_EQ(ParameterByteCount(k), 0);
+    EXPECT_FALSE(ParameterInVersion(k, 32));
+  }
 }
 
 TEST(FindParameter, StaysInsideTheImageAndItsFiveBlocks) {
@@ -95,7 +83,6 @@ TEST(FindParameter, StaysInsideTheImageAndItsFiveBlocks) {
   // 1870..2047 are no sixth block: 1990 would reach PMX1's rates at 240 only after five steps.
   for (int address = 1870; address < 2048; ++address)
     EXPECT_EQ(FindParameter(address, -1, &standard, 32), 0) << address;
-  EXPECT_EQ(GetParameterText(1990, -1, &standard, 32), "FF(us8:255)(s8:-1)");
 }
 
 TEST(FindParameter, IndexEqualsThePlainWalk) {
@@ -106,40 +93,32 @@ TEST(FindParameter, IndexEqualsThePlainWalk) {
   for (int version : test::kVersions)
     for (const auto& m : memories)
       for (int address = 0; address < kImageSize; ++address)
-        for (int bit = -1; bit <= 8; ++bit) {
-          const int indexed = FindParameter(address, bit, &m, version);
-          const int walked = FindParameterByWalk(address, bit, &m, version);
-          if (indexed != walked) {
-            ADD_FAILURE() << "address " << address << " bit " << bit << " mask "
-                          << ModelTypeMask(&m) << " version " << version << ": " << indexed
-                          << " != " << walked;
-            return;
-          }
-        }
+        for (int bit = -1; bit <= 8; ++bit)
+          ASSERT_EQ(FindParameter(address, bit, &m, version),
+                    FindParameterByWalk(address, bit, &m, version))
+              << "address " << address << " bit " << bit << " mask " << ModelTypeMask(&m)
+              << " version " << version;
 }
 
-TEST(GetParameterText, RawBytesOutsideEveryRow) {
+// Rows' units and default values are the round trip's and the default images' business.
+TEST(GetParameterText, ValuesDefaultsAndRawBytes) {
   auto m = MakeMemory(1);
-  const struct {
-    std::uint8_t byte;
-    const char* text;
-  } rows[] = {{0, "00"}, {5, "05(%)"}, {65, "41(65)"}, {0x21, "21(33)(A)"}, {10, "0A(10)(*)"},
-              {200, "C8(us8:200)(s8:-56)"}, {128, "80(us8:128)(s8:-128)"}, {105, "69(105)(Ä)"}};
-  for (const auto& r : rows) {
-    m.image[72] = r.byte;
-    EXPECT_EQ(GetParameterText(72, -1, &m, 32), r.text);
-  }
-  EXPECT_EQ(GetParameterText(72, -1, nullptr, 32), "");
-}
-
-TEST(GetParameterText, ValuesUnitsAndDefaults) {
-  auto m = MakeMemory(1);
-  const int atv = RowNamed(144, "$CHNAME1$-$CHNR1$ RATE RIGHT/UP");
-  EXPECT_EQ(GetParameterText(144, 0, &m, 32), "100 %");
-  EXPECT_EQ(GetParameterText(44, 0, &m, 32), "01:00 min:s");
   EXPECT_EQ(GetParameterText(45, -1, &m, 32), "01:00 min:s");  // inside the 2-byte row
   EXPECT_EQ(GetParameterText(0, 0, &m, 32), "DEF STANDARD");   // no "_" in the name code
-  EXPECT_EQ(GetParameterText(76, 0, &m, 32), "AIL");
+  // The default column of a Glider 2 servos memory shows the Glider image: 4 servos.
+  const auto glider2 = MakeMemory(2);
+  EXPECT_EQ(GetParameterText(119, 0, &glider2, 32), "2 SERVOS");
+  EXPECT_EQ(GetParameterText(119 | kDefaultMarker, 0, &glider2, 32), "4 SERVOS");
+  // A byte outside every row: hex, decimal from 10, both readings from 128, its character.
+  const auto raw = [&m](std::uint8_t byte) {
+    m.image[72] = byte;
+    return GetParameterText(72, -1, &m, 32);
+  };
+  EXPECT_EQ(raw(0) + " " + raw(5) + " " + raw(10), "00 05(%) 0A(10)(*)");
+  EXPECT_EQ(raw(65) + " " + raw(0x21) + " " + raw(105), "41(65) 21(33)(A) 69(105)(Ä)");
+  EXPECT_EQ(raw(200) + " " + raw(128), "C8(us8:200)(s8:-56) 80(us8:128)(s8:-128)");
+  EXPECT_EQ(GetParameterText(72, -1, nullptr, 32), "");
+  const int atv = RowNamed(144, "$CHNAME1$-$CHNR1$ RATE RIGHT/UP");
   EXPECT_EQ(Set(m, atv, "-37", false, 2), kChanged);
   EXPECT_EQ(GetParameterText(144 + 700, 0, &m, 32), "-37 %");
   EXPECT_EQ(GetParameterText(144 + 700 + kDefaultMarker, 0, &m, 32), "100 %");
@@ -148,49 +127,34 @@ TEST(GetParameterText, ValuesUnitsAndDefaults) {
   EXPECT_EQ(FormatParameterValue(atv, 9, false, &m, false), "");  // beyond the image
   EXPECT_EQ(FormatParameterValue(0, 0, false, &m, false), "");
   EXPECT_EQ(FormatParameterValue(atv, 0, false, nullptr, false), "");
-  // The default column of a Glider 2 servos memory shows the Glider image: 4 servos.
-  const auto glider2 = MakeMemory(2);
-  EXPECT_EQ(GetParameterText(119, 0, &glider2, 32), "2 SERVOS");
-  EXPECT_EQ(GetParameterText(119 | kDefaultMarker, 0, &glider2, 32), "4 SERVOS");
 }
 
 // That a write keeps every bit outside its row is the round trip's property over every row.
-TEST(SetParameterText, ReadsTheTextAndWritesOnlyWhereARowIs) {
+TEST(SetParameterText, WritesOnlyWhereARowIsAndWhatItsBytesHold) {
   auto m = MakeMemory(1);
   const int limit = RowNamed(160, "$CHNAME1$-$CHNR1$ LIMIT RIGHT/UP");
-  ASSERT_NE(limit, 0);
+  const int offset = RowNamed(49, "OFFSET SW E");
   EXPECT_EQ(Set(m, limit, "12,5 %", false), kChanged);
   EXPECT_EQ(m.image[160], 12);
-  EXPECT_EQ(Set(m, limit, " 12 ", false), kUnchanged);
+  // OFFSET SW E: a signed byte shown through the curve formula reaches only -21..123 %;
+  // a plain byte holds nothing above 255.
+  EXPECT_EQ(Set(m, offset, "-21 %", false), kChanged);
+  EXPECT_EQ(Text(m, offset), "-21 %");
   // Names write all their bytes, padded with blanks.
   EXPECT_EQ(SetParameterText(0, 0, &m, false, "  asw 28 ", 32), kChanged);
   EXPECT_EQ(GetParameterText(0, 0, &m, 32), "ASW 28");
   EXPECT_EQ(m.image[11], 0);
-  // Nothing there, no memory, the default image: nothing written.
   const auto before = m.image;
-  EXPECT_EQ(SetParameterText(72, -1, &m, true, "5", 32), kUnchanged);
+  EXPECT_EQ(Set(m, limit, " 12 ", true), kUnchanged);
+  EXPECT_EQ(Set(m, offset, "-100 %", true), kUnchanged);
+  EXPECT_EQ(Set(m, offset, "124", true), kUnchanged);
+  EXPECT_EQ(Set(m, limit, "300", true), kUnchanged);                   // would read back as 44 %
+  EXPECT_EQ(SetParameterText(72, -1, &m, true, "5", 32), kUnchanged);  // no row
   EXPECT_EQ(SetParameterText(144 | kDefaultMarker, 0, &m, true, "5", 32), kUnchanged);
   EXPECT_EQ(SetParameterText(144, 0, nullptr, true, "5", 32), kUnchanged);
   EXPECT_EQ(SetParameterText(9999, 0, &m, true, "5", 32), kUnchanged);
   // A list with a fallback item names no value for an unknown text.
   EXPECT_EQ(SetParameterText(42, 0, &m, true, "SWITCH +Z", 32), kUnchanged);
-  EXPECT_EQ(m.image, before);
-}
-
-TEST(SetParameterText, RefusesValuesTheBytesCannotHold) {
-  auto m = MakeMemory(1);
-  // OFFSET SW E: a signed byte shown through the curve formula reaches only -21..123 %.
-  const int offset = RowNamed(49, "OFFSET SW E");
-  ASSERT_NE(offset, 0);
-  EXPECT_EQ(Set(m, offset, "-21 %", false), kChanged);
-  EXPECT_EQ(Text(m, offset), "-21 %");
-  const auto before = m.image;
-  EXPECT_EQ(Set(m, offset, "-100 %", false), kUnchanged);
-  EXPECT_EQ(Set(m, offset, "124", false), kUnchanged);
-  // A plain byte holds nothing above 255: 300 % would read back as 44 %.
-  const int limit = RowNamed(160, "$CHNAME1$-$CHNR1$ LIMIT RIGHT/UP");
-  ASSERT_NE(limit, 0);
-  EXPECT_EQ(Set(m, limit, "300", false), kUnchanged);
   EXPECT_EQ(m.image, before);
 }
 
@@ -200,7 +164,7 @@ TEST(SetParameterText, OwnDisplayTextChangesNoByte) {
   for (int mask : test::kTypeMasks) {
     for (int k = 1; k <= kParamCount; ++k) {
       if ((ParameterTypeMask(k, 32) & mask) == 0 || ParameterByteCount(k) == 0) continue;
-      const int address = ParamDef(k).address + (IsConditionAddress(ParamDef(k).address) ? 350 : 0);
+      const int address = test::AddressIn(k, 1);
       for (int raw : {0, 3, 37, 101, 128, 200, 255}) {
         auto m = MakeMemory(mask);
         m.image[static_cast<std::size_t>(address)] = static_cast<std::uint8_t>(raw);
@@ -214,63 +178,48 @@ TEST(SetParameterText, OwnDisplayTextChangesNoByte) {
   }
 }
 
-TEST(DependencyRules, SignPartnerKeepsTheSign) {
-  auto m = MakeMemory(4);  // BUTm exists for 4 and 5 servos
+TEST(DependencyRules, SignPartnersActMixesAndGlobalModes) {
+  auto glider = MakeMemory(4), acro = MakeMemory(16);  // BUTm: 4 and 5 servos; SBTr GLOBAL
   const int down = RowOfMenu(kButm, "DOWN"), up = RowOfMenu(kButm, "UP");
-  ASSERT_EQ(Set(m, up, "30", false, 1), kChanged);
-  EXPECT_EQ(Set(m, down, "-20", true, 1), kChangedMore);
-  EXPECT_EQ(Text(m, up, 1), "-30 %");
-  EXPECT_EQ(Text(m, down, 1), "-20 %");
-  EXPECT_EQ(Text(m, up, 0), "50 %");  // other conditions untouched
-  EXPECT_EQ(Set(m, down, "5", true, 1), kChangedMore);
-  EXPECT_EQ(Text(m, up, 1), "30 %");
-  EXPECT_EQ(Set(m, down, "6", true, 1), kChanged);  // same sign: partner stays
-  EXPECT_EQ(Set(m, down, "-6", false, 1), kChanged);
-  EXPECT_EQ(Text(m, up, 1), "30 %");
-}
-
-TEST(DependencyRules, ActKeepsOneOfThreeMixes) {
-  auto m = MakeMemory(16);
   const int diff = RowOfMenu(kDiff, "ON/OFF"), flpr = RowOfMenu(kFlpr, "FLAPERON ON/OFF");
-  const int elvn = RowOfMenu(kElvn, "ON/OFF");
-  ASSERT_EQ(Text(m, diff, 2), "ACT");
-  EXPECT_EQ(Set(m, flpr, "ACT", true, 2), kChanged);  // DIFF is not FLPR's menu
-  EXPECT_EQ(Text(m, diff, 2) + Text(m, flpr, 2) + Text(m, diff, 0), "INHACTACT");
-  EXPECT_EQ(Set(m, elvn, "ACT", true, 2), kChanged);
-  EXPECT_EQ(Text(m, flpr, 2) + Text(m, elvn, 2), "INHACT");
-  EXPECT_EQ(Set(m, diff, "ACT", false, 2), kChanged);  // without dependents two stay ACT
-  EXPECT_EQ(Text(m, elvn, 2), "ACT");
-}
-
-TEST(DependencyRules, GlobalModeCopiesToEveryCondition) {
-  const int rate3 = RowOfMenu(kSbtr, "RATE $CHNAME3$");
-  const int mode = RowOfMenu(kSbtr, "MODE");
-  {
-    auto m = MakeMemory(16);  // SBTr MODE is GLOBAL in the default
-    EXPECT_EQ(Set(m, rate3, "10", true, 2, 30), kChanged);  // V3.0: no GLOBAL rule
-    for (int c : {0, 1, 3, 4}) EXPECT_EQ(Text(m, rate3, c, 30), "0 %");
-    EXPECT_EQ(Text(m, rate3, 2, 30), "10 %");
-  }
-  {
-    auto m = MakeMemory(16);
-    ASSERT_EQ(Text(m, mode), "GLOBAL");
-    EXPECT_EQ(Set(m, rate3, "10", true, 2, 32), kChangedMore);
-    for (int c = 0; c <= 4; ++c) EXPECT_EQ(Text(m, rate3, c), "10 %");
-    EXPECT_EQ(Set(m, rate3, "10", true, 3, 32), kUnchanged);
-    // SEPARATE: one condition only; back to GLOBAL: condition 0 goes everywhere.
-    EXPECT_EQ(Set(m, mode, "SEPARATE", true), kChanged);
-    EXPECT_EQ(Set(m, rate3, "-7", true, 4), kChanged);
-    EXPECT_EQ(Text(m, rate3, 4), "-7 %");
-    EXPECT_EQ(Set(m, mode, "GLOBAL", true), kChangedMore);
-    EXPECT_EQ(Text(m, rate3, 4), "10 %");
-  }
-  {
-    auto m = MakeMemory(1);  // the three SOURCE rows by version share one GLOBAL mode
-    const int source1 = RowOfMenu(kFunc, "$CHNAME1$ SOURCE CH1");
-    EXPECT_EQ(Set(m, source1, "SWITCH +A", true, 1, 32), kChangedMore);
-    for (int c = 0; c <= 4; ++c) EXPECT_EQ(m.image[120 + 350 * c], 16);
-    EXPECT_EQ(Set(m, source1, "FUNC -2", true, 0, 31), kChangedMore);
-    for (int c = 0; c <= 4; ++c) EXPECT_EQ(m.image[120 + 350 * c], 129);
+  const int elvn = RowOfMenu(kElvn, "ON/OFF"), source1 = RowOfMenu(kFunc, "$CHNAME1$ SOURCE CH1");
+  const int rate3 = RowOfMenu(kSbtr, "RATE $CHNAME3$"), mode = RowOfMenu(kSbtr, "MODE");
+  ASSERT_EQ(test::Texts(acro, diff) + " " + Text(acro, mode), "ACT, ACT, ACT, ACT, ACT GLOBAL");
+  // One write each, and what a watched row then shows in conditions 0..4.
+  const struct {
+    ModellSpeicherTyp* m;
+    int row, condition;
+    const char* text;
+    bool dependents;
+    int version, result, watched;
+    const char* shows;
+  } steps[] = {
+      {&glider, up, 1, "30", false, 32, kChanged, up, "50 %, 30 %, 50 %, 50 %, 50 %"},
+      {&glider, down, 1, "-20", true, 32, kChangedMore, up, "50 %, -30 %, 50 %, 50 %, 50 %"},
+      {&glider, down, 1, "5", true, 32, kChangedMore, up, "50 %, 30 %, 50 %, 50 %, 50 %"},
+      {&glider, down, 1, "6", true, 32, kChanged, up, "50 %, 30 %, 50 %, 50 %, 50 %"},
+      {&glider, down, 1, "-6", false, 32, kChanged, up, "50 %, 30 %, 50 %, 50 %, 50 %"},
+      // One of three mixes is ACT; DIFF is not FLPR's menu, so the result stays 1.
+      {&acro, flpr, 2, "ACT", true, 32, kChanged, diff, "ACT, ACT, INH, ACT, ACT"},
+      {&acro, elvn, 2, "ACT", true, 32, kChanged, flpr, "INH, INH, INH, INH, INH"},
+      {&acro, diff, 2, "ACT", false, 32, kChanged, elvn, "INH, INH, ACT, INH, INH"},
+      // V3.0 has no GLOBAL rule; from V3.1 a GLOBAL mode copies to every condition.
+      {&acro, rate3, 2, "10", true, 30, kChanged, rate3, "0 %, 0 %, 10 %, 0 %, 0 %"},
+      {&acro, rate3, 3, "10", true, 32, kChangedMore, rate3, "10 %, 10 %, 10 %, 10 %, 10 %"},
+      {&acro, rate3, 1, "10", true, 32, kUnchanged, rate3, "10 %, 10 %, 10 %, 10 %, 10 %"},
+      {&acro, mode, 0, "SEPARATE", true, 32, kChanged, rate3, "10 %, 10 %, 10 %, 10 %, 10 %"},
+      {&acro, rate3, 4, "-7", true, 32, kChanged, rate3, "10 %, 10 %, 10 %, 10 %, -7 %"},
+      {&acro, mode, 0, "GLOBAL", true, 32, kChangedMore, rate3, "10 %, 10 %, 10 %, 10 %, 10 %"},
+      // The three SOURCE rows by version share one GLOBAL mode.
+      {&acro, source1, 1, "SWITCH +A", true, 32, kChangedMore, source1,
+       "SWITCH +A, SWITCH +A, SWITCH +A, SWITCH +A, SWITCH +A"},
+      {&acro, source1, 0, "FUNC -2", true, 31, kChangedMore, source1,
+       "FUNC -2, FUNC -2, FUNC -2, FUNC -2, FUNC -2"},
+  };
+  for (const auto& s : steps) {
+    SCOPED_TRACE(std::string(ParamDef(s.row).name) + " = " + s.text);
+    EXPECT_EQ(Set(*s.m, s.row, s.text, s.dependents, s.condition, s.version), s.result);
+    EXPECT_EQ(test::Texts(*s.m, s.watched, s.version), s.shows);
   }
 }
 
@@ -284,13 +233,12 @@ TEST(DependencyRules, ModelTypeChangeFillsWhatTheTypeGains) {
   EXPECT_EQ(Set(m, modelType, "HELI", true), kChangedMore);
   EXPECT_EQ(ModelTypeMask(&m), 32);
   const auto& heli = DefaultImageFor(32);
-  EXPECT_EQ(Text(m, atv, 3), "-37 %");  // shared parameters keep their values
-  EXPECT_EQ(m.image[390 + 350 * 2], heli[390]);  // GYRO "POSI" of every condition
+  EXPECT_EQ(Text(m, atv, 3), "-37 %");                 // shared parameters keep their values
+  EXPECT_EQ(m.image[390 + 350 * 2], heli[390]);        // GYRO "POSI" of every condition
   EXPECT_EQ(m.image[1797] & 0xC0, heli[1797] & 0xC0);  // HOLD "TRIM"/"MODE" once
-  EXPECT_EQ(m.image[1797] & 0x3F, 0x11);  // bits of no heli row stay
+  EXPECT_EQ(m.image[1797] & 0x3F, 0x11);               // bits of no heli row stay
   EXPECT_EQ(m.image[1798], heli[1798]);
-  EXPECT_EQ(ChannelName(5, &m), "GYR");
-  EXPECT_EQ(ChannelName(8, &m), "AU2");
+  EXPECT_EQ(ChannelName(5, &m) + ChannelName(8, &m), "GYRAU2");
   // Without dependents only the type byte changes.
   auto plain = MakeMemory(1);
   auto expected = plain.image;

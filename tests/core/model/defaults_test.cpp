@@ -2,33 +2,53 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
-#include "core/model/names.h"
+#include "core/model/defaults_data.h"
 #include "core/model/partab_keys.h"
-#include "tests/core/model/model_fixture.h"
+#include "core/model/storage.h"
 #include "core/store/model_memory.h"
-#include "core/store/store.h"
+#include "tests/core/model/model_fixture.h"
+#include "tests/core/util/temp_dir.h"
 
 namespace core {
 namespace {
 
 using test::MakeMemory;
 
-std::string Names(const ModellSpeicherTyp& m) {
-  std::string out;
-  for (int n = 1; n <= 8; ++n) out += (n > 1 ? " " : "") + ChannelName(n, &m);
-  return out;
+constexpr DefaultKind kAllKinds[] = {DefaultKind::Standard, DefaultKind::Acro, DefaultKind::Glider,
+                                     DefaultKind::Heli};
+
+int Value(const DefaultImage& img, int address, int storage) {
+  return DecodeStorage(storage, ReadRaw(&img[address], StorageBytes(storage)));
 }
 
-// Each type's image carries its type bytes: EveryTypeInEveryVersion reads them back.
-TEST(DefaultImages, TypeTextsComparedExactly) {
-  EXPECT_EQ(ModelTypeMaskOfText("GLIDER 5 SERVOS"), 8);
-  EXPECT_EQ(ModelTypeMaskOfText("HELI HN3"), 512);
-  EXPECT_EQ(ModelTypeMaskOfText("heli hn3"), 1);  // compared exactly
-  EXPECT_EQ(ModelTypeMaskOfText("Segler"), 1);
+// Read through the decoders, so a mistyped byte of the listings shows as a wrong setting.
+TEST(DefaultImages, HoldTheFactorySettingsInFiveEqualBlocksAndAnFFTail) {
+  for (DefaultKind kind : kAllKinds) {
+    const DefaultImage& img = DefaultImageData(kind);
+    SCOPED_TRACE(static_cast<int>(kind));
+    for (int k = 1; k < 5; ++k)
+      for (int i = 0; i < 350; ++i)
+        ASSERT_EQ(img[120 + 350 * k + i], img[120 + i]) << k << " " << i;
+    for (int i = 1870; i < 2048; ++i) ASSERT_EQ(img[i], 0xFF) << i;
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(img[463 + 350 * k], 0) << "condition name " << k;
+    for (int a = 302; a <= 305; ++a) EXPECT_EQ(Value(img, a, 0), 100);   // TRIM RATE F
+    for (int a = 306; a <= 312; a += 2) EXPECT_EQ(Value(img, a, 2), 0);  // TRIM MEMORY F
+    for (int n = 0; n < 8; ++n) {
+      EXPECT_EQ(img[120 + n], n);              // SOURCE CHn: function n on its own input
+      EXPECT_EQ(Value(img, 144 + n, 5), 100);  // ATV RATE
+      EXPECT_EQ(Value(img, 160 + n, 0), 100);  // ATV LIMIT
+      EXPECT_EQ(Value(img, 188 + n, 0), 100);  // AFR RATE1
+    }
+    // PMXn masters function n onto function n + 1; the PMX1 curve points are equally spaced.
+    for (int m = 0; m < 6; ++m) EXPECT_EQ(Value(img, 238 + 8 * m, 20), m + 1);
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(Value(img, 324 + i, 4), 88 - 22 * i);
+    EXPECT_EQ(Value(img, 44, 2), 60);  // TIMER 1 TIME 01:00, big-endian
+  }
+  const DefaultImage& heli = DefaultImageData(DefaultKind::Heli);
+  EXPECT_EQ(Value(heli, 1797, 12), 0);   // HOLD "TRIM" active
+  EXPECT_EQ(Value(heli, 1798, 1), -70);  // HOLD "POSITION"
+  EXPECT_EQ(Value(DefaultImageData(DefaultKind::Acro), 390, 5), -100);
+  EXPECT_EQ(Value(DefaultImageData(DefaultKind::Glider), 398, 22), 49);  // DOWN towards ELE
 }
 
 TEST(NewMemory, TypeLanguageNamesAndTheRestFromTheImage) {
@@ -47,7 +67,7 @@ TEST(NewMemory, TypeLanguageNamesAndTheRestFromTheImage) {
     SCOPED_TRACE(c.mask);
     const auto m = MakeMemory(c.mask, c.language);
     EXPECT_EQ(ModelTypeMask(&m), c.mask);
-    EXPECT_EQ(Names(m), c.names);
+    EXPECT_EQ(test::FunctionNames(m), c.names);
     EXPECT_EQ(GetTextByKey(key::kLanguage, -1, 0, &m, 32), c.languageText);
     EXPECT_EQ(TrimmedName(&m), c.name);
     // Everything else is the type's image: sub type, function names and language aside.
@@ -61,6 +81,11 @@ TEST(NewMemory, TypeLanguageNamesAndTheRestFromTheImage) {
   const auto glider2 = MakeMemory(2), heliHn3 = MakeMemory(512);
   EXPECT_EQ(GetTextByKey(key::kServoType, -1, 0, &glider2, 32), "2 SERVOS");
   EXPECT_EQ(GetTextByKey(key::kHeliType, -1, 0, &heliHn3, 32), "HN3");
+  // The dialog's type texts compare exactly.
+  EXPECT_EQ(ModelTypeMaskOfText("GLIDER 5 SERVOS"), 8);
+  EXPECT_EQ(ModelTypeMaskOfText("HELI HN3"), 512);
+  EXPECT_EQ(ModelTypeMaskOfText("heli hn3"), 1);
+  EXPECT_EQ(ModelTypeMaskOfText("Segler"), 1);
 }
 
 TEST(NewMemory, EveryTypeInEveryVersion) {
@@ -72,42 +97,17 @@ TEST(NewMemory, EveryTypeInEveryVersion) {
     }
 }
 
-TEST(NewMemory, CreatedInTheStoreAndMadeActive) {
-  const auto dir = std::filesystem::temp_directory_path() / "veltrano_model_new_test";
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  NullStoreHost host;
-  ModelMemoryStore store(host);
-  store.SetModelMemoryDir(dir.string() + "/");
-  ModellSpeicherTyp* m = CreateDefaultMemory(store, "ACRO", NewMemoryLanguage::Deutsch, 32);
-  ASSERT_NE(m, nullptr);
-  EXPECT_EQ(store.GetActive(), m);
-  EXPECT_EQ(ModelTypeMask(m), 16);
-  EXPECT_EQ(m->fileName, dir.string() + "/DEFACRO.FC");
-  EXPECT_EQ(ModelTypeName(m), "ACRO");
-  std::filesystem::remove_all(dir);
-  const auto heli = MakeMemory(256);
-  EXPECT_EQ(ModelTypeName(&heli), "HELI HR3");
-  EXPECT_EQ(ModelTypeName(nullptr), "STANDARD");
-}
-
 TEST(DefaultSource, SixteenBytesALine) {
   const auto m = MakeMemory(1);
   const std::string text = DefaultSourceText(m);
-  std::vector<std::string> lines;
-  for (std::size_t from = 0, at; (at = text.find("\r\n", from)) != std::string::npos; from = at + 2)
-    lines.push_back(text.substr(from, at - from));
-  ASSERT_EQ(lines.size(), 128u);
-  EXPECT_EQ(lines[0].substr(0, 9 + 16), "{ $000 } $04,$05,$06,$00,");
-  EXPECT_EQ(lines[127].substr(0, 9), "{ $7F0 } ");
-  EXPECT_EQ(lines[127].substr(9), std::string("$FF,") + "$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,$FF,");
-  for (const auto& line : lines) EXPECT_EQ(line.size(), 9u + 16 * 4);
-
-  const auto path = std::filesystem::temp_directory_path() / "veltrano_defaultdaten_test.pas";
-  ASSERT_TRUE(WriteDefaultSource(m, path.string()));
-  std::ifstream in(path, std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), text);
-  std::filesystem::remove(path);
+  std::string last = "{ $7F0 } ";
+  for (int i = 0; i < 16; ++i) last += "$FF,";
+  EXPECT_EQ(text.size(), 128u * (9 + 16 * 4 + 2));
+  EXPECT_EQ(text.substr(0, 9 + 16), "{ $000 } $04,$05,$06,$00,");
+  EXPECT_EQ(text.substr(text.size() - last.size() - 2), last + "\r\n");
+  testing::TempDir dir;
+  ASSERT_TRUE(WriteDefaultSource(m, dir.file("Defaultdaten.pas")));
+  EXPECT_EQ(testing::ReadText(dir.file("Defaultdaten.pas")), text);
 }
 
 }  // namespace

@@ -24,20 +24,6 @@ int FirstRowWithKey(int key) {
   return 0;
 }
 
-TEST(ParamTable, PartnerTablesPairRowsOfOneKind) {
-  // Every key of a pair exists; the two rows of a sign pair lie in the same menu.
-  for (const auto& p : kSignPartners) {
-    const int a = FirstRowWithKey(p.first), b = FirstRowWithKey(p.second);
-    ASSERT_NE(a, 0);
-    ASSERT_NE(b, 0);
-    EXPECT_EQ(ParamDef(a).menu, ParamDef(b).menu) << p.first;
-  }
-  for (const auto& p : kGlobalPairs) {
-    EXPECT_STREQ(ParamDef(FirstRowWithKey(p.first)).name, "MODE");
-    EXPECT_NE(FirstRowWithKey(p.second), 0);
-  }
-}
-
 TEST(ParamTable, EveryRowIsWellFormedAndFitsItsStorageType) {
   for (int k = 1; k <= kParamCount; ++k) {
     const MemApplMapTyp& d = ParamDef(k);
@@ -54,10 +40,16 @@ TEST(ParamTable, EveryRowIsWellFormedAndFitsItsStorageType) {
       EXPECT_LE(d.address + StorageBytes(d.storage), 470);
     }
   }
-}
-
-bool Storable(int storage, std::int32_t value) {
-  return DecodeStorage(storage, EncodeStorage(storage, value)) == value;
+  // Every key of a pair exists; the two rows of a sign pair lie in the same menu.
+  for (const auto& p : kSignPartners) {
+    const int a = FirstRowWithKey(p.first), b = FirstRowWithKey(p.second);
+    ASSERT_NE(a * b, 0);
+    EXPECT_EQ(ParamDef(a).menu, ParamDef(b).menu) << p.first;
+  }
+  for (const auto& p : kGlobalPairs) {
+    EXPECT_STREQ(ParamDef(FirstRowWithKey(p.first)).name, "MODE");
+    EXPECT_NE(FirstRowWithKey(p.second), 0);
+  }
 }
 
 TEST(ParamTable, EveryValueTheEditorOffersFitsTheRowsBytes) {
@@ -75,17 +67,17 @@ TEST(ParamTable, EveryValueTheEditorOffersFitsTheRowsBytes) {
         if (item.value == kFallbackValue || !IsOfferedValue(item.value, d.minimum, d.maximum))
           continue;
         ++offered;
-        EXPECT_TRUE(Storable(d.storage, item.value)) << item.text;
+        EXPECT_TRUE(FitsStorage(d.storage, item.value)) << item.text;
       }
       EXPECT_GT(offered, 0);
     } else if (d.formula == 40) {
-      EXPECT_TRUE(Storable(d.storage, d.minimum));
-      EXPECT_TRUE(Storable(d.storage, d.maximum));
+      EXPECT_TRUE(FitsStorage(d.storage, d.minimum));
+      EXPECT_TRUE(FitsStorage(d.storage, d.maximum));
     } else {
       // Every whole percentage the buttons can reach within the limits.
       for (int shown = d.minimum; shown <= d.maximum; ++shown) {
         const std::int32_t v = TextToFormula(d.formula, std::to_string(shown), 0, nullptr);
-        if (!Storable(d.storage, v)) {
+        if (!FitsStorage(d.storage, v)) {
           ADD_FAILURE() << shown << " gives " << v;
           break;
         }
@@ -94,37 +86,32 @@ TEST(ParamTable, EveryValueTheEditorOffersFitsTheRowsBytes) {
   }
 }
 
+struct Encoding {
+  int type;
+  std::uint32_t raw;
+  int value;
+};
+
 TEST(StorageTypes, EdgeCasesOfTheEncodings) {
-  const struct {
-    int type;
-    std::uint32_t raw;
-    int value;
-  } bothWays[] = {{5, 200, -72},  {5, 100, 100},  {4, 200, 56},        {4, 30, -30},
-                  {4, 0, 0},      {22, 0, -1},    {22, 1, 0},          {22, 128, 127},
-                  {22, 131, -2},  {17, 254, 127}, {1, 200, -56},       {2, 0xFF38, -200},
-                  {0, 255, 255},  {26, 0x0101, 257}, {3, 2302233, 2302233}};
+  const Encoding bothWays[] = {
+      {5, 200, -72}, {5, 100, 100},     {4, 200, 56},   {4, 30, -30},      {4, 0, 0},
+      {22, 0, -1},   {22, 1, 0},        {22, 128, 127}, {22, 131, -2},     {17, 254, 127},
+      {1, 200, -56}, {2, 0xFF38, -200}, {0, 255, 255},  {26, 0x0101, 257}, {3, 2302233, 2302233}};
   for (const auto& c : bothWays) {
     EXPECT_EQ(DecodeStorage(c.type, c.raw), c.value) << c.type << " " << c.raw;
     EXPECT_EQ(EncodeStorage(c.type, c.value), c.raw) << c.type << " " << c.value;
   }
   // Foreign bits and bytes are ignored; the second forms of 0 and -1 the transmitter never writes.
-  const struct {
-    int type;
-    std::uint32_t raw;
-    int value;
-  } decoded[] = {{17, 255, 127}, {26, 0x0100, 256}, {27, 0x0100, 0}, {18, 0x2F, 5},
-                 {0, 0x1FF, 255}, {5, 128, 0},       {22, 129, 0},    {22, 130, -1}, {25, 7, 0}};
+  const Encoding decoded[] = {{17, 255, 127}, {26, 0x0100, 256}, {27, 0x0100, 0},
+                              {18, 0x2F, 5},  {0, 0x1FF, 255},   {5, 128, 0},
+                              {22, 129, 0},   {22, 130, -1},     {25, 7, 0}};
   for (const auto& c : decoded) EXPECT_EQ(DecodeStorage(c.type, c.raw), c.value) << c.type;
   EXPECT_EQ(EncodeStorage(0, -1), 255u);
   EXPECT_EQ(EncodeStorage(15, 65), 0u);
-  EXPECT_EQ(MergeRaw(17, 0x01, EncodeStorage(17, 127)), 0xFFu);  // bit 0 keeps its value
+  // A write keeps the bits of the byte that are not the type's.
+  EXPECT_EQ(MergeRaw(17, 0x01, EncodeStorage(17, 127)), 0xFFu);
   EXPECT_EQ(MergeRaw(17, 0x00, EncodeStorage(17, 127)), 0xFEu);
   EXPECT_EQ(MergeRaw(18, 0xFF, EncodeStorage(18, 2)), 0xD7u);
-  // Raw bytes are big-endian.
-  std::uint8_t bytes[3] = {0x12, 0x34, 0x56};
-  EXPECT_EQ(ReadRaw(bytes, 3), 0x123456u);
-  WriteRaw(bytes, 2, 0xABCD);
-  EXPECT_EQ(ReadRaw(bytes, 3), 0xABCD56u);
 }
 
 TEST(StorageTypes, EveryValueOfEveryTypeRoundTrips) {

@@ -2,29 +2,29 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <limits>
+#include <utility>
 
+#include "core/model/numtext.h"
 #include "tests/core/model/model_fixture.h"
+#include "tests/core/util/temp_dir.h"
 
 namespace core {
 namespace {
 
-using test::MakeMemory;
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 
+// Which text a list item spells is the list table's; these are how items are found and shown.
 TEST(FormulaToText, ListsShowTheirItemsUpperCased) {
-  const auto m = MakeMemory(1);
-  const struct {
-    int formula, value;
-    const char* text;
-  } shown[] = {{13, 1, "PPM"},          {2, 9, "SWITCH +B"},    {2, 51, "SWITCH -L"},
-               {2, 25, "INH"},          {12, 147, "SWITCH -D"}, {14, 99, "UNBEKANNTER INHALT"},
-               {37, 6, "CH5"},          {35, 1, "VTR"},         {11, 257, "UNBEKANNTER INHALT"},
-               {36, 0, "THR"},          {36, 1, "CH9"},         {36, 191, "INH"},
-               {36, 5, "UNBEKANNTER INHALT"}, {46, 12345, "ENGLISCH"}, {24, 9, "OFFSET"},
-               {34, 9, "INH"},          {99, 5, "unbekannte Formel 99"}};
-  for (const auto& c : shown) EXPECT_EQ(FormulaToText(c.formula, c.value, 0, &m), c.text);
+  const auto m = test::MakeMemory(1);
+  const auto shown = [&m](int formula, int value) { return FormulaToText(formula, value, 0, &m); };
+  EXPECT_EQ(shown(2, 9) + ", " + shown(2, 51), "SWITCH +B, SWITCH -L");  // runs of letters
+  EXPECT_EQ(shown(2, 25) + ", " + shown(35, 1), "INH, VTR");             // fallback items
+  EXPECT_EQ(shown(46, 12345), "ENGLISCH");
+  EXPECT_EQ(shown(11, 257), "UNBEKANNTER INHALT");  // no item and no fallback
+  EXPECT_EQ(shown(36, 0), "THR");                   // "$CHNAME(3)"
+  EXPECT_EQ(shown(99, 5), "unbekannte Formel 99");
   EXPECT_EQ(FormulaToText(36, 0, 0, nullptr), "");  // no memory: no channel name
   for (int id : {0, 16, -1, 1000}) EXPECT_EQ(FindValueList(id), nullptr) << id;
 }
@@ -44,25 +44,25 @@ TEST(Formulas, NumbersBothWays) {
   EXPECT_EQ(TextToFormula(20, "82.5", 0, nullptr), 100);
   EXPECT_EQ(TextToFormula(33, "50,0", 0, nullptr), 0);
   EXPECT_EQ(TextToFormula(0, "12abc", 0, nullptr), 12);
+  EXPECT_EQ(TextToFormula(40, "5", 0, nullptr), 300);  // a time without ":" is minutes
   EXPECT_EQ(TextToFormula(16, "ABC", 0, nullptr), 0);
   EXPECT_EQ(TextToFormula(99, "12", 0, nullptr), 0);
   EXPECT_EQ(TextToFormula(0, "99999999999999999999", 0, nullptr), 999999999);
 }
 
 TEST(TextToFormula, ListsMatchUpperCaseTextsOnly) {
-  const auto m = MakeMemory(1);
+  const auto m = test::MakeMemory(1);
   EXPECT_EQ(TextToFormula(2, "SWITCH +B", 0, &m), 9);
   EXPECT_EQ(TextToFormulaChecked(2, "Switch +B", 0, &m), std::nullopt);  // list with fallback
   EXPECT_EQ(TextToFormula(2, "Switch +B", 0, &m), 0);
   EXPECT_EQ(TextToFormula(2, "INH", 0, &m), 128);
   EXPECT_EQ(TextToFormula(13, "ppm", 0, &m), 0);  // no fallback: 0
-  EXPECT_EQ(TextToFormula(35, "VTR", 0, &m), 3);
   EXPECT_EQ(TextToFormula(24, "ELE-2", 0, &m), 1);
   EXPECT_EQ(TextToFormula(46, "FRANZÖSISCH", 0, &m), 2302233);
 }
 
 TEST(ValueListOffer, RespectsLimitsAndSkipsTheFallback) {
-  const auto m = MakeMemory(1);
+  const auto m = test::MakeMemory(1);
   auto fill = [&m](int formula, int lo, int hi) {
     std::vector<std::string> items;
     FillValueList(formula, items, 0, &m, lo, hi);
@@ -73,19 +73,19 @@ TEST(ValueListOffer, RespectsLimitsAndSkipsTheFallback) {
   EXPECT_EQ(fill(2, 0, 51).size(), 40u);
   EXPECT_TRUE(fill(0, 0, 100).empty());
   EXPECT_EQ(ValueListWidth(37, 0, &m, 5, 7), 3);
-  EXPECT_EQ(ValueListWidth(24, 0, &m, 0, 7), 5);    // "AIL-1", expanded
+  EXPECT_EQ(ValueListWidth(24, 0, &m, 0, 7), 5);         // "AIL-1", expanded
   EXPECT_EQ(ValueListWidth(46, 0, &m, 0, 2302233), 11);  // characters, not bytes
-  EXPECT_EQ(ValueListWidth(3, 0, &m, 0, 1), 7);     // "digital", not upper-cased
+  EXPECT_EQ(ValueListWidth(3, 0, &m, 0, 1), 7);          // "digital", not upper-cased
   EXPECT_EQ(ValueListWidth(0, 0, &m, 0, 100), 0);
   EXPECT_EQ(ValueListWidth(37, 0, &m, 20, 30), 0);
 }
 
 TEST(ExpandListText, ReplacesTheFirstPlaceholderOfEachKind) {
-  auto m = MakeMemory(1);
+  auto m = test::MakeMemory(1);
   EXPECT_EQ(ExpandListText("$CHNAME(1)-$CHNR(1)", 0, &m), "AIL-1");
   EXPECT_EQ(ExpandListText("$CHNAME(2)/$CHNAME(3)", 0, &m), "ELE/$CHNAME(3)");
   EXPECT_EQ(ExpandListText("$CHNAME(12", 0, &m), "AIL");  // unclosed, 12 counts as 1
-  m.image[120 + 350 * 2] = 130;                           // function 1 on switch input in condition 2
+  m.image[120 + 350 * 2] = 130;  // function 1 on switch input in condition 2
   EXPECT_EQ(ExpandListText("$CHNR(1)", 2, &m), "3");
   EXPECT_EQ(ExpandListText("x", 0, &m), "x");
 }
@@ -95,12 +95,55 @@ TEST(FormulaCheck, ListsOneToHundredPercentAndWritesThem) {
   EXPECT_EQ(text.substr(0, 22), "   0%,    0,    0%, ok");
   EXPECT_NE(text.find("\r\n  57%,   57,   57%, ok\r\n"), std::string::npos);
   EXPECT_EQ(text.substr(text.size() - 24), " 100%,  100,  100%, ok\r\n");
-  const auto path = std::filesystem::temp_directory_path() / "veltrano_formel_test.txt";
-  ASSERT_TRUE(WriteFormulaCheck(nullptr, path.string()));
-  std::ifstream in(path, std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), text);
-  std::filesystem::remove(path);
-  EXPECT_FALSE(WriteFormulaCheck(nullptr, "/nonexistent-dir/x/Formel.txt"));
+  testing::TempDir dir;
+  ASSERT_TRUE(WriteFormulaCheck(nullptr, dir.file("Formel.txt")));
+  EXPECT_EQ(testing::ReadText(dir.file("Formel.txt")), text);
+  EXPECT_FALSE(WriteFormulaCheck(nullptr, dir.file("missing/Formel.txt")));
+}
+
+TEST(NumText, RoundsHalfAwayAndOverflowsToHashes) {
+  // -0.4 shows no "-0"; infinity and more than 12 characters show hashes.
+  const std::pair<double, const char*> shown[] = {
+      {-2.5, "-3"},
+      {-0.4, "0"},
+      {123456789012.0, "123456789012"},
+      {1234567890123.0, "############"},
+      {-123456789012.5, "############"},
+      {std::numeric_limits<double>::infinity(), "############"}};
+  for (const auto& [v, text] : shown) EXPECT_EQ(FormatNumber(v, 0), text) << v;
+  EXPECT_EQ(RoundHalfAway(2.4999, 0), 2);
+  EXPECT_DOUBLE_EQ(RoundHalfAway(0.15, 1), 0.2);  // 0.15 is stored just below the half
+  EXPECT_DOUBLE_EQ(RoundHalfAway(-1.25, 1), -1.3);
+  EXPECT_EQ(RoundToInt(87.67), 88);
+  EXPECT_EQ(RoundToInt(-0.35), 0);
+  EXPECT_EQ(RoundToInt(1e300), kMax);
+  EXPECT_EQ(RoundToInt(-1e300), kMin);
+}
+
+TEST(NumText, ReadsTheLeadingNumber) {
+  const std::pair<const char*, std::int32_t> whole[] = {
+      {"12abc", 12}, {"12,5", 12},          {"abc", 0},          {"", 0}, {"-", 0}, {"-17", -17},
+      {"+17", 17},   {"-2147483648", kMin}, {"2147483648", kMax}};
+  for (const auto& [text, v] : whole) EXPECT_EQ(WholeNumberOfText(text), v) << text;
+  const std::pair<const char*, double> decimal[] = {{"12,5", 12.5}, {"-3.25 x", -3.25}, {"  7", 7},
+                                                    {".5", 0.5},    {"5.", 5},          {"abc", 0},
+                                                    {"-", 0},       {"1e999", 0}};  // not finite
+  for (const auto& [text, v] : decimal) EXPECT_DOUBLE_EQ(DecimalNumberOfText(text), v) << text;
+}
+
+TEST(NumText, ShowsAndReadsMinutesAndHours) {
+  const std::pair<int, const char*> both[] = {
+      {600, "10:00"}, {-90, "-01:30"}, {3599, "59:59"}, {3600, "01:00:00"}, {0, "00:00"}};
+  for (const auto& [seconds, text] : both) {
+    EXPECT_EQ(TimeText(seconds), text);
+    EXPECT_EQ(TimeOfText(text), seconds);
+  }
+  EXPECT_EQ(TimeText(kMin), "-596523:14:08");
+  // Without ":" a time is minutes: "5" is 5:00.
+  const std::pair<const char*, std::int32_t> read[] = {
+      {"-10:30", -630}, {"5:7", 307},    {"1:00:00", 3600}, {"-0:30", -30},
+      {"5", 5 * 60},    {"45", 45 * 60}, {"-5", -300},      {"999999999:0:0", kMax}};
+  for (const auto& [text, v] : read) EXPECT_EQ(TimeOfText(text), v) << text;
 }
 
 }  // namespace

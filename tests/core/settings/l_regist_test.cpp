@@ -2,31 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
+#include <set>
 #include <utility>
 
-#include "tests/core/settings/fake_backend.h"
 #include "core/settings/textcodec.h"
+#include "tests/core/settings/fake_backend.h"
 
 namespace core {
 namespace {
 
 namespace fs = std::filesystem;
 using testing::FakeBackend;
+using testing::ReadText;
 using testing::TempDir;
-
-std::string ReadAll(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteAll(const fs::path& file, const std::string& bytes) {
-  fs::create_directories(file.parent_path());
-  std::ofstream(file, std::ios::binary) << bytes;
-}
+using testing::WriteText;
 
 #ifdef _WIN32
 const std::string kNl = "\r\n";
@@ -39,12 +28,17 @@ fs::path SettingFile(const fs::path& store, const std::string& name) {
 }
 
 TEST(RegistTest, LeadingIntegerOfALineAndRootKeysOutsideTheTable) {
-  const std::pair<const char*, std::int32_t> cases[] = {
-      {"12abc", 12}, {"abc", 0}, {"", 0}, {"-8", -8} /* left of a second screen */, {"+7x", 7},
-      {"-", 0},      {"- 5", 0}, {" \t42", 42},        {"2147483647", kMissingInt},
-      {"2147483648", 2147483647},  {"99999999999999999999999", 2147483647},
-      {"-2147483648", -2147483647 - 1}, {"-99999999999999999999999", -2147483647 - 1}};
+  // "-8": a window left of a second screen.
+  const std::pair<const char*, std::int32_t> cases[] = {{"12abc", 12}, {"abc", 0},   {"", 0},
+                                                        {"-8", -8},    {"+7x", 7},   {"-", 0},
+                                                        {"- 5", 0},    {" \t42", 42}};
   for (const auto& [text, value] : cases) EXPECT_EQ(LeadingInteger(text), value) << text;
+  // Saturated to 32 bits; 2147483647 is also what a setting stored nowhere reads as.
+  EXPECT_EQ(LeadingInteger("2147483647"), kMissingInt);
+  EXPECT_EQ(LeadingInteger("2147483648"), 2147483647);
+  EXPECT_EQ(LeadingInteger("99999999999999999999999"), 2147483647);
+  EXPECT_EQ(LeadingInteger("-2147483648"), -2147483647 - 1);
+  EXPECT_EQ(LeadingInteger("-99999999999999999999999"), -2147483647 - 1);
   EXPECT_EQ(RootKeyName(kHkeyDynData), "HKEY_DYN_DATA");
   EXPECT_EQ(RootKeyName(0), "HKEY_NONE");
   EXPECT_EQ(RootKeyName(0x80000007u), "HKEY_NONE");
@@ -53,7 +47,7 @@ TEST(RegistTest, LeadingIntegerOfALineAndRootKeysOutsideTheTable) {
 TEST(RegistTest, InitPicksTheFirstExistingTextStore) {
   TempDir tmp;
   fs::create_directories(tmp.path() / "second");
-  WriteAll(tmp.path() / "plainfile", "x");
+  WriteText(tmp.path() / "plainfile", "x");
   FakeBackend backend;
   Regist regist(backend, {tmp.path() / "missing", tmp.path() / "plainfile", tmp.path() / "second"});
   regist.SettingsInit({});
@@ -115,11 +109,11 @@ TEST_F(TextModeTest, ReadsTheFileFirstAndTheRegistryAfter) {
   EXPECT_EQ(regist.ReadTextSetting("ModelMemDir", kHkeyCurrentUser), "");
 
   // The file wins; only its first line counts; an empty file has no line.
-  WriteAll(SettingFile(store, "ComPort"), "12abc\r\n7\r\n");
-  WriteAll(SettingFile(store, "TransferRate"), "");
-  WriteAll(SettingFile(store, "Optionen"), "\n");
-  WriteAll(SettingFile(store, "ModelMem"), "ASW 28\r\nother\r\n");
-  WriteAll(SettingFile(store, "ModelMemDir"), "/data/fc");
+  WriteText(SettingFile(store, "ComPort"), "12abc\r\n7\r\n");
+  WriteText(SettingFile(store, "TransferRate"), "");
+  WriteText(SettingFile(store, "Optionen"), "\n");
+  WriteText(SettingFile(store, "ModelMem"), "ASW 28\r\nother\r\n");
+  WriteText(SettingFile(store, "ModelMemDir"), "/data/fc");
   EXPECT_EQ(regist.ReadIntSetting("ComPort", kHkeyCurrentUser), 12);
   EXPECT_EQ(regist.ReadIntSetting("TransferRate", kHkeyCurrentUser), 9600);
   EXPECT_EQ(regist.ReadIntSetting("Optionen", kHkeyCurrentUser), 0);
@@ -133,30 +127,28 @@ TEST_F(TextModeTest, WritesOneLineFileAndLeavesTheRegistryAlone) {
   regist.SettingsInit({});
 
   EXPECT_TRUE(regist.WriteIntSetting("ComPort", kHkeyCurrentUser, 2));
-  EXPECT_EQ(ReadAll(SettingFile(store, "ComPort")), "2" + kNl);
-  WriteAll(SettingFile(store, "ComPort"), "5\nold second line\n");
+  EXPECT_EQ(ReadText(SettingFile(store, "ComPort")), "2" + kNl);
+  WriteText(SettingFile(store, "ComPort"), "5\nold second line\n");
   EXPECT_TRUE(regist.WriteIntSetting("ComPort", kHkeyCurrentUser, -8));
-  EXPECT_EQ(ReadAll(SettingFile(store, "ComPort")), "-8" + kNl);
+  EXPECT_EQ(ReadText(SettingFile(store, "ComPort")), "-8" + kNl);
   EXPECT_EQ(regist.ReadIntSetting("ComPort", kHkeyCurrentUser), -8);
   EXPECT_TRUE(regist.WriteTextSetting("ModelMem", kHkeyCurrentUser, "ASW 28"));
   EXPECT_EQ(regist.ReadTextSetting("ModelMem", kHkeyCurrentUser), "ASW 28");
   EXPECT_TRUE(regist.WriteTextSetting("ModelMem", kHkeyCurrentUser, ""));
-  EXPECT_EQ(ReadAll(SettingFile(store, "ModelMem")), kNl);
+  EXPECT_EQ(ReadText(SettingFile(store, "ModelMem")), kNl);
   EXPECT_TRUE(backend.writes.empty());
 
   // Nothing but the settings' files is left in their directory.
-  int files = 0;
-  for (const auto& entry : fs::directory_iterator(SettingFile(store, "x").parent_path())) {
-    EXPECT_EQ(entry.path().extension(), ".txt");
-    ++files;
-  }
-  EXPECT_EQ(files, 2);
+  std::set<fs::path> files;
+  for (const auto& entry : fs::directory_iterator(SettingFile(store, "x").parent_path()))
+    files.insert(entry.path().filename());
+  EXPECT_EQ(files, (std::set<fs::path>{"ComPort.txt", "ModelMem.txt"}));
 
   // A file where a directory belongs makes the write fail and changes nothing else.
   fs::remove_all(store / "HKEY_CURRENT_USER");
-  WriteAll(store / "HKEY_CURRENT_USER", "in the way");
+  WriteText(store / "HKEY_CURRENT_USER", "in the way");
   EXPECT_FALSE(regist.WriteIntSetting("ComPort", kHkeyCurrentUser, 4));
-  EXPECT_EQ(ReadAll(store / "HKEY_CURRENT_USER"), "in the way");
+  EXPECT_EQ(ReadText(store / "HKEY_CURRENT_USER"), "in the way");
   EXPECT_FALSE(regist.WriteIntSetting("../escape", kHkeyCurrentUser, 4));
 }
 
@@ -167,10 +159,10 @@ TEST(RegistTest, RegistryModeFallsBackToTheTextFileOnlyWhenGivenOne) {
   backend.setInt("PortAuto", kMissingInt);
   backend.setText("ModelMemDir", "");
   const fs::path fallback = tmp.path() / "fallback";
-  WriteAll(SettingFile(fallback, "ComPort"), "4");
-  WriteAll(SettingFile(fallback, "TransferRate"), "9600 Baud");
-  WriteAll(SettingFile(fallback, "PortAuto"), "0");
-  WriteAll(SettingFile(fallback, "ModelMemDir"), "/fc/");
+  WriteText(SettingFile(fallback, "ComPort"), "4");
+  WriteText(SettingFile(fallback, "TransferRate"), "9600 Baud");
+  WriteText(SettingFile(fallback, "PortAuto"), "0");
+  WriteText(SettingFile(fallback, "ModelMemDir"), "/fc/");
   Regist regist(backend, {tmp.path() / "RegRepl"}, fallback);
   regist.SettingsInit({});
   ASSERT_TRUE(regist.registryMode());
@@ -186,7 +178,7 @@ TEST(RegistTest, RegistryModeFallsBackToTheTextFileOnlyWhenGivenOne) {
   EXPECT_TRUE(regist.WriteTextSetting("ModelMem", kHkeyCurrentUser, "ASK21"));
   EXPECT_EQ(regist.ReadIntSetting("ComPort", kHkeyCurrentUser), 6);
   EXPECT_EQ(regist.ReadTextSetting("ModelMem", kHkeyCurrentUser), "ASK21");
-  EXPECT_EQ(ReadAll(SettingFile(fallback, "ComPort")), "4");
+  EXPECT_EQ(ReadText(SettingFile(fallback, "ComPort")), "4");
   EXPECT_FALSE(fs::exists(SettingFile(fallback, "ModelMem")));
   EXPECT_FALSE(fs::exists(tmp.path() / "RegRepl"));
   backend.failWrites = true;
@@ -198,14 +190,14 @@ TEST_F(TextModeTest, FilesKeepTheirCharacters) {
 
   // Characters of Windows-1252 are stored in that code page, as on Windows.
   regist.WriteTextSetting("ModelMemDir", kHkeyCurrentUser, "/Modelle/Müller €/");
-  EXPECT_EQ(ReadAll(SettingFile(store, "ModelMemDir")), "/Modelle/M\xFCller \x80/" + kNl);
+  EXPECT_EQ(ReadText(SettingFile(store, "ModelMemDir")), "/Modelle/M\xFCller \x80/" + kNl);
   EXPECT_EQ(regist.ReadTextSetting("ModelMemDir", kHkeyCurrentUser), "/Modelle/Müller €/");
   // Others go as UTF-8 behind a byte order mark.
   regist.WriteTextSetting("ModelMemDir", kHkeyCurrentUser, "/Модели/");
-  EXPECT_EQ(ReadAll(SettingFile(store, "ModelMemDir")), "\xEF\xBB\xBF/Модели/" + kNl);
+  EXPECT_EQ(ReadText(SettingFile(store, "ModelMemDir")), "\xEF\xBB\xBF/Модели/" + kNl);
   EXPECT_EQ(regist.ReadTextSetting("ModelMemDir", kHkeyCurrentUser), "/Модели/");
   // A file written by hand in UTF-8 reads as such.
-  WriteAll(SettingFile(store, "ModelMem"), "MÄRZ\n");
+  WriteText(SettingFile(store, "ModelMem"), "MÄRZ\n");
   EXPECT_EQ(regist.ReadTextSetting("ModelMem", kHkeyCurrentUser), "MÄRZ");
 
   for (const std::string text : {"", "plain", "Ã¼ber", "\xEF\xBB\xBFx", "ä\x81", "ÿ", "Ω"}) {

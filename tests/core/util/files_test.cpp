@@ -39,9 +39,7 @@ TEST_F(FilesTest, ReplacesAtomicallyWithTime) {
   const DateTime t{2026, 12, 5, 9, 5, 0};
   ASSERT_TRUE(ReplaceFileAtomically(target, "old", 3, t));
   ASSERT_TRUE(ReplaceFileAtomically(target, "new!", 4, t));
-  const auto bytes = ReadFileBytes(target);
-  ASSERT_TRUE(bytes.has_value());
-  EXPECT_EQ(std::string(bytes->begin(), bytes->end()), "new!");
+  EXPECT_EQ(ReadFileBytes(target), (std::vector<std::uint8_t>{'n', 'e', 'w', '!'}));
   EXPECT_EQ(FileModifiedLocal(target), t);
   EXPECT_EQ(EntryCount(), 1);  // no temporary file left behind
   ASSERT_TRUE(ReplaceFileAtomically(target, "", 0));
@@ -50,7 +48,7 @@ TEST_F(FilesTest, ReplacesAtomicallyWithTime) {
 
 TEST_F(FilesTest, FailedWriteLeavesNothingAndSaysSo) {
   // A directory path whose parent is a regular file cannot be written, even as root.
-  std::ofstream(P("plain")) << "x";
+  testing::WriteText(P("plain"), "x");
   EXPECT_FALSE(ReplaceFileAtomically(P("plain") + "/a.bin", "abc", 3));
   EXPECT_FALSE(ReadFileBytes(P("plain") + "/a.bin").has_value());
   // A directory in the way of the target stays as it is.
@@ -63,7 +61,7 @@ TEST_F(FilesTest, FailedWriteLeavesNothingAndSaysSo) {
 }
 
 TEST_F(FilesTest, RemovesFilesOnly) {
-  std::ofstream(P("f")) << "x";
+  testing::WriteText(P("f"), "x");
   EXPECT_TRUE(FileExists(P("f")));
   EXPECT_TRUE(RemoveFile(P("f")));
   EXPECT_FALSE(FileExists(P("f")));
@@ -88,16 +86,13 @@ TEST_F(FilesTest, TemporaryNamesNeverBlockASave) {
 }
 
 TEST_F(FilesTest, WritesThroughLinksAndKeepsPermissions) {
-  fs::create_directories(P("real"));
-  std::ofstream(P("real/t.fc")) << "old";
+  testing::WriteText(P("real/t.fc"), "old");
   fs::permissions(P("real/t.fc"),
                   fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);  // 0640
   fs::create_symlink(P("real/t.fc"), P("link.fc"));
   ASSERT_TRUE(ReplaceFileAtomically(P("link.fc"), "new", 3));
   EXPECT_TRUE(fs::is_symlink(P("link.fc")));
-  const auto bytes = ReadFileBytes(P("real/t.fc"));
-  ASSERT_TRUE(bytes.has_value());
-  EXPECT_EQ(std::string(bytes->begin(), bytes->end()), "new");
+  EXPECT_EQ(testing::ReadText(P("real/t.fc")), "new");
   EXPECT_EQ(fs::status(P("real/t.fc")).permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   // A new file gets the ordinary mode (0666 less the umask), not the temporary file's 0600.

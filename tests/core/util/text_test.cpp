@@ -5,14 +5,12 @@
 namespace core {
 namespace {
 
-TEST(Text, TrimsOnlyBlanksAndTabs) {
+TEST(Text, TrimsBlanksAndCapitalsAsciiLettersOnly) {
   EXPECT_EQ(TrimBlanks(" \t ASW 28\t "), "ASW 28");
   EXPECT_EQ(TrimBlanks("\n x \r"), "\n x \r");
   EXPECT_EQ(TrimBlanks(" \t "), "");
   EXPECT_EQ(TrimBlanks(""), "");
-}
-
-TEST(Text, CapitalsOnlyAsciiLetters) {
+  // Capitals of ASCII letters only; file names compare case-blind for those alone.
   EXPECT_EQ(UpperAscii("asw28 glück-ß"), "ASW28 GLüCK-ß");
   EXPECT_TRUE(EqualFileNames("/tmp/dir/asw28_1.fc", "/tmp/dir/ASW28_1.FC"));
   EXPECT_FALSE(EqualFileNames("ä.fc", "Ä.FC"));
@@ -35,7 +33,7 @@ TEST(Text, Cp1252RoundTripsEveryByte) {
   EXPECT_EQ(Utf8ToCp1252("\xEF\xBF\xBD"), "?");
 }
 
-TEST(Text, CountsCharactersNotBytes) {
+TEST(Text, CountsCharactersAndTellsWellFormedUtf8) {
   EXPECT_EQ(Utf8Length("ä"), 1u);
   EXPECT_EQ(Utf8Length("glück/2"), 7u);
   EXPECT_EQ(Utf8Length("\xF0\x9F\x98\x80x"), 2u);
@@ -47,14 +45,11 @@ TEST(Text, CountsCharactersNotBytes) {
   std::string out;
   AppendUtf8(out, 0xD800);
   EXPECT_EQ(out, "\xEF\xBF\xBD");
-}
-
-TEST(Text, TellsWellFormedUtf8) {
   EXPECT_TRUE(IsValidUtf8("Höhe \xEF\xBF\xBD"));  // a real U+FFFD is fine
-  EXPECT_FALSE(IsValidUtf8("H\xF6he"));            // Windows-1252 ö
-  EXPECT_FALSE(IsValidUtf8("\xC3"));                // truncated
-  EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));            // overlong
-  EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));        // surrogate
+  EXPECT_FALSE(IsValidUtf8("H\xF6he"));           // Windows-1252 ö
+  EXPECT_FALSE(IsValidUtf8("\xC3"));              // truncated
+  EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));          // overlong
+  EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));      // surrogate
 }
 
 TEST(Text, SplitsLinesLikeATextBox) {
