@@ -31,11 +31,6 @@ struct CliCase {
   std::string absent = "";
 };
 
-inline std::string ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 /// The lines of a text whose every line ends with a newline.
 inline std::vector<std::string> LinesOf(const std::string& text) {
   std::vector<std::string> lines;
@@ -92,7 +87,7 @@ class CliTest : public ::testing::Test {
   }
 
   std::string Path(const std::string& name) const { return dir_.file(name); }
-  std::string File(const std::string& name) const { return ReadAll(dir_.file(name)); }
+  std::string File(const std::string& name) const { return testing::ReadText(dir_.file(name)); }
 
   core::testing::TempDir dir_;
 };
