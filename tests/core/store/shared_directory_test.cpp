@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "core/store/store.h"
-#include "core/store/tree.h"
 #include "tests/core/store/store_fixture.h"
 
 namespace core {
@@ -36,26 +34,12 @@ struct Program {
   ModelMemoryStore store{host};
 };
 
-class SharedDirectory : public ::testing::Test {
- protected:
-  void Memories(std::initializer_list<const char*> files) {
-    for (const char* f : files)
-      testing::WriteModelFile(dir_.file(f), StemOf(f), "01.02.03   10:00");
-  }
-  void Write(const char* file, const std::string& text) {
-    testing::WriteBytes(dir_.file(file), std::vector<std::uint8_t>(text.begin(), text.end()));
-  }
-  std::string Text(const char* file) const {
-    const auto b = testing::ReadBytes(dir_.file(file));
-    return fs::exists(dir_.file(file)) ? std::string(b.begin(), b.end()) : "<none>";
-  }
-  testing::TempDir dir_;
-};
+using SharedDirectory = testing::StoreFixture;
 
 TEST_F(SharedDirectory, OneCommentFilePerMemoryFileFoundCaseBlind) {
-  Memories({"ASW28.FC", "ASW28.backup.fc", "KA6.FC"});
-  Write("ASW28.TXT", "mine");
-  Write("ka6.txt", "old");
+  for (const char* file : {"ASW28.FC", "ASW28.backup.fc", "KA6.FC"}) Write(file);
+  WriteText("ASW28.TXT", "mine");
+  WriteText("ka6.txt", "old");
   Program p(dir_.dir());
   EXPECT_TRUE(p.Activate("ASW28.FC")->hasComment);
   EXPECT_FALSE(p.Activate("ASW28.backup.fc")->hasComment);  // not ASW28.TXT's
@@ -67,22 +51,14 @@ TEST_F(SharedDirectory, OneCommentFilePerMemoryFileFoundCaseBlind) {
   p.SaveComment("KA6.FC", "new");
   EXPECT_EQ(Text("ka6.txt"), "new\r\n");
   EXPECT_EQ(Text("KA6.TXT"), "<none>");
-  // A new name is free only when no file and no comment file has it, whatever the case.
-  Write("asw28_1.fc", "x");
-  Write("ASW28_2.txt", "x");
-  p.store.AssignFileName(*p.Activate("KA6.FC"), dir_.dir());
-  EXPECT_EQ(FileNameOf(p.store.GetActive()->fileName), "KA6_1.FC");
-  SetNameFromText(*p.store.GetActive(), "ASW28");
-  p.store.AssignFileName(*p.store.GetActive(), dir_.dir());
-  EXPECT_EQ(FileNameOf(p.store.GetActive()->fileName), "ASW28_3.FC");
 }
 
 TEST_F(SharedDirectory, UnreadableCommentFilesAreNeverReadRewrittenOrRemoved) {
   // A FIFO would hang the start, a link to an endless device exhaust memory.
-  Memories({"A.FC", "B.FC", "C.FC", "D.FC"});
+  for (const char* file : {"A.FC", "B.FC", "C.FC", "D.FC"}) Write(file);
   ASSERT_EQ(::mkfifo(dir_.file("A.TXT").c_str(), 0600), 0);
   fs::create_symlink("/dev/zero", dir_.file("B.TXT"));
-  Write("C.TXT", std::string(kMaxTextFileBytes + 1, 'x'));
+  WriteText("C.TXT", std::string(kMaxTextFileBytes + 1, 'x'));
   fs::create_symlink(dir_.file("nowhere"), dir_.file("D.TXT"));
   Program p(dir_.dir());
   for (ModellSpeicherTyp* r : p.store.MainList()) {
@@ -109,7 +85,7 @@ TEST_F(SharedDirectory, ACommentTheOtherProgramSavedIsOnlyReplacedWhenTheUserSay
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.answer));
     for (const char* f : {"ASW28.TXT", "ASW28_1.FC", "ASW28_1.TXT"}) fs::remove(dir_.file(f));
-    Memories({"ASW28.FC"});
+    for (const char* file : {"ASW28.FC"}) Write(file);
     Program one(dir_.dir()), two(dir_.dir());
     one.SaveComment("ASW28.FC", "first");
     two.host.changedAnswers = {c.answer};
@@ -122,7 +98,7 @@ TEST_F(SharedDirectory, ACommentTheOtherProgramSavedIsOnlyReplacedWhenTheUserSay
 }
 
 TEST_F(SharedDirectory, RenamesToOneNameKeepBothAndDeletionsSpareChangedFiles) {
-  Memories({"ASW28.FC", "KA6.FC", "LS4.FC"});
+  for (const char* file : {"ASW28.FC", "KA6.FC", "LS4.FC"}) Write(file);
   Program one(dir_.dir()), two(dir_.dir());
   one.SaveComment("ASW28.FC", "of ASW28");
   two.Activate("KA6.FC");
