@@ -11,29 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// One program: its window stand-in and its store, loaded from the directory.
-struct Program {
-  explicit Program(const std::string& dir) {
-    store.SetModelMemoryDir(dir);
-    store.LoadDirectory(dir);
-    std::string select;
-    BuildTree(store, dir, select);
-  }
-  ModellSpeicherTyp* Activate(const std::string& file) {
-    for (ModellSpeicherTyp* r : store.MainList())
-      if (r->inUse && FileNameOf(r->fileName) == file) store.SetActiveModelMemory(r);
-    return store.GetActive();
-  }
-  void SaveComment(const std::string& file, const std::string& text) {
-    Activate(file);
-    host.commentBox = {text};
-    store.CommentEdited();
-    store.SaveActiveModelMemory();
-  }
-  testing::FakeHost host;
-  ModelMemoryStore store{host};
-};
-
+using testing::Program;
 using SharedDirectory = testing::StoreFixture;
 
 TEST_F(SharedDirectory, OneCommentFilePerMemoryFileFoundCaseBlind) {

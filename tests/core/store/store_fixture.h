@@ -59,7 +59,7 @@ Answer TakeAnswer(std::deque<Answer>& answers, Answer fallback) {
 }
 
 /// A window stand-in that records what the store asks of it.
-class FakeHost : public StoreHost {
+class FakeHost : public NullStoreHost {
  public:
   std::vector<std::string> commentBox;
   std::string notices;  // in turn: 'A'ctive, 'F'lags, 'I'cons changed, 'R'ebuild the tree
@@ -82,7 +82,6 @@ class FakeHost : public StoreHost {
     notices += 'R';
     rebuilds.push_back(directory);
   }
-  void SetNameToSelect(const std::string&) override {}
   std::optional<std::string> ReadTextSetting(const std::string& name) override {
     if (settings.count(name) == 0) return std::nullopt;
     return settings[name];
@@ -101,7 +100,38 @@ class FakeHost : public StoreHost {
     changedFiles.push_back(path);
     return TakeAnswer(changedAnswers, FileChangedAnswer::kKeepOther);
   }
-  void DirectoryOpened(const std::string&) override {}
+};
+
+/// One program on a model memory directory: its window stand-in and its store.
+struct Program {
+  Program() = default;
+  /// Opens the directory as the window does at start: the files, then the tree.
+  explicit Program(const std::string& dir) {
+    store.SetModelMemoryDir(dir);
+    store.LoadDirectory(dir);
+    std::string select;
+    BuildTree(store, dir, select);
+  }
+  /// The record in use loaded from or named after this file, or null.
+  ModellSpeicherTyp* ByFile(const std::string& file) const {
+    for (ModellSpeicherTyp* r : store.MainList()) {
+      if (r->inUse && FileNameOf(r->fileName) == file) return r;
+    }
+    return nullptr;
+  }
+  ModellSpeicherTyp* Activate(const std::string& file) {
+    store.SetActiveModelMemory(ByFile(file));
+    return store.GetActive();
+  }
+  /// Types the text into the comment box of this file's memory and saves it.
+  void SaveComment(const std::string& file, const std::string& text) {
+    Activate(file);
+    host.commentBox = {text};
+    store.CommentEdited();
+    store.SaveActiveModelMemory();
+  }
+  FakeHost host;
+  ModelMemoryStore store{host};
 };
 
 /// A store on a fresh directory ("ModelMemDir"), its host and a clock fixed at 05.12.26 9:05.
@@ -136,12 +166,8 @@ class StoreFixture : public ::testing::Test {
     if (named) store_.AssignFileName(*r, store_.GetModelMemoryDir());
     return r;
   }
-  ModellSpeicherTyp* ByFile(const std::string& file) {
-    for (ModellSpeicherTyp* r : store_.MainList()) {
-      if (r->inUse && FileNameOf(r->fileName) == file) return r;
-    }
-    return nullptr;
-  }
+  ModellSpeicherTyp* ByFile(const std::string& file) const { return main_.ByFile(file); }
+  ModellSpeicherTyp* Activate(const std::string& file) { return main_.Activate(file); }
 
   void WriteText(const std::string& file, const std::string& text) {
     WriteBytes(dir_.file(file), std::vector<std::uint8_t>(text.begin(), text.end()));
@@ -164,8 +190,9 @@ class StoreFixture : public ::testing::Test {
   }
 
   TempDir dir_;
-  FakeHost host_;
-  ModelMemoryStore store_{host_};
+  Program main_;
+  FakeHost& host_ = main_.host;
+  ModelMemoryStore& store_ = main_.store;
   std::string select_;  // the name to select at the next Rebuild
   ScopedLocalClock clock_{[] { return DateTime{2026, 12, 5, 9, 5, 0}; }};
 };

@@ -28,10 +28,6 @@ class StoreTest : public testing::StoreFixture {
     }
     return files;
   }
-  ModellSpeicherTyp* Activate(const std::string& file) {
-    store_.SetActiveModelMemory(ByFile(file));
-    return store_.GetActive();
-  }
   /// A save of all with the answers given in turn; the questions asked are in host_.queries.
   bool SaveAll(std::deque<SaveAnswer> answers, bool closing) {
     host_.queries.clear();
@@ -347,10 +343,7 @@ TEST_F(SaveAllTest, DeletedMemoriesAreNeverAskedAboutAndTheirFilesGo) {
     ModellSpeicherTyp* gone = order_[answer == kAnswerSkipAll ? 0 : 1];
     const std::string path = gone->fileName;
     // Its comment as this program wrote it (a file it never wrote would not be its to remove).
-    store_.SetActiveModelMemory(gone);
-    host_.commentBox = {"x"};
-    store_.CommentEdited();
-    store_.SaveActiveModelMemory();
+    main_.SaveComment(FileNameOf(path), "x");
     store_.SetActiveModelMemory(nullptr);
     ASSERT_TRUE(fs::exists(CommentFilePath(path)));
     gone->deleted = true;

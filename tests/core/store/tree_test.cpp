@@ -92,48 +92,32 @@ TEST_F(TreeTest, FindsRecordsByNodeText) {
   EXPECT_EQ(fresh->fileName, dir_.file("A.FC"));
 }
 
-TEST_F(TreeTest, IconsFollowFlagsAndActive) {
-  const struct {
-    bool comment, deleted, active;
-    int icon;
-  } cases[] = {
-      {false, false, false, kIconLeer},          {false, false, true, kIconOk},
-      {true, false, false, kIconKlammer},        {true, false, true, kIconKlammerOk},
-      {true, true, false, kIconKlammerUndMuell}, {true, true, true, kIconKlammerUndMuellOk},
-      {false, true, false, kIconMuellEimer},     {false, true, true, kIconMuellEimerOk}};
-  ModellSpeicherTyp r;
-  r.inUse = true;
-  for (const auto& c : cases) {
-    r.hasComment = c.comment;
-    r.deleted = c.deleted;
-    EXPECT_EQ(ModelNodeIcon(&r, c.active ? &r : nullptr, 0), c.icon) << c.comment << c.deleted;
-  }
-  EXPECT_EQ(ModelNodeIcon(nullptr, &r, 5), 5);  // no record: unchanged
-  SetNameFromText(r, "ASW28");
-  EXPECT_EQ(NameNodeIcon("ASW28       ", &r, false), kIconOk);
-  EXPECT_EQ(NameNodeIcon("ASW28", &r, false), kIconOrdnerModell);  // all 12 characters count
-  EXPECT_EQ(NameNodeIcon("ASK21       ", &r, true), kIconOrdnerOffen);
-  EXPECT_EQ(NameNodeIcon("ASK21       ", nullptr, false), kIconOrdnerModell);
-}
-
-TEST_F(TreeTest, RefreshComputesEveryNode) {
+// Every combination of comment, deleted and active, and the name nodes of the active memory and
+// of the selected node (compared exactly), through the icons of a whole tree.
+TEST_F(TreeTest, IconsFollowFlagsActiveAndSelection) {
   Write("ASW28_1.FC", "01.02.03   11:00");
-  Load({"ASK21.FC", "ASW28.FC"});
+  Load({"ASK21.FC", "ASW28.FC", "LS4.FC"});
+  // Name node ASK21, ASK21.FC, name node ASW28, ASW28_1.FC, ASW28.FC, name node LS4, LS4.FC.
   TreeDescription tree = Rebuild();
-  // Clicking the ASW28 name node activates its first child, the newest.
-  store_.SetActiveModelMemory(FindByNodeText(store_, tree.names[1].children[0].text, &tree));
-  ModellSpeicherTyp* active = store_.GetActive();
-  ASSERT_NE(active, nullptr);
-  EXPECT_EQ(FileNameOf(active->fileName), "ASW28_1.FC");
-  active->hasComment = true;
-  active->deleted = true;
-  EXPECT_EQ(ComputeTreeIcons(store_, tree, "ASW28       "), (std::vector<int>{7, 12, 2, 11, 12}));
-  store_.UndeleteActive();
-  EXPECT_EQ(ComputeTreeIcons(store_, tree, "ASK21       "), (std::vector<int>{8, 12, 2, 9, 12}));
+  ByFile("ASK21.FC")->hasComment = true;
+  ByFile("ASW28.FC")->deleted = true;
+  ByFile("ASW28_1.FC")->hasComment = ByFile("ASW28_1.FC")->deleted = true;
+  const struct {
+    const char* active;
+    const char* selected;
+    std::vector<int> icons;
+  } cases[] = {{"ASW28_1.FC", "ASK21       ", {8, 3, 2, 11, 4, 7, 12}},
+               {"ASK21.FC", "", {2, 9, 7, 6, 4, 7, 12}},
+               {"ASW28.FC", "ASK21", {7, 3, 2, 6, 10, 7, 12}},
+               {"LS4.FC", "", {7, 3, 7, 6, 4, 2, 2}}};
+  for (const auto& c : cases) {
+    store_.SetActiveModelMemory(ByFile(c.active));
+    EXPECT_EQ(ComputeTreeIcons(store_, tree, c.selected), c.icons) << c.active;
+  }
+  EXPECT_EQ(NameNodeIcon("LS4", store_.GetActive(), false), kIconOrdnerModell);
   // A node whose record changed without a rebuild keeps the index it has.
-  tree.names[0].children[0].record->dateText = "09.09.09    9:09";
-  EXPECT_EQ(ComputeTreeIcons(store_, tree, "", {7, 3, 2, 9, 12}),
-            (std::vector<int>{7, 3, 2, 9, 12}));
+  ByFile("ASK21.FC")->dateText = "09.09.09    9:09";
+  EXPECT_EQ(ComputeTreeIcons(store_, tree, "", {5, 5, 5, 5, 5, 5, 5})[1], 5);
 }
 
 }  // namespace
