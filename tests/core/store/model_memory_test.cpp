@@ -92,7 +92,9 @@ TEST_F(FileFormat, RejectsBrokenFiles) {
   shortFile.resize(8 + 900);
   EXPECT_FALSE(Load(shortFile).has_value());
   EXPECT_FALSE(Load(FcBytes(2049)).has_value());
-  EXPECT_FALSE(Load(FcBytes(0xFFFF, "FC2830", {1, 2, 3})).has_value());
+  auto declaresTooMuch = FcBytes(3);  // 0xFFFF bytes declared, three there
+  declaresTooMuch[6] = declaresTooMuch[7] = 0xFF;
+  EXPECT_FALSE(Load(declaresTooMuch).has_value());
   EXPECT_FALSE(Load({'F', 'C', '2', '8', '3', '0', 0}).has_value());
   EXPECT_FALSE(Load({}).has_value());
   ModellSpeicherTyp r;

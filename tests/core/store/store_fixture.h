@@ -21,31 +21,24 @@
 
 namespace core::testing {
 
-/// The bytes of a *.fc file: header, big-endian length, then the data bytes given
-/// (or length pattern bytes when data is empty and length > 0).
-inline std::vector<std::uint8_t> FcBytes(int length, const std::string& header = "FC2830",
-                                         std::vector<std::uint8_t> data = {}) {
+/// The bytes of a *.fc file: header, big-endian length, then length pattern bytes.
+inline std::vector<std::uint8_t> FcBytes(int length, const std::string& header = "FC2830") {
   std::vector<std::uint8_t> bytes(header.begin(), header.end());
   bytes.push_back(static_cast<std::uint8_t>(length >> 8));
   bytes.push_back(static_cast<std::uint8_t>(length & 0xFF));
-  if (data.empty()) {
-    for (int i = 0; i < length; ++i) data.push_back(static_cast<std::uint8_t>(i * 7 + 3));
-  }
-  bytes.insert(bytes.end(), data.begin(), data.end());
+  for (int i = 0; i < length; ++i) bytes.push_back(static_cast<std::uint8_t>(i * 7 + 3));
   return bytes;
 }
 
-/// Writes a model memory file: name bytes from the name, pattern bytes, the date text as its
+/// Writes a model memory file of 1870 bytes holding the name, with the date text as its
 /// modification time.
 inline void WriteModelFile(const std::string& path, const std::string& name,
                            const std::string& dateText = "01.02.03   10:00") {
   ModellSpeicherTyp r;
   SetNameFromText(r, name);
-  std::vector<std::uint8_t> data(1870);
-  for (int i = 0; i < 1870; ++i) {
-    data[i] = i < kNameLength ? r.image[i] : static_cast<std::uint8_t>(i * 13 + 1);
-  }
-  WriteBytes(path, FcBytes(1870, "FC2830", data));
+  std::vector<std::uint8_t> bytes = FcBytes(1870);
+  std::copy_n(r.image.begin(), kNameLength, bytes.begin() + 8);
+  WriteBytes(path, bytes);
   SetFileModifiedLocal(path, ParseDateText(dateText));
 }
 
