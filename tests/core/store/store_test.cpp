@@ -77,7 +77,6 @@ TEST_F(StoreTest, LoadDirectorySkipsWhatIsNoModelMemory) {
   std::sort(files.begin(), files.end());
   EXPECT_EQ(files, (std::vector<std::string>{"A.FC", "C.Fc", "b.fc"}));
   EXPECT_LE(store_.MainList().size(), 4u);  // a failed load leaves its record free for the next
-  EXPECT_EQ(ByFile("b.fc")->dateText, "01.02.03   10:00");
   // A directory that does not exist holds nothing, which is no failed load.
   store_.FreeAllModelMemories();
   EXPECT_TRUE(store_.LoadDirectory(dir_.file("missing") + "/"));
@@ -106,8 +105,6 @@ TEST_F(StoreTest, AssignsTheFirstFreeFileName) {
   EXPECT_EQ(third->fileName, dir_.file("ASW28_3.FC"));
   third->fileName = dir_.dir() + "asw28_3.fc";
   EXPECT_EQ(Make("ASW28")->fileName, dir_.file("ASW28_4.FC"));
-  EXPECT_TRUE(store_.FileNameInUse(dir_.dir() + "ASW28_4.fc"));
-  EXPECT_FALSE(store_.FileNameInUse(dir_.dir() + "ASW28_9.FC"));
   EXPECT_EQ(FileNameOf(Make("  ")->fileName), "Modell.FC");
   EXPECT_EQ(FileNameOf(Make("-/-")->fileName), "Modell_1.FC");
   EXPECT_EQ(FileNameOf(Make("Glück")->fileName), "GLUECK.FC");
@@ -125,17 +122,6 @@ TEST_F(StoreTest, SortKeysSpellOutUmlauts) {
     r.image[5] = 1;
     EXPECT_EQ(SortKeyOfName(r), SortKey(NameText(&r))) << code;
   }
-}
-
-TEST_F(StoreTest, SortGivesUndatedMemoriesTheDateOfNow) {
-  ModellSpeicherTyp* dated = Make("X", "01.02.03   10:00");
-  ModellSpeicherTyp* undated = Make("X", "");
-  undated->imageSaved = true;
-  store_.SortModelMemories();
-  EXPECT_EQ(store_.SortedListHead(), undated);  // now is the newest
-  EXPECT_EQ(undated->dateText, "05.12.26    9:05");
-  EXPECT_TRUE(undated->imageSaved);
-  EXPECT_EQ(undated->nextSorted, dated);
 }
 
 // The display order by plain insertion into a singly linked list, where a record tying with the

@@ -26,8 +26,8 @@ TEST_F(TreeTest, NameToSelectPicksAFileByBaseNameAndComparesExactly) {
   EXPECT_EQ(store_.GetActive(), nullptr);
 }
 
-// Name node by name node, in the order the nodes appear; a memory whose file went away keeps
-// its name but is unsaved.
+// Names are given name node by name node, in the order the nodes appear; an undated memory takes
+// the date of now and comes first; a memory whose file went away keeps its name but is unsaved.
 TEST_F(TreeTest, RebuildNamesNewMemoriesGroupByGroupAndMarksThemUnsaved) {
   Load({"LS4.FC"});
   ModellSpeicherTyp* loaded = store_.MainListHead();
