@@ -15,20 +15,20 @@ using testing::Program;
 using SharedDirectory = testing::StoreFixture;
 
 TEST_F(SharedDirectory, OneCommentFilePerMemoryFileFoundCaseBlind) {
-  for (const char* file : {"ASW28.FC", "ASW28.backup.fc", "KA6.FC"}) Write(file);
+  for (const char* file : {"ASW28.FC", "ASW28.backup.fc", "ka6.fc"}) Write(file);
   WriteText("ASW28.TXT", "mine");
-  WriteText("ka6.txt", "old");
+  WriteText("KA6.txt", "old");
   Program p(dir_.dir());
   EXPECT_TRUE(p.Activate("ASW28.FC")->hasComment);
   EXPECT_FALSE(p.Activate("ASW28.backup.fc")->hasComment);  // not ASW28.TXT's
   p.store.DeleteActive();
   p.store.QueryAndSaveAll(false);
   EXPECT_EQ(Text("ASW28.TXT"), "mine");
-  // asw28.txt beside ASW28.FC is its comment, written back to that very file.
-  EXPECT_EQ(p.Activate("KA6.FC")->comment, std::vector<std::string>{"old"});
-  p.SaveComment("KA6.FC", "new");
-  EXPECT_EQ(Text("ka6.txt"), "new\r\n");
-  EXPECT_EQ(Text("KA6.TXT"), "<none>");
+  // KA6.txt beside ka6.fc is its comment, written back to that very file.
+  EXPECT_EQ(p.Activate("ka6.fc")->comment, std::vector<std::string>{"old"});
+  p.SaveComment("ka6.fc", "new");
+  EXPECT_EQ(Text("KA6.txt"), "new\r\n");
+  EXPECT_EQ(Text("ka6.TXT"), "<none>");
 }
 
 TEST_F(SharedDirectory, UnreadableCommentFilesAreNeverReadRewrittenOrRemoved) {
