@@ -98,7 +98,7 @@ TEST_F(TreeTest, IconsFollowFlagsActiveAndSelection) {
   Write("ASW28_1.FC", "01.02.03   11:00");
   Load({"ASK21.FC", "ASW28.FC", "LS4.FC"});
   // Name node ASK21, ASK21.FC, name node ASW28, ASW28_1.FC, ASW28.FC, name node LS4, LS4.FC.
-  TreeDescription tree = Rebuild();
+  const TreeDescription tree = Rebuild();
   ByFile("ASK21.FC")->hasComment = true;
   ByFile("ASW28.FC")->deleted = true;
   ByFile("ASW28_1.FC")->hasComment = ByFile("ASW28_1.FC")->deleted = true;
