@@ -163,13 +163,12 @@ class StoreFixture : public ::testing::Test {
   ModellSpeicherTyp* Activate(const std::string& file) { return main_.Activate(file); }
 
   void WriteText(const std::string& file, const std::string& text) {
-    WriteBytes(dir_.file(file), std::vector<std::uint8_t>(text.begin(), text.end()));
+    core::testing::WriteText(dir_.file(file), text);
   }
   /// A file's content, "<none>" when there is no such file.
   std::string Text(const std::string& file) const {
     if (!std::filesystem::exists(dir_.file(file))) return "<none>";
-    const auto b = ReadBytes(dir_.file(file));
-    return std::string(b.begin(), b.end());
+    return ReadText(dir_.file(file));
   }
   /// The names in the directory, sorted, separated by blanks.
   std::string Listing() const {
