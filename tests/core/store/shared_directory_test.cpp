@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "core/store/store.h"
-#include "core/store/tree.h"
 #include "tests/core/store/store_fixture.h"
 
 namespace core {
@@ -13,76 +11,32 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// One program: its window stand-in and its store, loaded from the directory.
-struct Program {
-  explicit Program(const std::string& dir) {
-    store.SetModelMemoryDir(dir);
-    store.LoadDirectory(dir);
-    std::string select;
-    BuildTree(store, dir, select);
-  }
-  ModellSpeicherTyp* Activate(const std::string& file) {
-    for (ModellSpeicherTyp* r : store.MainList())
-      if (r->inUse && FileNameOf(r->fileName) == file) store.SetActiveModelMemory(r);
-    return store.GetActive();
-  }
-  void SaveComment(const std::string& file, const std::string& text) {
-    Activate(file);
-    host.commentBox = {text};
-    store.CommentEdited();
-    store.SaveActiveModelMemory();
-  }
-  testing::FakeHost host;
-  ModelMemoryStore store{host};
-};
-
-class SharedDirectory : public ::testing::Test {
- protected:
-  void Memories(std::initializer_list<const char*> files) {
-    for (const char* f : files)
-      testing::WriteModelFile(dir_.file(f), StemOf(f), "01.02.03   10:00");
-  }
-  void Write(const char* file, const std::string& text) {
-    testing::WriteBytes(dir_.file(file), std::vector<std::uint8_t>(text.begin(), text.end()));
-  }
-  std::string Text(const char* file) const {
-    const auto b = testing::ReadBytes(dir_.file(file));
-    return fs::exists(dir_.file(file)) ? std::string(b.begin(), b.end()) : "<none>";
-  }
-  testing::TempDir dir_;
-};
+using testing::Program;
+using SharedDirectory = testing::StoreFixture;
 
 TEST_F(SharedDirectory, OneCommentFilePerMemoryFileFoundCaseBlind) {
-  Memories({"ASW28.FC", "ASW28.backup.fc", "KA6.FC"});
-  Write("ASW28.TXT", "mine");
-  Write("ka6.txt", "old");
+  for (const char* file : {"ASW28.FC", "ASW28.backup.fc", "ka6.fc"}) Write(file);
+  WriteText("ASW28.TXT", "mine");
+  WriteText("KA6.txt", "old");
   Program p(dir_.dir());
   EXPECT_TRUE(p.Activate("ASW28.FC")->hasComment);
   EXPECT_FALSE(p.Activate("ASW28.backup.fc")->hasComment);  // not ASW28.TXT's
   p.store.DeleteActive();
   p.store.QueryAndSaveAll(false);
   EXPECT_EQ(Text("ASW28.TXT"), "mine");
-  // asw28.txt beside ASW28.FC is its comment, written back to that very file.
-  EXPECT_EQ(p.Activate("KA6.FC")->comment, std::vector<std::string>{"old"});
-  p.SaveComment("KA6.FC", "new");
-  EXPECT_EQ(Text("ka6.txt"), "new\r\n");
-  EXPECT_EQ(Text("KA6.TXT"), "<none>");
-  // A new name is free only when no file and no comment file has it, whatever the case.
-  Write("asw28_1.fc", "x");
-  Write("ASW28_2.txt", "x");
-  p.store.AssignFileName(*p.Activate("KA6.FC"), dir_.dir());
-  EXPECT_EQ(FileNameOf(p.store.GetActive()->fileName), "KA6_1.FC");
-  SetNameFromText(*p.store.GetActive(), "ASW28");
-  p.store.AssignFileName(*p.store.GetActive(), dir_.dir());
-  EXPECT_EQ(FileNameOf(p.store.GetActive()->fileName), "ASW28_3.FC");
+  // KA6.txt beside ka6.fc is its comment, written back to that very file.
+  EXPECT_EQ(p.Activate("ka6.fc")->comment, std::vector<std::string>{"old"});
+  p.SaveComment("ka6.fc", "new");
+  EXPECT_EQ(Text("KA6.txt"), "new\r\n");
+  EXPECT_EQ(Text("ka6.TXT"), "<none>");
 }
 
 TEST_F(SharedDirectory, UnreadableCommentFilesAreNeverReadRewrittenOrRemoved) {
   // A FIFO would hang the start, a link to an endless device exhaust memory.
-  Memories({"A.FC", "B.FC", "C.FC", "D.FC"});
+  for (const char* file : {"A.FC", "B.FC", "C.FC", "D.FC"}) Write(file);
   ASSERT_EQ(::mkfifo(dir_.file("A.TXT").c_str(), 0600), 0);
   fs::create_symlink("/dev/zero", dir_.file("B.TXT"));
-  Write("C.TXT", std::string(kMaxTextFileBytes + 1, 'x'));
+  WriteText("C.TXT", std::string(kMaxTextFileBytes + 1, 'x'));
   fs::create_symlink(dir_.file("nowhere"), dir_.file("D.TXT"));
   Program p(dir_.dir());
   for (ModellSpeicherTyp* r : p.store.MainList()) {
@@ -109,7 +63,7 @@ TEST_F(SharedDirectory, ACommentTheOtherProgramSavedIsOnlyReplacedWhenTheUserSay
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.answer));
     for (const char* f : {"ASW28.TXT", "ASW28_1.FC", "ASW28_1.TXT"}) fs::remove(dir_.file(f));
-    Memories({"ASW28.FC"});
+    Write("ASW28.FC");
     Program one(dir_.dir()), two(dir_.dir());
     one.SaveComment("ASW28.FC", "first");
     two.host.changedAnswers = {c.answer};
@@ -122,7 +76,7 @@ TEST_F(SharedDirectory, ACommentTheOtherProgramSavedIsOnlyReplacedWhenTheUserSay
 }
 
 TEST_F(SharedDirectory, RenamesToOneNameKeepBothAndDeletionsSpareChangedFiles) {
-  Memories({"ASW28.FC", "KA6.FC", "LS4.FC"});
+  for (const char* file : {"ASW28.FC", "KA6.FC", "LS4.FC"}) Write(file);
   Program one(dir_.dir()), two(dir_.dir());
   one.SaveComment("ASW28.FC", "of ASW28");
   two.Activate("KA6.FC");
@@ -134,7 +88,7 @@ TEST_F(SharedDirectory, RenamesToOneNameKeepBothAndDeletionsSpareChangedFiles) {
   EXPECT_TRUE(two.host.changedFiles.empty());
   EXPECT_EQ(FileNameOf(two.store.GetActive()->fileName), "NEU_1.FC");
   EXPECT_EQ(Text("NEU.TXT"), "of ASW28\r\n");
-  for (const char* f : {"NEU.FC", "NEU_1.FC"}) EXPECT_TRUE(fs::exists(dir_.file(f))) << f;
+  EXPECT_EQ(Listing(), "LS4.FC NEU.FC NEU.TXT NEU_1.FC");
   // The second deletes LS4 after the first changed it: its files stay.
   two.Activate("LS4.FC");
   two.store.DeleteActive();
