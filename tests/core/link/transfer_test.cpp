@@ -213,12 +213,19 @@ TEST(Transfer, SendProgressFromTheStopwatch) {
   }
 }
 
-TEST(Transfer, SendWithoutAnActiveMemoryEnds) {
+TEST(Transfer, ASendEndsWithoutAnActiveMemoryAndGivesWayToAReceive) {
   Rig r;
   StartSending(r);
   r.Answer({kAck}, 2);
   EXPECT_EQ(r.link.TransferBusy(), 0);
   EXPECT_EQ(r.host.log.back(), "kein Modell gewählt");
+
+  ActiveMemory(r, 100);
+  r.link.StartSend();
+  r.Tick();
+  r.link.StartReceive();
+  r.Answer({kAck});
+  EXPECT_EQ(r.link.TransferBusy(), core::kRxOpenAck);
 }
 
 // Refused or incomplete blocks are not acknowledged; 300 ms after the last acknowledge the
@@ -264,85 +271,58 @@ TEST(Transfer, ReceiveStartsOverAfterARefusedOrIncompleteBlock) {
   }
 }
 
-TEST(Transfer, AReceiveAbandonedMidwayStoresNothing) {
+// However a receive ends midway, the bytes after go nowhere, nothing is stored and the record
+// stays free; a dead line is logged and closed. The next receive reopens the port.
+TEST(Transfer, AReceiveEndedMidwayStoresNothing) {
   const struct {
     const char* what;
     std::function<void(Rig&)> meanwhile;
     int busy;  // once the rest of the image has arrived
+    bool taken, lineLost;
   } cases[] = {
-      {"started again", [](Rig& r) { r.link.StartReceive(); }, core::kRxWaitOpenAck},
-      {"a send started", [](Rig& r) { r.link.StartSend(); }, core::kTxWaitOpenAck},
-      {"records freed by the store", [](Rig& r) { ++r.host.generation; }, 0},
+      {"started again", [](Rig& r) { r.link.StartReceive(); }, core::kRxWaitOpenAck, false, false},
+      {"a send started", [](Rig& r) { r.link.StartSend(); }, core::kTxWaitOpenAck, false, false},
+      {"records freed by the store", [](Rig& r) { ++r.host.generation; }, 0, false, false},
+      {"record handed to a new memory",
+       [](Rig& r) {
+         core::ModellSpeicherTyp* taken = r.host.AllocModelMemory();
+         ASSERT_EQ(taken, r.host.records[0].get());  // free until the receive completes
+         taken->image.fill(0x33);
+         taken->inUse = true;
+       },
+       core::kRxWaitOpenAck, true, false},
+      {"line gone", [](Rig& r) { r.line.lost = true; }, 0, false, true},
+      {"line gone during a send",
+       [](Rig& r) {
+         r.link.StartSend();
+         r.Tick();
+         r.line.lost = true;
+       },
+       0, false, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     Rig r;
-    ActiveMemory(r, 10);
     ReceiveUpToImage(r, {0x00, 0x10});
     r.Answer(Bytes(8, 1));
     EXPECT_EQ(r.link.TransferProgress(), 50);
     c.meanwhile(r);
-    r.Answer(Bytes(8, 2));
+    r.Answer(Bytes(8, 2), 2);
     EXPECT_EQ(r.link.TransferBusy(), c.busy);
     EXPECT_EQ(r.link.TransferProgress(), 0);
+    EXPECT_FALSE(r.link.NeedsTicks());  // nothing to poll: no CPU meanwhile
     EXPECT_EQ(r.host.rebuilds, 0);
-    EXPECT_FALSE(r.host.records.back()->inUse);
-  }
-
-  // A send gives way to a receive the same way.
-  Rig r;
-  ActiveMemory(r, 100);
-  StartSending(r);
-  r.link.StartReceive();
-  r.Answer({kAck});
-  EXPECT_EQ(r.link.TransferBusy(), core::kRxOpenAck);
-}
-
-TEST(Transfer, ARecordTakenByAnotherOwnerIsLeftAlone) {
-  Rig r;
-  ReceiveUpToImage(r, {0x00, 0x10});
-  r.Answer(Bytes(4, 1));
-  // Meanwhile the user makes a new memory: the store hands out the same free record.
-  core::ModellSpeicherTyp* taken = r.host.AllocModelMemory();
-  ASSERT_EQ(taken, r.host.records[0].get());
-  taken->image.fill(0x33);
-  taken->setDataLength(1870);
-  taken->inUse = true;
-  r.Answer(Bytes(12, 2));
-  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxWaitOpenAck);
-  EXPECT_TRUE(taken->image[4] == 0x33 && taken->dataLength == 1870);
-  EXPECT_EQ(r.host.rebuilds, 0);
-  // The next receive takes a record of its own.
-  r.Answer({kAck}, 2);
-  EXPECT_EQ(r.host.records.size(), 2u);
-}
-
-TEST(Transfer, ALineThatGoesAwayEndsEitherTransferAtOnce) {
-  // Cut during a send and during a receive: logged, idle, port closed, nothing stored.
-  for (const bool send : {false, true}) {
-    SCOPED_TRACE(send ? "send" : "receive");
-    Rig r;
-    core::ModellSpeicherTyp memory;  // not one of the store's records
-    memory.setDataLength(100);
-    r.host.active = &memory;
-    if (send) {
-      SendUpToImage(r);
-    } else {
-      ReceiveUpToImage(r, {0, 100});
-      r.Answer(Image(40));
-    }
-    r.line.lost = true;
-    r.Tick();
-    EXPECT_TRUE(r.link.TransferBusy() == 0 && r.link.LineLost() && !r.line.open);
-    EXPECT_EQ(r.host.log.back(), core::kLineLostLog);
-    EXPECT_FALSE(r.link.NeedsTicks());  // nothing more to poll: no CPU while idle
-    EXPECT_EQ(r.host.rebuilds, 0);
-    for (const auto& rec : r.host.records) EXPECT_FALSE(rec->inUse);
-    // The next start opens the port again.
+    const auto& record = *r.host.records[0];
+    EXPECT_EQ(record.inUse, c.taken);
+    EXPECT_NE(record.image[8], 2);  // the later bytes went nowhere
+    EXPECT_EQ(std::tuple(r.link.LineLost(), r.line.open), std::tuple(c.lineLost, !c.lineLost));
+    EXPECT_EQ(r.host.log.back() == core::kLineLostLog, c.lineLost);
     r.line.lost = false;
     r.link.StartReceive();
-    r.Tick();
-    EXPECT_TRUE(r.line.open && !r.link.LineLost());
+    r.Answer({kAck}, 3);
+    EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxHeader);
+    EXPECT_FALSE(r.link.RecordBeingReceived()->inUse);
+    EXPECT_TRUE(r.line.open);
   }
 }
 
