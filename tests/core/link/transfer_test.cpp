@@ -148,7 +148,7 @@ TEST(Transfer, ReceivesAWholeMemoryStepByStep) {
                   {quarter, 400, core::kRxImage, {}, nullptr, false, 25},
                   {rest, 1, core::kRxImageAck, {}, "Modell = SEGLER", true},  // the ack to write
               });
-  EXPECT_EQ(r.host.rebuilds, 0);
+  EXPECT_EQ(r.host.rebuilds, 0);  // the tree only after the acknowledge went out
   RunSteps(r, {{{}, 1, core::kRxIdle, {kAck}, nullptr, false}});
   EXPECT_EQ(r.host.rebuilds, 1);
   ASSERT_EQ(r.host.records.size(), 1u);

@@ -23,7 +23,6 @@ TEST(StartupTest, TransmitterVersionAndOptionenBits) {
                                                                   {M, TransmitterVersion::V32}};
   for (const auto& [setting, version] : versions)
     EXPECT_EQ(VersionOfNumber(setting), version) << setting;
-  EXPECT_EQ(VersionRow(TransmitterVersion::V31).number, 31);
 
   const ViewOptions o = DecodeOptionen(4 + 8 + 32 + 64 * 5);
   EXPECT_EQ(std::tuple(o.explanations, o.allFlightConditions, o.defaultValues, o.parameterTab,
