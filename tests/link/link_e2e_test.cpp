@@ -214,8 +214,7 @@ TEST_F(LinkWindow, ReceivedMemoryAppearsInTheTreeAsNewAndUnsaved) {
   EXPECT_TRUE(WaitFor([&] { return f.MainTreeView()->topLevelItemCount() == 1; }, 8000));
   EXPECT_EQ(f.MainTreeView()->topLevelItem(0)->text(0).trimmed(), "ASK 21");
   EXPECT_EQ(Link().Display()->DisplayState(), core::kDisplayDone);
-  for (const char* line : {"Format = FC28 V3.x", "Blocklänge = 1870", "Modell = ASK 21"})
-    EXPECT_TRUE(Log().contains(line)) << line;
+  EXPECT_EQ(Log().last(), "Modell = ASK 21");  // the lines themselves are the CLI runs'
   EXPECT_EQ(f.RxTxListBox()->currentRow(), f.RxTxListBox()->count() - 1);
 
   const core::ModellSpeicherTyp* got = nullptr;

@@ -42,6 +42,7 @@ TEST(TransferDisplay, OkIsHeldThreeSecondsWhateverTheLinkDoes) {
       {0, 40, 112, true, true, 3},
       {0, 41, 112, true, true, 3},  // the bar grew
       {0, 100, 128, true, true, 4},
+      {0, 100, 128, true, false, 4},  // the hold runs: ticks even with nothing new to draw
       {10, 0, 0, true, true, 4},      // progress changed; the state stays "Ok" while the hold runs
       {1000, 0, 32, true, false, 4},  // a new transfer inside the hold still shows "Ok"
       {1980, 0, 32, true, false, 4},
