@@ -14,31 +14,23 @@ using testing::FakeBackend;
 using testing::TempDir;
 
 constexpr std::int32_t M = kMissingInt;
+using V = TransmitterVersion;
 
 TEST(StartupTest, TransmitterVersionAndOptionenBits) {
-  const std::pair<std::int32_t, TransmitterVersion> versions[] = {{30, TransmitterVersion::V30},
-                                                                  {31, TransmitterVersion::V31},
-                                                                  {33, TransmitterVersion::V32},
-                                                                  {0, TransmitterVersion::V32},
-                                                                  {M, TransmitterVersion::V32}};
+  const std::pair<std::int32_t, V> versions[] = {
+      {30, V::V30}, {31, V::V31}, {33, V::V32}, {0, V::V32}, {M, V::V32}};
   for (const auto& [setting, version] : versions)
     EXPECT_EQ(VersionOfNumber(setting), version) << setting;
 
   const ViewOptions o = DecodeOptionen(4 + 8 + 32 + 64 * 5);
-  EXPECT_EQ(std::tuple(o.explanations, o.allFlightConditions, o.defaultValues, o.parameterTab,
-                       o.mainMenuTab, o.subMenuTab),
-            std::tuple(false, false, true, 1, 1, 5));
+  EXPECT_EQ(o, (ViewOptions{false, false, true, 1, 1, 5}));
   EXPECT_EQ(EncodeOptionen(o), 364);
-  EXPECT_EQ(DecodeOptionen(3), ViewOptions{});
+  EXPECT_EQ(DecodeOptionen(3), (ViewOptions{true, true, false, 0, 0, 0}));
   const ViewOptions all = DecodeOptionen(0xFFF);
   EXPECT_EQ(EncodeOptionen(all), 0xFFF);
-  EXPECT_EQ(DecodeOptionen(-1), all);  // higher bits are ignored
-  ViewOptions wide;
-  wide.parameterTab = 5;
-  wide.mainMenuTab = -1;
-  wide.subMenuTab = 64 + 2;
-  const ViewOptions back = DecodeOptionen(EncodeOptionen(wide));  // out of range: masked
-  EXPECT_EQ(std::tuple(back.parameterTab, back.mainMenuTab, back.subMenuTab), std::tuple(1, 0, 2));
+  EXPECT_EQ(DecodeOptionen(-1), all);                        // higher bits are ignored
+  const ViewOptions wide{true, true, false, 5, -1, 64 + 2};  // tab indexes out of range: masked
+  EXPECT_EQ(DecodeOptionen(EncodeOptionen(wide)), (ViewOptions{true, true, false, 1, 0, 2}));
 }
 
 TEST(StartupTest, WindowPlacementAndItsFallbacks) {
@@ -78,13 +70,9 @@ TEST(StartupTest, FirstRunGivesTheDefaults) {
   Regist regist(backend, {});
   regist.SettingsInit(kVeltranoIdentity);
   const StartupSettings read = ReadStartupSettings(regist, 1024, 768);
-  const StartupSettings want{4800,
-                             1,
-                             true,
-                             ViewOptions{true, true, false, 0, 0, 0},
-                             TransmitterVersion::V32,
-                             WindowPlacement{10, 10, 1004, 722, 265, 522},
-                             ""};
+  const ViewOptions options{true, true, false, 0, 0, 0};
+  const WindowPlacement placement{10, 10, 1004, 722, 265, 522};
+  const StartupSettings want{4800, 1, true, options, V::V32, placement, ""};
   EXPECT_EQ(Fields(read), Fields(want));
 }
 
@@ -92,7 +80,7 @@ TEST(StartupTest, ShutdownWritesInOrderAndPlacementOnlyInTheNormalState) {
   FakeBackend backend;
   Regist regist(backend, {});
   regist.SettingsInit(kVeltranoIdentity);
-  ShutdownSettings s{9600, 2, false, DecodeOptionen(364), TransmitterVersion::V30, {}, "ASK21"};
+  ShutdownSettings s{9600, 2, false, DecodeOptionen(364), V::V30, {}, "ASK21"};
   WriteShutdownSettings(regist, s);
   EXPECT_EQ(backend.writes, (std::vector<std::string>{"TransferRate", "ComPort", "PortAuto",
                                                       "Optionen", "Transmitter", "ModelMem"}));
@@ -124,8 +112,7 @@ TEST(StartupTest, SettingsSurviveARestartInTextMode) {
   Regist again(backend, {tmp.path()});
   again.SettingsInit(kVeltranoIdentity);
   const StartupSettings read = ReadStartupSettings(again, 1024, 768);
-  const StartupSettings want{9600,      3,     false, DecodeOptionen(364), TransmitterVersion::V32,
-                             placement, "MÄRZ"};
+  const StartupSettings want{9600, 3, false, DecodeOptionen(364), V::V32, placement, "MÄRZ"};
   EXPECT_EQ(Fields(read), Fields(want));
   EXPECT_EQ(again.ReadIntSetting("Transmitter", kHkeyCurrentUser), 32);
 
