@@ -44,16 +44,12 @@ TEST_F(SettingsBackendTest, ValuesRoundTripUnderTheVersionGroup) {
 
   QSettings direct(QSettings::NativeFormat, QSettings::UserScope, "MorlindTest", "Veltrano");
   EXPECT_EQ(direct.value("1.0/ComPort").toInt(), 3);
-#ifndef _WIN32
-  EXPECT_TRUE(direct.fileName().startsWith(dir_.path())) << direct.fileName().toStdString();
-#endif
 }
 
 TEST_F(SettingsBackendTest, ValuesOfTheOtherKind) {
   const auto cu = core::kHkeyCurrentUser;
   const std::pair<const char*, std::optional<std::int32_t>> texts[] = {
-      {"12", 12}, {" 9600 ", 9600}, {"12abc", std::nullopt}, {"99999999999", std::nullopt},
-      {"", std::nullopt}};
+      {"12", 12}, {" 9600 ", 9600}, {"12abc", {}}, {"99999999999", {}}, {"", {}}};
   for (const auto& [text, value] : texts) {
     backend_.writeText(cu, kKey, "A", text);
     EXPECT_EQ(backend_.readInt(cu, kKey, "A"), value) << text;

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "core/link/com_form.h"
 #include "tests/core/link/link_fakes.h"
 
 namespace {
+
+using linktest::Bytes;
 
 struct ComPortsTest : ::testing::Test {
   ComPortsTest() { ports.ComInit(); }
@@ -18,8 +23,10 @@ TEST_F(ComPortsTest, EnumerateMarksListedPortsOnly) {
   const struct {
     std::vector<std::string> names;
     const char* present;  // ports 1..8
-  } cases[] = {{{"COM2", "COM10", "LPT1"}, "01000000"}, {{"com3"}, "00100000"},
-               {{"COM9", "ttyS0"}, "11111111"},        {{}, "11111111"}};
+  } cases[] = {{{"COM2", "COM10", "LPT1"}, "01000000"},
+               {{"com3"}, "00100000"},
+               {{"COM9", "ttyS0"}, "11111111"},
+               {{}, "11111111"}};
   for (const auto& c : cases) {
     sys.names = c.names;
     ports.ComEnumerate();
@@ -35,43 +42,37 @@ TEST_F(ComPortsTest, OpenSetsLineSettingsAndClearsLines) {
   EXPECT_EQ(Open(0), 2048);
   EXPECT_EQ(Open(1, 4800.7), 0);
   const auto& line = sys.lines[1];
-  EXPECT_TRUE(ports.IsOpen(1));
-  EXPECT_EQ(line.settings.baud, 4800);
-  EXPECT_EQ(line.settings.dataBits, 8);
-  EXPECT_EQ(line.settings.stopBits, 2);
-  EXPECT_EQ(line.settings.parity, core::kParityEven);
-  ASSERT_EQ(line.lineCalls.size(), 1u);
-  EXPECT_EQ(line.lineCalls[0], std::make_pair(false, false));
-  // Reopening closes first and clears the lines again.
+  const auto& s = line.settings;
+  EXPECT_EQ(std::tuple(s.baud, s.dataBits, s.stopBits, s.parity),
+            std::tuple(4800, 8, 2, core::kParityEven));
+  EXPECT_EQ(line.lineCalls, (std::vector<std::pair<bool, bool>>{{false, false}}));
+  // Reopening closes first and clears the lines again; opening another port keeps it open.
   EXPECT_EQ(Open(1, 9600.0), 0);
-  EXPECT_EQ(line.opens, 2);
-  EXPECT_EQ(line.settings.baud, 9600);
-  EXPECT_EQ(line.lineCalls.size(), 2u);
-  // Opening another port keeps the first open.
   EXPECT_EQ(Open(2, 9600.0), 0);
-  EXPECT_TRUE(sys.lines[1].open);
+  EXPECT_EQ(std::tuple(line.opens, s.baud, line.lineCalls.size(), line.open, ports.IsOpen(1)),
+            std::tuple(2, 9600, 2u, true, true));
   ports.ComCloseAll();
-  EXPECT_FALSE(sys.lines[1].open);
-  EXPECT_FALSE(sys.lines[2].open);
-  EXPECT_FALSE(ports.IsOpen(1));
+  EXPECT_FALSE(sys.lines[1].open || sys.lines[2].open || ports.IsOpen(1));
 }
 
-TEST_F(ComPortsTest, PortThatCannotOpenStaysClosedAndSilent) {
+TEST_F(ComPortsTest, PortsClosedOrOutside1To8AreHarmlessAndSilent) {
   sys.canOpen[4] = false;
-  EXPECT_EQ(Open(4), 0);
-  EXPECT_FALSE(ports.IsOpen(4));
-  EXPECT_FALSE(ports.ComTxDone(4));
-  EXPECT_FALSE(ports.ComRxAvailable(4));
-  const std::uint8_t b = 0xAA;
-  EXPECT_EQ(ports.ComWrite(4, &b, 1), 16);
-  int count = 5;
-  std::uint8_t buf[5];
-  EXPECT_EQ(ports.ComRead(4, buf, count), 0);
-  EXPECT_EQ(count, 0);
-  // Numbers outside 1..8 are harmless everywhere.
-  EXPECT_FALSE(ports.ComTxDone(0));
-  EXPECT_FALSE(ports.ComRxAvailable(12));
-  ports.ComSetLines(-1, true, true);
+  EXPECT_EQ(Open(4), 0);  // a port that cannot open stays closed
+  for (const int port : {4, 5, 0, 9, -1}) {
+    SCOPED_TRACE(port);
+    EXPECT_FALSE(ports.IsOpen(port));
+    EXPECT_FALSE(ports.ComTxDone(port));
+    EXPECT_FALSE(ports.ComRxAvailable(port));
+    EXPECT_FALSE(ports.ComLineLost(port));
+    const std::uint8_t b = 0xAA;
+    EXPECT_EQ(ports.ComWrite(port, &b, 1), 16);
+    std::uint8_t buf[5];
+    int count = 5;
+    EXPECT_EQ(ports.ComRead(port, buf, count), 0);
+    EXPECT_EQ(count, 0);
+    ports.ComSetLines(port, true, true);
+    ports.ComClose(port);
+  }
 }
 
 TEST_F(ComPortsTest, ReadTakesOnlyWhatWasReportedWaiting) {
@@ -79,33 +80,27 @@ TEST_F(ComPortsTest, ReadTakesOnlyWhatWasReportedWaiting) {
   auto& line = sys.lines[1];
   line.input = {1, 2, 3, 4, 5};
   ASSERT_TRUE(ports.ComRxAvailable(1));
-  std::uint8_t buf[8] = {};
-  int count = 2;
-  ports.ComRead(1, buf, count);
-  EXPECT_EQ(count, 2);
-  EXPECT_EQ(buf[0], 1);
-  EXPECT_EQ(buf[1], 2);
+  Bytes buf(8);
+  int first = 2, second = 8;
+  ports.ComRead(1, buf.data(), first);
   ASSERT_TRUE(ports.ComRxAvailable(1));  // asks the driver again: 3 waiting
-  count = 8;
-  ports.ComRead(1, buf, count);
-  EXPECT_EQ(count, 3);
-  EXPECT_EQ(buf[2], 5);
+  ports.ComRead(1, buf.data() + 2, second);
+  EXPECT_EQ(std::tuple(first, second), std::tuple(2, 3));
+  EXPECT_EQ(buf, (Bytes{1, 2, 3, 4, 5, 0, 0, 0}));
   EXPECT_FALSE(ports.ComRxAvailable(1));
   line.input = {9};
-  count = 0;
-  ports.ComRead(1, buf, count);
-  EXPECT_EQ(count, 0);
-  EXPECT_EQ(line.input.size(), 1u);
+  int none = 0;
+  ports.ComRead(1, buf.data(), none);
+  EXPECT_EQ(std::tuple(none, line.input.size()), std::tuple(0, 1u));
   // A read with nothing known waiting leaves count unchanged and reads nothing.
   Open(3);
-  count = 4;
-  ports.ComRead(3, buf, count);
-  EXPECT_EQ(count, 4);
-  EXPECT_EQ(sys.lines[3].readCalls, 0);
+  sys.lines[3].input = {7};
+  int count = 4;
+  ports.ComRead(3, buf.data(), count);
+  EXPECT_EQ(std::tuple(count, sys.lines[3].input.size()), std::tuple(4, 1u));
 }
 
 TEST_F(ComPortsTest, WriteAndTxDone) {
-  EXPECT_FALSE(ports.ComTxDone(1));  // not open
   Open(1);
   auto& line = sys.lines[1];
   EXPECT_TRUE(ports.ComTxDone(1));
@@ -120,6 +115,30 @@ TEST_F(ComPortsTest, WriteAndTxDone) {
   line.acceptLimit = 2;
   EXPECT_EQ(ports.ComWrite(1, block, 4), 16);
   EXPECT_TRUE(ports.ComTxDone(1));  // a short write sets no pending write
+}
+
+std::array<bool, 9> Only(int port) {
+  std::array<bool, 9> p{};
+  p[port] = true;
+  return p;
+}
+
+// The dialog unchecked, with all ports offered and a stored 19200, is the window test's.
+TEST(ComForm, OnlyListedPortsAreOfferedAndOddStoredValues) {
+  // Checked: a current port no longer listed falls back to 1, even though port 1 is disabled.
+  const auto v = core::ComFormShow(5, 4800, true, Only(3));
+  for (int n = 1; n <= 8; ++n) EXPECT_EQ(v.enabled[n], n == 3) << n;
+  EXPECT_EQ(std::tuple(v.checkedPort, v.checkBox, v.rate48), std::tuple(1, true, true));
+  const auto ok = core::ComFormOk(v.rate48, !v.rate48, v.checkedPort, 4800, 5);
+  EXPECT_EQ(std::tuple(ok.portNumber, ok.baudRate), std::tuple(1, 4800));
+  // "9600 bit/s" checked over a stored 19200 stores 9600.
+  EXPECT_EQ(core::ComFormOk(false, true, 1, 19200, 1).baudRate, 9600);
+  // A port number outside 1..8 checks port 1.
+  EXPECT_EQ(core::ComFormShow(0, 4800, false, Only(1)).checkedPort, 1);
+  EXPECT_EQ(core::ComFormShow(12, 4800, false, Only(1)).checkedPort, 1);
+  // No button checked changes nothing.
+  const auto keep = core::ComFormOk(false, false, 0, 4800, 7);
+  EXPECT_EQ(std::tuple(keep.baudRate, keep.portNumber), std::tuple(4800, 7));
 }
 
 }  // namespace

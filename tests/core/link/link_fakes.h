@@ -26,12 +26,11 @@ class FakeClock : public core::WallClock {
 
 /// What one fake port has seen, shared with the test after the slot closed it.
 struct FakeLine {
-  std::deque<std::uint8_t> input;  // bytes the "transmitter" sent, not yet read
-  Bytes written;                   // everything the PC wrote
-  std::vector<Bytes> writes;       // each write call
-  int outputQueued = 0;            // what the driver reports as not yet sent
-  int acceptLimit = -1;            // Write takes at most this many bytes (-1: all)
-  int readCalls = 0;
+  std::deque<std::uint8_t> input;                // bytes the "transmitter" sent, not yet read
+  Bytes written;                                 // everything the PC wrote
+  std::vector<Bytes> writes;                     // each write call
+  int outputQueued = 0;                          // what the driver reports as not yet sent
+  int acceptLimit = -1;                          // Write takes at most this many bytes (-1: all)
   std::vector<std::pair<bool, bool>> lineCalls;  // (rts, dtr)
   core::LineSettings settings;
   int opens = 0;
@@ -46,7 +45,6 @@ class FakeDevice : public core::SerialDevice {
   int InputQueued() override { return static_cast<int>(line_.input.size()); }
   int OutputQueued() override { return line_.outputQueued; }
   int Read(std::uint8_t* buffer, int count) override {
-    ++line_.readCalls;
     int n = 0;
     while (n < count && !line_.input.empty()) {
       buffer[n++] = line_.input.front();

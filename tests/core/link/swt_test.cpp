@@ -24,35 +24,47 @@ TEST_F(SoftTimersTest, NumbersNewTimersFrom21AndRestartsById) {
   EXPECT_EQ(t.SwtStart(0, 0x41, 300), 21);
 }
 
-TEST_F(SoftTimersTest, CountDownExpiresAfterItsDurationAndStaysExpired) {
+TEST_F(SoftTimersTest, ExpiryAndValueByKindAndUnit) {
+  const struct {
+    std::uint8_t mode;
+    std::uint16_t duration;
+    int afterMs;
+    bool expired;  // a stopwatch never counts down: always "expired"
+    int value;
+  } cases[] = {
+      {0x41, 300, 290, false, 10},
+      {0x41, 300, 300, true, 0},
+      {0x41, 9, 0, true, 0},  // below 10 ms: expired at once
+      {0x21, 50, 490, false, 1},
+      {0x21, 50, 500, true, 0},
+      {0x11, 2, 1990, false, 1},
+      {0x11, 2, 2000, true, 0},
+      {0x01, 1, 5000, false, 1},  // no unit: never runs out
+      {0x42, 0, 2500, true, 2500},
+      {0x42, 100, 50, true, 150},
+      {0x42, 0, 70000, true, 65535},           // clamped
+      {0x42, 100, 10486 * 1000, true, 65535},  // 1048575 cs or more stays unscaled, clamped
+      {0x12, 5, 3000, true, 8},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << std::hex << int{c.mode} << std::dec << " " << c.duration
+                                    << " after " << c.afterMs << " ms");
+    const auto id = t.SwtStart(0, c.mode, c.duration);
+    clock.Advance(c.afterMs);
+    EXPECT_EQ(t.SwtValue(id), c.value);
+    EXPECT_EQ(t.SwtExpired(id), c.expired);
+  }
+}
+
+TEST_F(SoftTimersTest, AnExpiredOrUnknownTimerStaysExpired) {
   const auto id = t.SwtStart(0, 0x41, 300);
-  clock.Advance(290);
-  EXPECT_FALSE(t.SwtExpired(id));
-  EXPECT_EQ(t.SwtValue(id), 10);
-  clock.Advance(10);
+  clock.Advance(300);
   EXPECT_TRUE(t.SwtExpired(id));
   clock.Advance(-300 + core::kMillisecondsPerDay);  // even if the clock went back: stopped
   EXPECT_TRUE(t.SwtExpired(id));
   EXPECT_EQ(t.SwtValue(id), 0);
-  EXPECT_TRUE(t.SwtExpired(999));  // unknown id
+  EXPECT_TRUE(t.SwtExpired(999));
   EXPECT_EQ(t.SwtValue(999), 0);
-  EXPECT_TRUE(t.SwtExpired(t.SwtStart(0, 0x41, 9)));  // below 10 ms: expired at once
-  EXPECT_TRUE(t.SwtExpired(t.SwtStart(0, 0x42, 0)));  // a stopwatch is no count-down
-}
-
-TEST_F(SoftTimersTest, OtherUnits) {
-  const auto s = t.SwtStart(0, 0x11, 2);
-  const auto cs = t.SwtStart(0, 0x21, 50);
-  const auto none = t.SwtStart(0, 0x01, 1);
-  clock.Advance(1990);
-  EXPECT_FALSE(t.SwtExpired(s));
-  EXPECT_TRUE(t.SwtExpired(cs));
-  EXPECT_FALSE(t.SwtExpired(none));
-  clock.Advance(10);
-  EXPECT_TRUE(t.SwtExpired(s));
-  const auto secondsUp = t.SwtStart(0, 0x12, 5);
-  clock.Advance(3000);
-  EXPECT_EQ(t.SwtValue(secondsUp), 8);
 }
 
 TEST_F(SoftTimersTest, MidnightWrap) {
@@ -63,20 +75,6 @@ TEST_F(SoftTimersTest, MidnightWrap) {
   EXPECT_EQ(SoftTimers::SwtElapsed(t.SwtNow(), 8639990), 30);
   EXPECT_TRUE(t.SwtExpired(id));
   EXPECT_EQ(SoftTimers::SwtElapsed(100, 40), 60);
-}
-
-TEST_F(SoftTimersTest, StopwatchValueInMillisecondsClamped) {
-  const auto id = t.SwtStart(0, 0x42, 0);
-  clock.Advance(2500);
-  EXPECT_EQ(t.SwtValue(id), 2500);
-  clock.Advance(67500);
-  EXPECT_EQ(t.SwtValue(id), 65535);
-  const auto offset = t.SwtStart(0, 0x42, 100);
-  clock.Advance(50);
-  EXPECT_EQ(t.SwtValue(offset), 150);
-  // Elapsed of 1048575 cs or more stays unscaled (and is clamped).
-  clock.Advance(10486 * 1000);
-  EXPECT_EQ(t.SwtValue(offset), 65535);
 }
 
 }  // namespace

@@ -13,69 +13,56 @@ namespace {
 using core::TransferDisplay;
 
 TEST(TransferDisplay, StateOfEveryBusyValue) {
-  EXPECT_EQ(core::DisplayStateOfBusy(0), 1);
-  for (int s : {1, 2, 3, 4, 5, 6, 16, 32, 48, 64, 80, 96})
-    EXPECT_EQ(core::DisplayStateOfBusy(s), 2) << s;
-  EXPECT_EQ(core::DisplayStateOfBusy(7), 3);
-  EXPECT_EQ(core::DisplayStateOfBusy(112), 3);
-  for (int s : {8, 9, 128}) EXPECT_EQ(core::DisplayStateOfBusy(s), 4) << s;
-  for (int s : {10, 15, 17, 129, -1}) EXPECT_EQ(core::DisplayStateOfBusy(s), 1) << s;
+  const std::pair<std::vector<int>, int> groups[] = {
+      {{0, 10, 15, 17, 129, -1}, 1},
+      {{1, 2, 3, 4, 5, 6, 16, 32, 48, 64, 80, 96}, 2},
+      {{7, 112}, 3},
+      {{8, 9, 128}, 4},
+  };
+  for (const auto& [busy, state] : groups)
+    for (const int b : busy) EXPECT_EQ(core::DisplayStateOfBusy(b), state) << b;
 }
 
+// Each step asks NeedsTicks for the step's values, then ticks with them.
 TEST(TransferDisplay, OkIsHeldThreeSecondsWhateverTheLinkDoes) {
   linktest::FakeClock clock;
   core::SoftTimers timers(clock);
   TransferDisplay d(timers);
-  EXPECT_EQ(d.DisplayState(), -1);
-  EXPECT_EQ(d.Progress(), -1);
+  EXPECT_EQ(std::tuple(d.DisplayState(), d.Progress()), std::tuple(-1, -1));
   const struct {
     int advanceMs, progress, busy;
-    int repaint;  // 1 or 0 as Tick answers, -1: either
+    bool needsTicks;
+    bool repaint;
     int state;
   } steps[] = {
-      {0, 0, 0, 1, 1},  // the first tick always draws
-      {0, 0, 0, 0, 1},  // nothing changed: no repaint
-      {0, 0, 32, 1, 2},     {0, 40, 112, 1, 3},  {0, 100, 128, 1, 4},
-      {10, 0, 0, 1, 4},     // progress changed; the state stays "Ok"
-      {1000, 0, 32, 0, 4},  // a new transfer inside the hold still shows "Ok"
-      {1980, 0, 0, -1, 4},  {10, 0, 0, 1, 1},
+      {0, 0, 0, true, true, 1},  // nothing drawn yet
+      {0, 0, 0, false, false, 1},
+      {0, 0, 32, true, true, 2},  // "Warte auf Daten ..." still to draw
+      {0, 0, 32, false, false, 2},
+      {0, 40, 112, true, true, 3},
+      {0, 41, 112, true, true, 3},  // the bar grew
+      {0, 100, 128, true, true, 4},
+      {0, 100, 128, true, false, 4},  // the hold runs: ticks even with nothing new to draw
+      {10, 0, 0, true, true, 4},      // progress changed; the state stays "Ok" while the hold runs
+      {1000, 0, 32, true, false, 4},  // a new transfer inside the hold still shows "Ok"
+      {1980, 0, 32, true, false, 4},
+      {10, 0, 32, true, true, 2},  // and "Warte" follows on time
+      {0, 0, 0, true, true, 1},
       // A state that still maps to "Ok" when the hold ends starts another 3 s.
-      {0, 0, 8, -1, 4},     {3000, 0, 9, -1, 4}, {2990, 0, 0, -1, 4},
+      {0, 0, 8, true, true, 4},
+      {3000, 0, 9, false, false, 4},
+      {2990, 0, 0, true, false, 4},
+      {10, 0, 0, true, true, 1},  // "Ok" is still drawn
+      {0, 0, 0, false, false, 1},
   };
   int step = 0;
   for (const auto& s : steps) {
     SCOPED_TRACE(step++);
     clock.Advance(s.advanceMs);
-    const bool repaint = d.Tick(s.progress, s.busy);
-    if (s.repaint >= 0) {
-      EXPECT_EQ(repaint, s.repaint == 1);
-    }
+    EXPECT_EQ(d.NeedsTicks(s.busy, s.progress), s.needsTicks);
+    EXPECT_EQ(d.Tick(s.progress, s.busy), s.repaint);
     EXPECT_EQ(d.DisplayState(), s.state);
   }
-}
-
-TEST(TransferDisplay, TicksAreNeededWhileSomethingNewWouldBeDrawn) {
-  linktest::FakeClock clock;
-  core::SoftTimers timers(clock);
-  TransferDisplay d(timers);
-  EXPECT_TRUE(d.NeedsTicks(0, 0));  // nothing drawn yet
-  d.Tick(0, 0);
-  EXPECT_FALSE(d.NeedsTicks(0, 0));
-  EXPECT_TRUE(d.NeedsTicks(32, 0));  // "Warte auf Daten ..." still to draw
-  d.Tick(0, 32);
-  EXPECT_FALSE(d.NeedsTicks(32, 0));  // waiting, and drawn so
-  d.Tick(40, 112);
-  EXPECT_TRUE(d.NeedsTicks(112, 41));  // the bar grew
-  d.Tick(100, 128);
-  EXPECT_TRUE(d.NeedsTicks(0, 0));  // the hold runs
-  // A receive started within the hold keeps ticking, so "Warte" follows the "Ok" on time.
-  clock.Advance(2000);
-  EXPECT_TRUE(d.NeedsTicks(32, 0));
-  clock.Advance(1000);
-  EXPECT_TRUE(d.NeedsTicks(0, 0));  // "Ok" is still drawn
-  d.Tick(0, 0);
-  EXPECT_EQ(d.DisplayState(), 1);
-  EXPECT_FALSE(d.NeedsTicks(0, 0));
 }
 
 TEST(TransferDisplay, PanelGeometry) {

@@ -21,8 +21,8 @@ TEST(DisplayTest, IconsAreWrittenAtThe26thTickAndTheCounterStops) {
   EXPECT_EQ(counter, kDisplayTickLimit);
 }
 
-// Texts, colours and commands as the user sees them are the window tests'; here when the status
-// bar repaints, and the states the window flows do not reach.
+// Texts, colours (panel 0 green and red) and commands as the user sees them are the window
+// tests'; here when the status bar repaints, and the states the window flows do not reach.
 TEST(DisplayTest, RepaintsWhenTheColourOrTheTransferPanelChanges) {
   ModellSpeicherTyp saved, unsaved;
   saved.inUse = unsaved.inUse = true;
@@ -41,8 +41,6 @@ TEST(DisplayTest, RepaintsWhenTheColourOrTheTransferPanelChanges) {
   for (const auto& c : cases)
     EXPECT_EQ(DecideDisplay(c.active, "", c.drawnSaved, c.transferState).repaint, c.repaint)
         << (c.active == &saved) << c.drawnSaved << c.transferState;
-  EXPECT_EQ(PanelZeroColour(&unsaved), kUnsavedRed);  // the image unsaved
-  EXPECT_EQ(PanelZeroColour(nullptr), kSavedGreen);
   saved.dateText = "05.12.26    9:05";
   EXPECT_EQ(DecideDisplay(&saved, "ASW 28      ", true, 0).panel2, "ASW 28       05.12.26    9:05");
   saved.deleted = true;

@@ -18,16 +18,12 @@ bool SameBytes(const std::vector<std::uint8_t>& a, std::span<const std::uint8_t>
   return std::equal(a.begin(), a.end(), b.begin(), b.end());
 }
 
-// Their pictures are checked where Qt reads them (tests/platform/icons_qt_test.cpp).
-TEST(IconsTest, TwelveDistinctBitmapsOfTheirDepthFoundByName) {
+// That they are 16 x 16 bitmaps, and their pictures, are checked where Qt reads them
+// (tests/platform/icons_qt_test.cpp).
+TEST(IconsTest, TwelveDistinctBitmapsFoundByTheirExactNames) {
   std::set<std::vector<std::uint8_t>> distinct;
-  ASSERT_EQ(BuiltInIcons().size(), 12u);
-  for (const IconBitmap& icon : BuiltInIcons()) {
-    const bool folder = std::string_view(icon.fileName).starts_with("Ordner");
-    EXPECT_EQ(icon.bytes.size(), folder ? 822u : 246u) << icon.fileName;  // 24 or 4 bits a pixel
-    EXPECT_EQ(icon.bytes[0] * 256 + icon.bytes[1], 'B' * 256 + 'M') << icon.fileName;
+  for (const IconBitmap& icon : BuiltInIcons())
     distinct.insert({icon.bytes.begin(), icon.bytes.end()});
-  }
   EXPECT_EQ(distinct.size(), 12u);
   for (const char* file : kImageListFiles) EXPECT_TRUE(BuiltInIcon(file)) << file;
   EXPECT_FALSE(BuiltInIcon("ok.bmp"));
@@ -61,9 +57,7 @@ TEST(IconsTest, InstalledProgramReadsItsDataFolderAndWritesNothing) {
   const fs::path exe = tmp.path() / "usr" / "bin";
   const fs::path share = tmp.path() / "usr" / "share" / "veltrano";
   const fs::path cwd = tmp.path() / "home";
-  fs::create_directories(exe);
-  fs::create_directories(share);
-  fs::create_directories(cwd);
+  for (const fs::path& dir : {exe, share, cwd}) fs::create_directories(dir);
   ASSERT_TRUE(WriteIconFiles(share, {}));
 
   const std::vector<fs::path> dirs = IconSearchDirs(cwd, exe);

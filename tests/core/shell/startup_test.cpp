@@ -14,30 +14,23 @@ using testing::FakeBackend;
 using testing::TempDir;
 
 constexpr std::int32_t M = kMissingInt;
+using V = TransmitterVersion;
 
 TEST(StartupTest, TransmitterVersionAndOptionenBits) {
-  const std::pair<std::int32_t, TransmitterVersion> versions[] = {
-      {30, TransmitterVersion::V30}, {31, TransmitterVersion::V31}, {33, TransmitterVersion::V32},
-      {0, TransmitterVersion::V32},  {M, TransmitterVersion::V32}};
+  const std::pair<std::int32_t, V> versions[] = {
+      {30, V::V30}, {31, V::V31}, {33, V::V32}, {0, V::V32}, {M, V::V32}};
   for (const auto& [setting, version] : versions)
     EXPECT_EQ(VersionOfNumber(setting), version) << setting;
-  EXPECT_EQ(VersionRow(TransmitterVersion::V31).number, 31);
 
   const ViewOptions o = DecodeOptionen(4 + 8 + 32 + 64 * 5);
-  EXPECT_EQ(std::tuple(o.explanations, o.allFlightConditions, o.defaultValues, o.parameterTab,
-                       o.mainMenuTab, o.subMenuTab),
-            std::tuple(false, false, true, 1, 1, 5));
+  EXPECT_EQ(o, (ViewOptions{false, false, true, 1, 1, 5}));
   EXPECT_EQ(EncodeOptionen(o), 364);
-  EXPECT_EQ(DecodeOptionen(3), ViewOptions{});
+  EXPECT_EQ(DecodeOptionen(3), (ViewOptions{true, true, false, 0, 0, 0}));
   const ViewOptions all = DecodeOptionen(0xFFF);
   EXPECT_EQ(EncodeOptionen(all), 0xFFF);
-  EXPECT_EQ(DecodeOptionen(-1), all);  // higher bits are ignored
-  ViewOptions wide;
-  wide.parameterTab = 5;
-  wide.mainMenuTab = -1;
-  wide.subMenuTab = 64 + 2;
-  const ViewOptions back = DecodeOptionen(EncodeOptionen(wide));  // out of range: masked
-  EXPECT_EQ(std::tuple(back.parameterTab, back.mainMenuTab, back.subMenuTab), std::tuple(1, 0, 2));
+  EXPECT_EQ(DecodeOptionen(-1), all);                        // higher bits are ignored
+  const ViewOptions wide{true, true, false, 5, -1, 64 + 2};  // tab indexes out of range: masked
+  EXPECT_EQ(DecodeOptionen(EncodeOptionen(wide)), (ViewOptions{true, true, false, 1, 0, 2}));
 }
 
 TEST(StartupTest, WindowPlacementAndItsFallbacks) {
@@ -61,38 +54,33 @@ TEST(StartupTest, WindowPlacementAndItsFallbacks) {
       {{10, 2147483000, 600, 2000, 1, 1}, defaults},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(ComputeWindowPlacement(c.stored, 1024, 768), c.placed) << c.stored.left << " "
-                                                                      << c.stored.top;
+    EXPECT_EQ(ComputeWindowPlacement(c.stored, 1024, 768), c.placed)
+        << c.stored.left << " " << c.stored.top;
   EXPECT_EQ(ComputeWindowPlacement({M, M, M, M, M, M}, 1920, 1080),
             (WindowPlacement{10, 10, 1900, 1034, 265, 834}));
+}
+
+auto Fields(const StartupSettings& s) {
+  return std::tie(s.transferRate, s.comPort, s.portAuto, s.options, s.transmitter, s.placement,
+                  s.modelMem);
 }
 
 TEST(StartupTest, FirstRunGivesTheDefaults) {
   FakeBackend backend;
   Regist regist(backend, {});
   regist.SettingsInit(kVeltranoIdentity);
-  const StartupSettings s = ReadStartupSettings(regist, 1024, 768);
-  EXPECT_EQ(s.transferRate, 4800);
-  EXPECT_EQ(s.comPort, 1);
-  EXPECT_TRUE(s.portAuto);
-  EXPECT_EQ(s.options, ViewOptions{});
-  EXPECT_TRUE(s.options.explanations && s.options.allFlightConditions);
-  EXPECT_EQ(s.transmitter, TransmitterVersion::V32);
-  EXPECT_EQ(s.placement, (WindowPlacement{10, 10, 1004, 722, 265, 522}));
-  EXPECT_EQ(s.modelMem, "");
+  const StartupSettings read = ReadStartupSettings(regist, 1024, 768);
+  const ViewOptions options{true, true, false, 0, 0, 0};
+  const WindowPlacement placement{10, 10, 1004, 722, 265, 522};
+  const StartupSettings want{4800, 1, true, options, V::V32, placement, ""};
+  EXPECT_EQ(Fields(read), Fields(want));
 }
 
 TEST(StartupTest, ShutdownWritesInOrderAndPlacementOnlyInTheNormalState) {
   FakeBackend backend;
   Regist regist(backend, {});
   regist.SettingsInit(kVeltranoIdentity);
-  ShutdownSettings s;
-  s.transferRate = 9600;
-  s.comPort = 2;
-  s.portAuto = false;
-  s.options = DecodeOptionen(364);
-  s.transmitter = TransmitterVersion::V30;
-  s.modelMem = "ASK21";
+  ShutdownSettings s{9600, 2, false, DecodeOptionen(364), V::V30, {}, "ASK21"};
   WriteShutdownSettings(regist, s);
   EXPECT_EQ(backend.writes, (std::vector<std::string>{"TransferRate", "ComPort", "PortAuto",
                                                       "Optionen", "Transmitter", "ModelMem"}));
@@ -116,28 +104,17 @@ TEST(StartupTest, SettingsSurviveARestartInTextMode) {
   Regist regist(backend, {tmp.path()});
   regist.SettingsInit(kVeltranoIdentity);
   ASSERT_FALSE(regist.registryMode());
-  ShutdownSettings s;
-  s.transferRate = 9600;
-  s.comPort = 3;
-  s.portAuto = false;
-  s.options = DecodeOptionen(364);
-  s.transmitter = VersionOfNumber(33);
-  s.placement = WindowPlacement{20, 30, 800, 600, 250, 350};
-  s.modelMem = "MÄRZ";
-  WriteShutdownSettings(regist, s);
+  const WindowPlacement placement{20, 30, 800, 600, 250, 350};
+  WriteShutdownSettings(
+      regist, {9600, 3, false, DecodeOptionen(364), VersionOfNumber(33), placement, "MÄRZ"});
   EXPECT_TRUE(backend.writes.empty());
 
   Regist again(backend, {tmp.path()});
   again.SettingsInit(kVeltranoIdentity);
-  const StartupSettings r = ReadStartupSettings(again, 1024, 768);
-  EXPECT_EQ(r.transferRate, 9600);
-  EXPECT_EQ(r.comPort, 3);
-  EXPECT_FALSE(r.portAuto);
-  EXPECT_EQ(r.options, s.options);
-  EXPECT_EQ(r.transmitter, TransmitterVersion::V32);
+  const StartupSettings read = ReadStartupSettings(again, 1024, 768);
+  const StartupSettings want{9600, 3, false, DecodeOptionen(364), V::V32, placement, "MÄRZ"};
+  EXPECT_EQ(Fields(read), Fields(want));
   EXPECT_EQ(again.ReadIntSetting("Transmitter", kHkeyCurrentUser), 32);
-  EXPECT_EQ(r.placement, *s.placement);
-  EXPECT_EQ(r.modelMem, "MÄRZ");
 
   FakeBackend registry;
   registry.setInt("PortAuto", 2);  // only 1 means automatic

@@ -1,0 +1,357 @@
+// The link in both directions against a fake port: whole transfers as step tables, then what
+// ends or restarts one (time-outs, refused blocks, port failures, hang-up, records taken).
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "core/link/com_handler.h"
+#include "tests/core/link/link_fakes.h"
+
+namespace {
+
+using linktest::Bytes;
+using linktest::Header;
+using linktest::Rig;
+
+constexpr std::uint8_t kAck = 0xAA;
+
+Bytes Image(int n) {
+  Bytes b(n);
+  for (int i = 0; i < n; ++i) b[i] = static_cast<std::uint8_t>(i * 7 + 3);
+  return b;
+}
+
+/// Makes a memory of length image bytes named "ASW 28" the active one.
+core::ModellSpeicherTyp& ActiveMemory(Rig& r, int length) {
+  r.host.records.push_back(std::make_unique<core::ModellSpeicherTyp>());
+  auto& rec = *r.host.records.back();
+  std::copy_n("FC2830", 6, rec.header.begin());
+  rec.setDataLength(length);
+  const Bytes name = {1, 19, 23, 0, 55, 61, 0, 0, 0, 0, 0, 0};
+  const Bytes image = Image(length);
+  std::copy(image.begin(), image.end(), rec.image.begin());
+  std::copy(name.begin(), name.end(), rec.image.begin());
+  rec.inUse = true;
+  r.host.active = &rec;
+  return rec;
+}
+
+// Opens the port, starts the send and writes the opening 0xAA.
+void StartSending(Rig& r) {
+  r.Tick();
+  r.link.StartSend();
+  r.Tick();
+}
+
+void SendUpToImage(Rig& r) {
+  StartSending(r);
+  r.Answer({kAck}, 2);
+  r.Answer({kAck}, 2);
+  r.Answer({kAck});
+  ASSERT_EQ(r.link.SendStateValue(), core::kTxImage);
+}
+
+// Opens the port and starts a receive; the machine waits for the transmitter's 0xAA.
+void StartReceiving(Rig& r) {
+  r.Tick();
+  r.link.StartReceive();
+  ASSERT_EQ(r.link.ReceiveStateValue(), core::kRxWaitOpenAck);
+}
+
+void ReceiveUpToImage(Rig& r, Bytes length) {
+  StartReceiving(r);
+  r.Answer({kAck}, 2);
+  r.Answer(Header("FC2830"), 2);
+  r.Answer(length, 2);
+  ASSERT_EQ(r.link.ReceiveStateValue(), core::kRxImage);
+}
+
+/// One step: what the transmitter sends, the ticks that follow, and what must hold then.
+struct Step {
+  Bytes in;
+  int ticks;
+  int busy;  // the running machine's state (the other stays idle)
+  Bytes written;
+  const char* log;  // the last log line, if one is expected
+  bool needsTicks;
+  int progress = -1;  // -1: not checked
+};
+
+void RunSteps(Rig& r, const std::vector<Step>& steps) {
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    SCOPED_TRACE("step " + std::to_string(i));
+    const Step& s = steps[i];
+    r.Feed(s.in);
+    if (!s.in.empty()) {
+      EXPECT_TRUE(r.link.NeedsTicks());  // queued input
+    }
+    r.Tick(s.ticks);
+    EXPECT_EQ(r.link.TransferBusy(), s.busy);
+    EXPECT_EQ(r.TakeWritten(), s.written);
+    if (s.log) {
+      EXPECT_EQ(r.host.log.back(), s.log);
+    }
+    EXPECT_EQ(r.link.NeedsTicks(), s.needsTicks);
+    if (s.progress >= 0) {
+      EXPECT_EQ(r.link.TransferProgress(), s.progress);
+    }
+  }
+}
+
+TEST(Transfer, SendsAWholeMemoryStepByStep) {
+  Rig r;
+  const auto& rec = ActiveMemory(r, 2048);
+  const Bytes image(rec.image.begin(), rec.image.end());
+  EXPECT_TRUE(r.link.NeedsTicks());  // the port is to be opened
+  r.Tick();
+  r.Feed({kAck, 1});
+  EXPECT_FALSE(r.link.NeedsTicks());  // idle bytes wait for the next start, which flushes them
+  r.link.StartSend();
+  EXPECT_TRUE(r.line.input.empty());
+  RunSteps(r,
+           {
+               {{}, 0, core::kTxOpenAck, {}, nullptr, true},
+               {{}, 1, core::kTxWaitOpenAck, {kAck}, nullptr, false},
+               {{}, 100, core::kTxWaitOpenAck, {}, nullptr, false},  // without limit
+               {{kAck}, 1, core::kTxHeader, {}, nullptr, true},
+               {{}, 1, core::kTxWaitHeaderAck, Header("FC2830"), "Format = FC28 V3.x", false},
+               {{kAck}, 2, core::kTxWaitLengthAck, {0x08, 0x00}, "Blocklänge = 2048 byte", false},
+               {{kAck}, 1, core::kTxImage, {}, nullptr, true},  // writes wait for the queue
+               {{}, 64, core::kTxWaitImageAck, image, "Modell = ASW 28", false},
+               {{}, 10, core::kTxWaitImageAck, {}, nullptr, false},
+               {{kAck}, 1, core::kTxFinalAck, {}, nullptr, true},
+               {{}, 1, core::kTxIdle, {kAck}, nullptr, false},
+           });
+  EXPECT_EQ(std::count(r.host.log.begin(), r.host.log.end(), "Modell = ASW 28"), 1);
+}
+
+TEST(Transfer, ReceivesAWholeMemoryStepByStep) {
+  Rig r;
+  r.Feed({1, 2, kAck});  // sent before the click: flushed by the start
+  r.Tick();
+  r.link.StartReceive();
+  EXPECT_TRUE(r.line.input.empty());
+  Bytes image = Image(2048);
+  // SEGLER followed by blanks: the name line has no trailing blanks.
+  const Bytes name = {19, 5, 7, 12, 5, 18, 0, 0, 0, 0, 0, 0};
+  std::copy(name.begin(), name.end(), image.begin());
+  const Bytes quarter(image.begin(), image.begin() + 512), rest(image.begin() + 512, image.end());
+  RunSteps(r, {
+                  {{}, 50, core::kRxWaitOpenAck, {}, nullptr, false},  // without limit
+                  {{kAck}, 1, core::kRxOpenAck, {}, nullptr, true},
+                  {{}, 1, core::kRxHeader, {kAck}, nullptr, true},  // the header has 300 ms
+                  {Header("FC2830"), 1, core::kRxHeaderAck, {}, "Format = FC28 V3.x", true},
+                  {{}, 1, core::kRxLength, {kAck}, nullptr, true},
+                  {{0x08, 0x00}, 1, core::kRxLengthAck, {}, "Blocklänge = 2048", true},
+                  {{}, 1, core::kRxImage, {kAck}, nullptr, false, 0},  // no limit for the image
+                  {quarter, 400, core::kRxImage, {}, nullptr, false, 25},
+                  {rest, 1, core::kRxImageAck, {}, "Modell = SEGLER", true},  // the ack to write
+              });
+  EXPECT_EQ(r.host.rebuilds, 0);  // the tree only after the acknowledge went out
+  RunSteps(r, {{{}, 1, core::kRxIdle, {kAck}, nullptr, false}});
+  EXPECT_EQ(r.host.rebuilds, 1);
+}
+
+TEST(Transfer, SendWritesWaitForTheOutputQueue) {
+  Rig r;
+  ActiveMemory(r, 100);
+  SendUpToImage(r);
+  r.line.outputQueued = 40;  // the last write has not left yet
+  r.line.writes.clear();
+  r.Tick(6);
+  EXPECT_TRUE(r.line.writes.empty());
+  r.line.outputQueued = 0;
+  r.Tick(4);
+  std::vector<std::size_t> sizes;
+  for (const Bytes& w : r.line.writes) sizes.push_back(w.size());
+  EXPECT_EQ(sizes, (std::vector<std::size_t>{32, 32, 32, 4}));
+  EXPECT_EQ(r.link.SendStateValue(), core::kTxWaitImageAck);
+
+  // Outside the image state a write that must wait is skipped and the machine goes on.
+  Rig s;
+  ActiveMemory(s, 10);
+  StartSending(s);
+  s.Answer({kAck});
+  s.line.outputQueued = 1;
+  s.TakeWritten();
+  s.Tick();
+  EXPECT_EQ(s.link.SendStateValue(), core::kTxWaitHeaderAck);
+  EXPECT_TRUE(s.TakeWritten().empty());
+}
+
+TEST(Transfer, SendProgressFromTheStopwatch) {
+  const struct {
+    int length, baud;
+    std::uint32_t expected;
+    int afterMs, progress;
+    int state;  // after one more tick, the writes held
+  } cases[] = {
+      {2048, 4800, 5120, 2560, 50, core::kTxImage}, {2048, 9600, 2560, 1280, 50, core::kTxImage},
+      {1870, 4800, 4675, 935, 20, core::kTxImage},  {0, 4800, 0, 0, 100, core::kTxWaitImageAck},
+      {50, 0, 0, 0, 100, core::kTxImage},  // a broken stored rate must not divide by zero
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.length) + " bytes at " + std::to_string(c.baud));
+    Rig r;
+    r.link.SetBaudRate(c.baud);
+    ActiveMemory(r, c.length);
+    SendUpToImage(r);
+    EXPECT_EQ(r.link.ExpectedDuration(), c.expected);
+    r.line.outputQueued = 1;  // hold the writes: progress does not count bytes
+    EXPECT_EQ(r.link.TransferProgress(), c.expected ? 0 : 100);
+    r.clock.Advance(c.afterMs);
+    EXPECT_EQ(r.link.TransferProgress(), c.progress);
+    r.clock.Advance(static_cast<int>(c.expected));
+    EXPECT_EQ(r.link.TransferProgress(), 100);
+    r.Tick();
+    EXPECT_EQ(r.link.SendStateValue(), c.state);
+  }
+}
+
+TEST(Transfer, ASendEndsWithoutAnActiveMemoryAndGivesWayToAReceive) {
+  Rig r;
+  StartSending(r);
+  r.Answer({kAck}, 2);
+  EXPECT_EQ(r.link.TransferBusy(), 0);
+  EXPECT_EQ(r.host.log.back(), "kein Modell gewählt");
+
+  ActiveMemory(r, 100);
+  r.link.StartSend();
+  r.Tick();
+  r.link.StartReceive();
+  r.Answer({kAck});
+  EXPECT_EQ(r.link.TransferBusy(), core::kRxOpenAck);
+}
+
+// Refused or incomplete blocks are not acknowledged; 300 ms after the last acknowledge the
+// receive starts over, flushing the rest, and the retry reuses the abandoned record.
+TEST(Transfer, ReceiveStartsOverAfterARefusedOrIncompleteBlock) {
+  const Bytes header = Header("FC2830");
+  Bytes lengthCut = header, length2049 = header;
+  lengthCut.push_back(0x07);
+  length2049.insert(length2049.end(), {0x08, 0x01});
+  length2049.insert(length2049.end(), 100, 0x55);  // more bytes change nothing: the block is full
+  const struct {
+    const char* what;
+    Bytes in;   // after the opening acknowledge
+    int state;  // until the time-out
+    Bytes acks;
+  } cases[] = {
+      {"wrong header", Header("XC2830"), core::kRxHeader, {}},
+      {"header cut short", {'F', 'C', '2'}, core::kRxHeader, {}},
+      {"length cut short", lengthCut, core::kRxLength, {kAck}},
+      {"length 2049", length2049, core::kRxLength, {kAck}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Rig r;
+    StartReceiving(r);
+    r.clock.ms = (r.clock.ms / 1000 + 1) * 1000;  // on a centisecond boundary
+    r.Answer({kAck}, 2);                          // the acknowledge: the 300 ms run from here
+    r.TakeWritten();
+    r.Answer(c.in, 298);
+    EXPECT_EQ(r.link.ReceiveStateValue(), c.state);
+    EXPECT_EQ(r.TakeWritten(), c.acks);
+    EXPECT_LE(r.host.records[0]->dataLength, 2048);
+    for (const auto& line : r.host.log) EXPECT_EQ(line.find("Blocklänge"), std::string::npos);
+    r.Tick();
+    EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxWaitOpenAck);
+    EXPECT_TRUE(r.line.input.empty());
+    EXPECT_FALSE(r.host.records[0]->inUse);
+    r.Answer({kAck}, 2);
+    r.Answer(header);
+    EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxHeaderAck);
+    EXPECT_EQ(r.host.records.size(), 1u);
+    EXPECT_EQ(r.host.allocs, 2);
+  }
+}
+
+// However a receive ends midway, the bytes after go nowhere, nothing is stored and the record
+// stays free; a dead line is logged and closed. The next receive reopens the port.
+TEST(Transfer, AReceiveEndedMidwayStoresNothing) {
+  const struct {
+    const char* what;
+    std::function<void(Rig&)> meanwhile;
+    int busy;  // once the rest of the image has arrived
+    bool taken, lineLost;
+  } cases[] = {
+      {"started again", [](Rig& r) { r.link.StartReceive(); }, core::kRxWaitOpenAck, false, false},
+      {"a send started", [](Rig& r) { r.link.StartSend(); }, core::kTxWaitOpenAck, false, false},
+      {"records freed by the store", [](Rig& r) { ++r.host.generation; }, 0, false, false},
+      {"record handed to a new memory",
+       [](Rig& r) {
+         core::ModellSpeicherTyp* taken = r.host.AllocModelMemory();
+         ASSERT_EQ(taken, r.host.records[0].get());  // free until the receive completes
+         taken->image.fill(0x33);
+         taken->inUse = true;
+       },
+       core::kRxWaitOpenAck, true, false},
+      {"line gone", [](Rig& r) { r.line.lost = true; }, 0, false, true},
+      {"line gone during a send",
+       [](Rig& r) {
+         r.link.StartSend();
+         r.Tick();
+         r.line.lost = true;
+       },
+       0, false, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Rig r;
+    ReceiveUpToImage(r, {0x00, 0x10});
+    r.Answer(Bytes(8, 1));
+    EXPECT_EQ(r.link.TransferProgress(), 50);
+    c.meanwhile(r);
+    r.Answer(Bytes(8, 2), 2);
+    EXPECT_EQ(r.link.TransferBusy(), c.busy);
+    EXPECT_EQ(r.link.TransferProgress(), 0);
+    EXPECT_FALSE(r.link.NeedsTicks());  // nothing to poll: no CPU meanwhile
+    EXPECT_EQ(r.host.rebuilds, 0);
+    const auto& record = *r.host.records[0];
+    EXPECT_EQ(record.inUse, c.taken);
+    EXPECT_NE(record.image[8], 2);  // the later bytes went nowhere
+    EXPECT_EQ(std::tuple(r.link.LineLost(), r.line.open), std::tuple(c.lineLost, !c.lineLost));
+    EXPECT_EQ(r.host.log.back() == core::kLineLostLog, c.lineLost);
+    r.line.lost = false;
+    r.link.StartReceive();
+    r.Answer({kAck}, 3);
+    EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxHeader);
+    EXPECT_FALSE(r.link.RecordBeingReceived()->inUse);
+    EXPECT_TRUE(r.line.open);
+  }
+}
+
+// The log after a change of port is the window test's.
+TEST(Transfer, APortThatCannotOpenWaitsAndResetReopens) {
+  Rig r;
+  r.system.canOpen[1] = false;
+  ActiveMemory(r, 10);
+  r.Tick();
+  EXPECT_EQ(r.host.log.back(), "COM1: 4800 bit/s");  // logged all the same
+  r.link.StartSend();
+  r.Tick(20);
+  EXPECT_EQ(r.link.SendStateValue(), core::kTxWaitOpenAck);  // nothing written, waits
+  EXPECT_TRUE(r.line.written.empty());
+
+  r.link.SetPortNumber(3);
+  r.link.SetBaudRate(9600);
+  r.link.TransferReset();
+  EXPECT_EQ(r.link.TransferBusy(), 0);
+  r.link.StartReceive();
+  r.system.lines[3].input.push_back(kAck);
+  r.Tick();  // opens the port without stepping the machines
+  EXPECT_EQ(r.host.log.back(), "COM3: 9600 bit/s");
+  EXPECT_EQ(r.system.lines[3].settings.baud, 9600);
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxWaitOpenAck);
+  r.Tick();
+  EXPECT_EQ(r.link.ReceiveStateValue(), core::kRxOpenAck);
+}
+
+TEST(Transfer, FormatLineOfOtherVersions) {
+  std::array<std::uint8_t, 6> v40 = {'F', 'C', '2', '8', '4', '0'};
+  EXPECT_EQ(core::FormatLine(v40), "Format = FC28 V4.0");
+  std::array<std::uint8_t, 6> odd = {'F', 'C', '2', '8', 0xC4, '1'};
+  EXPECT_EQ(core::FormatLine(odd), "Format = FC28 VÄ.1");  // single-byte text made UTF-8
+}
+
+}  // namespace
