@@ -172,8 +172,9 @@ TEST_F(LinkE2E, MemoriesArriveByteForByteWhateverTheLineDoes) {
     EXPECT_EQ(r.sim.exitCode, 0) << r.sim.err;
     EXPECT_EQ(ReadBytes(Result(c.mode)), c.file);
     EXPECT_TRUE(Has(r.cli.err, c.log)) << r.cli.err;
-    // Refused, then started over (a late answer to a repeated opening byte may add an attempt).
-    EXPECT_EQ(Has(r.sim.err, "in 1 attempt(s)"), !c.refused) << r.sim.err;
+    // Refused, then started over. Clean rows may still take a second attempt on a loaded
+    // machine (a late answer to a repeated opening byte), so only the refused ones are checked.
+    if (c.refused) EXPECT_FALSE(Has(r.sim.err, "in 1 attempt(s)")) << r.sim.err;
     EXPECT_FALSE(Has(r.cli.err, "Blocklänge = 2049")) << r.cli.err;
   }
   EXPECT_FALSE(std::filesystem::exists(Path("out.fc.part")));
