@@ -35,8 +35,7 @@ WindowTest::WindowTest() {
   work = root / "work";
   std::filesystem::create_directories(models);
   std::filesystem::create_directories(work);
-  settings.texts[kKey + "ModelMemDir"] =
-      core::WithTrailingSeparator(core::Utf8FromPath(models));
+  settings.texts[kKey + "ModelMemDir"] = core::WithTrailingSeparator(core::Utf8FromPath(models));
 }
 
 WindowTest::~WindowTest() {
@@ -85,10 +84,11 @@ app::TMainForm& WindowTest::Open(bool withModules) {
   return *form;
 }
 
-app::TMainForm& WindowTest::OpenActive(const std::string& name, const std::string& comment) {
-  WriteMemory(name + ".FC", name, {2026, 5, 1, 10, 0}, comment);
+app::TMainForm& WindowTest::OpenActive(const std::string& name, const std::string& comment,
+                                       int factoryMask, bool withModules) {
+  WriteMemory(name + ".FC", name, {2026, 5, 1, 10, 0}, comment, factoryMask);
   settings.texts[kKey + "ModelMem"] = name;
-  return Open();
+  return Open(withModules);
 }
 
 void WindowTest::WhenModal(std::function<void(QWidget*)> act) {
@@ -111,16 +111,16 @@ void WindowTest::WaitTicks(int n) {
   EXPECT_GE(form->DisplayTickCounter(), target) << "the display timer stopped";
 }
 
-QStringList WindowTest::NameNodes() const {
-  QStringList names;
-  QTreeWidget* tree = form->MainTreeView();
-  for (int i = 0; i < tree->topLevelItemCount(); ++i) names << tree->topLevelItem(i)->text(0);
-  return names;
+QStringList WindowTest::Texts(QTreeWidgetItem* parent) const {
+  QStringList texts;
+  if (parent == nullptr) parent = form->MainTreeView()->invisibleRootItem();
+  for (int i = 0; i < parent->childCount(); ++i) texts << parent->child(i)->text(0);
+  return texts;
 }
 
 QStringList WindowTest::TrimmedNames() const {
   QStringList names;
-  for (const QString& n : NameNodes()) names << n.trimmed();
+  for (const QString& n : Texts()) names << n.trimmed();
   return names;
 }
 
@@ -130,7 +130,7 @@ QTreeWidgetItem* WindowTest::NameNode(const QString& text) const {
     const QString node = tree->topLevelItem(i)->text(0);
     if (node == text || node.trimmed() == text) return tree->topLevelItem(i);
   }
-  return nullptr;
+  throw std::runtime_error("no name node " + text.toStdString());
 }
 
 void WindowTest::Click(QTreeWidgetItem* item) {
