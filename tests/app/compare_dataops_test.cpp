@@ -32,14 +32,10 @@ const int kAfrRate = RowOfMenu(kAfr, "$CHNAME1$-$CHNR1$ RATE1 RIGHT/UP");
 
 class DataWindowTest : public WindowTest {
  protected:
-  // A new HELI H1 under the model name HELI, dated so that HELI_2 is the newest.
-  void WriteDefault(const std::string& file, int day) {
-    WriteMemory(file, "HELI", {2026, 5, day, 10, 0}, "", 32);
-  }
-  // HELI_1 (previous) and HELI_2 (active).
+  // New HELI H1 memories HELI_1 (previous) and HELI_2 (active, the newest).
   app::TMainForm& OpenPair() {
-    WriteDefault("HELI_1.FC", 1);
-    WriteDefault("HELI_2.FC", 2);
+    WriteMemory("HELI_1.FC", "HELI", {2026, 5, 1, 10, 0}, "", 32);
+    WriteMemory("HELI_2.FC", "HELI", {2026, 5, 2, 10, 0}, "", 32);
     settings.texts[kKey + "ModelMem"] = "HELI";
     return Open(true);
   }
@@ -119,9 +115,7 @@ TEST_F(DataWindowTest, ComparisonListsShowsAppendsAndTakesOverAsOneUndoStepEach)
 }
 
 TEST_F(DataWindowTest, CopyDialogWithoutPreviousMemoryAndItsMarkButtons) {
-  WriteDefault("HELI_1.FC", 1);
-  settings.texts[kKey + "ModelMem"] = "HELI";
-  app::TMainForm& f = Open(true);
+  app::TMainForm& f = OpenActive("HELI", "", 32, true);
   ASSERT_EQ(f.Store().GetPrevious(), nullptr);
   auto* page = Find<app::ComparePage>(nullptr);
   EXPECT_FALSE(Find<QPushButton>("CompareButton", page)->isEnabled());
@@ -134,7 +128,7 @@ TEST_F(DataWindowTest, CopyDialogWithoutPreviousMemoryAndItsMarkButtons) {
     EXPECT_FALSE(w->isEnabled()) << name;
     EXPECT_FALSE(w->isChecked()) << name;
   }
-  EXPECT_EQ(Find<QAbstractButton>("QuelleAktRadioButton", copy)->text(), "von HELI_1");
+  EXPECT_EQ(Find<QAbstractButton>("QuelleAktRadioButton", copy)->text(), "von HELI");
   EXPECT_EQ(Find<QAbstractButton>("Flight2RadioButton", copy)->text(), "von IDL-UP2");
 
   Find<QPushButton>("MarkAllButton", copy)->click();

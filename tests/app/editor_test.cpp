@@ -50,6 +50,13 @@ class EditorTest : public WindowTest {
     app::ParameterGrid* g = editor->Grid();
     QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->CellRect(col, row).center());
   }
+  // Picks an item of the value list shown over the cell, as a click in its popup does.
+  QString Choose(QComboBox* combo, int index) {
+    combo->hidePopup();
+    combo->setCurrentIndex(index);
+    emit combo->textActivated(combo->itemText(index));
+    return combo->itemText(index);
+  }
   std::string Text(int col, int row) const { return editor->Grid()->Fill().Text(col, row); }
   app::EditorModule* editor = nullptr;
 };
@@ -116,11 +123,7 @@ TEST_F(EditorTest, TypedTextAndListChoice) {
   auto* combo = Find<QComboBox>("ParameterComboBox");
   ASSERT_TRUE(combo->isVisible());
   EXPECT_EQ(combo->currentText().toStdString(), Text(7, 1));
-  const int other = combo->currentIndex() == 0 ? 1 : 0;
-  combo->hidePopup();
-  const QString choice = combo->itemText(other);
-  combo->setCurrentIndex(other);
-  emit combo->textActivated(choice);
+  const QString choice = Choose(combo, combo->currentIndex() == 0 ? 1 : 0);
   EXPECT_EQ(QString::fromStdString(Text(7, 1)), choice);
   // Moving with the keys over list cells moves on and leaves their values alone.
   const std::string below = Text(7, 2);
@@ -158,10 +161,8 @@ TEST_F(EditorTest, TabsTitleAndGridFollowTheMemoryAndUndoOfATypeChangeRebuildsTh
   Click(1, 0);  // MODELLTYP, a list in grid row 0
   auto* combo = Find<QComboBox>("ParameterComboBox");
   ASSERT_TRUE(combo->isVisible());
-  combo->hidePopup();
-  const int heli = combo->findText("HELI", Qt::MatchContains);
-  ASSERT_GE(heli, 0);
-  emit combo->textActivated(combo->itemText(heli));
+  ASSERT_GE(combo->findText("HELI", Qt::MatchContains), 0);
+  Choose(combo, combo->findText("HELI", Qt::MatchContains));
   EXPECT_TRUE(Tabs().contains("REVO"));
   EXPECT_EQ(Tab(), "MxTY");
   f.Action(app::Cmd::FktRueckgaengig)->trigger();

@@ -1,9 +1,7 @@
 #include <QAction>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/main_status_bar.h"
 #include "app/speichern_abfrage.h"
 #include "core/store/model_memory.h"
 #include "core/util/files.h"
@@ -97,29 +95,6 @@ TEST_F(SaveQueryTest, QuestionIsModalWhileTheTimersRun) {
   EXPECT_EQ(asked.size(), 1u);
   EXPECT_TRUE(Written("ASK21_1") && Written("ASK21_2"));
   EXPECT_FALSE(terminated);
-  EXPECT_EQ(Dialog()->Answer(), core::kAnswerSaveAll);
-}
-
-TEST_F(SaveQueryTest, AFailedWriteWhileClosingKeepsTheProgramOpen) {
-  app::TMainForm& f = OpenActive("ASW28");
-  std::filesystem::remove(models / "ASW28.FC");
-  std::filesystem::create_directory(models / "ASW28.FC");
-  QueueAnswers({"SpeichernButton"});
-  // The warning that follows is answered by closing it.
-  bool warned = false;
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [&] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      warned = true;
-      box->close();
-    }
-  });
-  closer.start(20);
-  f.RequestClose();
-  EXPECT_TRUE(warned);
-  EXPECT_EQ(asked.size(), 1u);
-  EXPECT_FALSE(terminated);
-  EXPECT_FALSE(f.StatusBar()->FailureText().isEmpty());
 }
 
 }  // namespace

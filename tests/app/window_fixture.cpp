@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-#include <random>
 
 #include "app/model_tree_view.h"
 #include "app/modules.h"
@@ -26,22 +25,11 @@ QApplication& App() {
   return *app;
 }
 
-WindowTest::WindowTest() {
+WindowTest::WindowTest() : root(temp_.path()), models(root / "models"), work(root / "work") {
   App();
-  std::random_device rd;
-  root = std::filesystem::temp_directory_path() /
-         ("veltrano_app_" + std::to_string(rd()) + std::to_string(rd()));
-  models = root / "models";
-  work = root / "work";
   std::filesystem::create_directories(models);
   std::filesystem::create_directories(work);
   settings.texts[kKey + "ModelMemDir"] = core::WithTrailingSeparator(core::Utf8FromPath(models));
-}
-
-WindowTest::~WindowTest() {
-  form.reset();
-  std::error_code ec;
-  std::filesystem::remove_all(root, ec);
 }
 
 std::string WindowTest::WriteMemory(const std::string& file, const std::string& name,
@@ -116,12 +104,6 @@ QStringList WindowTest::Texts(QTreeWidgetItem* parent) const {
   if (parent == nullptr) parent = form->MainTreeView()->invisibleRootItem();
   for (int i = 0; i < parent->childCount(); ++i) texts << parent->child(i)->text(0);
   return texts;
-}
-
-QStringList WindowTest::TrimmedNames() const {
-  QStringList names;
-  for (const QString& n : Texts()) names << n.trimmed();
-  return names;
 }
 
 QTreeWidgetItem* WindowTest::NameNode(const QString& text) const {

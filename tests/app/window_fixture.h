@@ -18,6 +18,7 @@
 #include "core/settings/l_regist.h"
 #include "core/store/record.h"
 #include "core/util/datetime.h"
+#include "tests/core/util/temp_dir.h"
 
 namespace apptest {
 
@@ -60,7 +61,6 @@ QApplication& App();
 class WindowTest : public ::testing::Test {
  protected:
   WindowTest();
-  ~WindowTest() override;
 
   /// Writes a model memory file NAME into the model directory (mtime = date) and, when
   /// comment is not empty, its comment file; with a type mask, a new memory of that type.
@@ -92,8 +92,6 @@ class WindowTest : public ::testing::Test {
 
   /// The texts of the parent's children, in tree order; without a parent, of the name nodes.
   QStringList Texts(QTreeWidgetItem* parent = nullptr) const;
-  /// The name nodes' texts without the blanks that fill a name to 12 characters.
-  QStringList TrimmedNames() const;
   /// The name node with this text, whole or without its filling blanks; throws when there is none.
   QTreeWidgetItem* NameNode(const QString& text) const;
   /// Presses and releases the mouse on an item, as a user does (expanding its parent first).
@@ -106,6 +104,7 @@ class WindowTest : public ::testing::Test {
   /// Runs while a question is open (before it is answered).
   std::function<void()> duringQuestion;
 
+  core::testing::TempDir temp_;  // removed after the window
   std::filesystem::path root;
   std::filesystem::path models;
   std::filesystem::path work;
