@@ -45,9 +45,10 @@ TEST_F(WindowTest, EveryUserChangeOfTheCommentMarksItLoadingDoesNot) {
       {"drop", [](QPlainTextEdit* box) { Drop(box, "gezogen"); }},
       {"undo", [](QPlainTextEdit* box) { box->undo(); }},
   };
+  WriteMemory("UHU.FC", "UHU", {2025, 12, 24, 8, 30});
   app::TMainForm& f = OpenActive("ASW28", comment);
   core::ModellSpeicherTyp* active = f.Store().GetActive();
-  f.Store().SetActiveModelMemory(nullptr);  // takes the comment box's lines
+  Click(NameNode("UHU"));  // takes the comment box's lines, then loads the other's
   EXPECT_EQ(active->comment, core::SplitLines(comment));
   EXPECT_FALSE(active->hasUnsavedChanges());
   f.Store().SetActiveModelMemory(active);
