@@ -21,18 +21,6 @@
 namespace apptest {
 namespace {
 
-// The widgets of one window (the main window or a dialog) that take the focus; popups and
-// widgets that pass their focus on are reached through others.
-std::vector<QWidget*> FocusableWidgets(QWidget* window) {
-  std::vector<QWidget*> found;
-  for (QWidget* w : window->findChildren<QWidget*>()) {
-    if (w->window() != window || w->focusPolicy() == Qt::NoFocus || w->focusProxy() != nullptr)
-      continue;
-    found.push_back(w);
-  }
-  return found;
-}
-
 // The name a screen reader says; a combo box on Linux says its text as its name, so it needs a
 // label (its buddy) or a name of its own.
 bool Named(QWidget* w) {
@@ -44,14 +32,6 @@ bool Named(QWidget* w) {
   }
   QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
   return a != nullptr && !a->text(QAccessible::Name).trimmed().isEmpty();
-}
-
-// The main window and every dialog it made (the save query is made on first use).
-std::vector<QWidget*> Windows(app::TMainForm& f) {
-  f.SaveQueryForm();
-  std::vector<QWidget*> windows = {&f};
-  for (QDialog* d : f.findChildren<QDialog*>()) windows.push_back(d);
-  return windows;
 }
 
 QString Describe(QWidget* w) {
@@ -85,7 +65,9 @@ const QObject* RadioGroup(QWidget* w) {
 TEST_F(WindowTest, EveryFocusableWidgetIsNamedAndReachedByTab) {
   app::TMainForm& f = OpenActive("ASW28", "", 0, true);
   f.SetParameterTabIndex(1);  // the comment page, whose box takes tabs
-  const std::vector<QWidget*> windows = Windows(f);
+  f.SaveQueryForm();          // made on first use
+  std::vector<QWidget*> windows = {&f};
+  for (QDialog* d : f.findChildren<QDialog*>()) windows.push_back(d);
   ASSERT_GE(windows.size(), 4u);  // with the port, new-memory and save query dialogs
   int named = 0;
   for (QWidget* top : windows) {
@@ -93,7 +75,10 @@ TEST_F(WindowTest, EveryFocusableWidgetIsNamedAndReachedByTab) {
     top->show();
     QStringList unnamed;
     std::vector<QWidget*> wanted;
-    for (QWidget* w : FocusableWidgets(top)) {
+    for (QWidget* w : top->findChildren<QWidget*>()) {
+      // Popups and widgets that pass their focus on are reached through others.
+      if (w->window() != top || w->focusPolicy() == Qt::NoFocus || w->focusProxy() != nullptr)
+        continue;
       if (Named(w))
         ++named;
       else
