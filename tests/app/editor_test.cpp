@@ -148,7 +148,6 @@ TEST_F(EditorTest, TabsTitleAndGridFollowTheMemoryAndUndoOfATypeChangeRebuildsTh
   ASSERT_EQ(Tabs().size(), static_cast<int>(row.captions.size()));
   EXPECT_EQ(Find<QLabel>("MenuNameLabel")->text().toStdString(), core::MenuTitle("DIFF"));
   EXPECT_EQ(editor->Grid()->model()->rowCount(), 10);
-  EXPECT_EQ(Text(0, 2), "ON/OFF");
   // "Defaultwerte zeigen" adds or takes away the default column; the tab stays.
   const int columns = editor->Grid()->model()->columnCount();
   QAction* defaults = f.Action(app::Cmd::FktDefaultwerte);

@@ -75,10 +75,7 @@ TEST_F(PrintPreviewTest, OpensOnlyWithAMemoryWithTheMenuOnScreenAndMarksMenus) {
 
   Press("OkButton");
   EXPECT_FALSE(Preview().isVisible());
-  QPushButton* druck = nullptr;  // the editor's, beside the menu title
-  for (QPushButton* b : form->findChildren<QPushButton*>("DruckButton"))
-    if (b->window() == form.get()) druck = b;
-  ASSERT_NE(druck, nullptr);
+  auto* druck = Find<QPushButton>("DruckButton", Find("EditorPanel"));  // beside the menu title
   ASSERT_TRUE(druck->isEnabled());
   druck->click();
   EXPECT_TRUE(Preview().isVisible());
