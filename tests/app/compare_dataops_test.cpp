@@ -32,88 +32,72 @@ const int kAfrRate = RowOfMenu(kAfr, "$CHNAME1$-$CHNR1$ RATE1 RIGHT/UP");
 
 class DataWindowTest : public WindowTest {
  protected:
-  // A new memory of the type under the model name HELI, dated so that HELI_2 is the newest.
-  void WriteDefault(const std::string& file, int mask, int day) {
-    WriteMemory(file, "HELI", {2026, 5, day, 10, 0}, "", mask);
-  }
-  // HELI_1 (previous) and HELI_2 (active), both HELI H1 unless told otherwise.
-  app::TMainForm& OpenPair(int previousMask = 32, int activeMask = 32) {
-    WriteDefault("HELI_1.FC", previousMask, 1);
-    WriteDefault("HELI_2.FC", activeMask, 2);
+  // New HELI H1 memories HELI_1 (previous) and HELI_2 (active, the newest).
+  app::TMainForm& OpenPair() {
+    WriteMemory("HELI_1.FC", "HELI", {2026, 5, 1, 10, 0}, "", 32);
+    WriteMemory("HELI_2.FC", "HELI", {2026, 5, 2, 10, 0}, "", 32);
     settings.texts[kKey + "ModelMem"] = "HELI";
-    app::TMainForm& f = Open(true);
-    EXPECT_TRUE(f.Store().GetActive() && f.Store().GetPrevious());
-    return f;
+    return Open(true);
   }
-  template <typename T>
-  T* Child(QObject* parent, const char* name) {
-    T* w = parent->findChild<T*>(name);
-    EXPECT_NE(w, nullptr) << name;
-    return w;
+  // The captions of the checked boxes.
+  static QStringList Checked(const app::FunctionBoxes* boxes) {
+    QStringList codes;
+    for (int i = 0; i < 36; ++i)
+      if (boxes->Box(i)->isChecked()) codes << boxes->Box(i)->text();
+    return codes;
+  }
+  static void CheckOnly(app::FunctionBoxes* boxes, const QString& code) {
+    for (int i = 0; i < 36; ++i) boxes->Box(i)->setChecked(boxes->Box(i)->text() == code);
   }
 };
 
-TEST_F(DataWindowTest, ComparisonListsTheChangeAndAppendsItToTheCommentTwice) {
+// What differs and what a take-over writes are the comparison's and take-over's tests; here the
+// page shows them, and each press is one undo step of the active memory.
+TEST_F(DataWindowTest, ComparisonListsShowsAppendsAndTakesOverAsOneUndoStepEach) {
   app::TMainForm& f = OpenPair();
-  auto* page = f.findChild<app::ComparePage*>();
-  ASSERT_NE(page, nullptr);
+  auto* page = Find<app::ComparePage>(nullptr);
   QTableWidget* grid = page->Grid();
-  EXPECT_EQ(grid->rowCount(), 49);  // 50 with the header row
-  EXPECT_EQ(grid->horizontalHeaderItem(3)->text(), "---");
-
-  core::ModellSpeicherTyp& b = *f.Store().GetActive();
-  ASSERT_TRUE(
-      f.ChangeImage(b, [](core::ModellSpeicherTyp& r) { return Set(r, kAfrRate, "80", true, 2); }));
-  Child<QPushButton>(page, "CompareButton")->click();
-  EXPECT_EQ(grid->horizontalHeaderItem(3)->text(), "HELI_1.FC");
-  EXPECT_EQ(grid->horizontalHeaderItem(5)->text(), "HELI_2.FC");
-  ASSERT_NE(grid->item(0, 0), nullptr);
-  EXPECT_EQ(grid->item(0, 0)->text(), "IDL-UP2");
-  EXPECT_EQ(grid->item(0, 0)->foreground().color(), QColor(0, 0, 255));  // condition 2 blue
-  EXPECT_EQ(grid->item(0, 5)->text(), "80 %");
-  EXPECT_EQ(grid->item(1, 0), nullptr);
-
-  QSignalSpy shown(&f, &app::TMainForm::ShowParameterRequested);
-  page->DiffStringGridDblClick(0);
-  ASSERT_EQ(shown.count(), 1);
-  EXPECT_EQ(shown.at(0).at(0).toInt(), core::ParamDef(kAfrRate).address + 700);
-  EXPECT_EQ(f.ParameterTabIndex(), 0);
-
-  auto* appendButton = Child<QPushButton>(page, "DiffToKommButton");
-  appendButton->click();
-  appendButton->click();
-  const QString comment = f.KommentarRichEdit()->toPlainText();
-  EXPECT_EQ(comment.count("Vergleich: HELI_1.FC -> HELI_2.FC"), 2) << comment.toStdString();
-  EXPECT_EQ(comment.count("IDL-UP2\\AFR\\AIL-1 RATE1 RIGHT/UP: 100 % -> 80 %"), 2);
-  EXPECT_TRUE(b.hasComment);
-  EXPECT_FALSE(b.commentSaved);
-}
-
-TEST_F(DataWindowTest, TakeOverOfRowsAndOfAllIsOneUndoStepEach) {
-  app::TMainForm& f = OpenPair();
-  auto* page = f.findChild<app::ComparePage*>();
-  ASSERT_NE(page, nullptr);
   core::ModellSpeicherTyp &a = *f.Store().GetPrevious(), &b = *f.Store().GetActive();
   ASSERT_TRUE(f.ChangeImage(a, [](core::ModellSpeicherTyp& r) {
     return std::max(Set(r, kAfrRate, "70", true, 0), Set(r, kAfrRate, "80", true, 2));
   }));
   const auto fresh = b.image;
-  auto* one = Child<QPushButton>(page, "UebernehmenButton");
-  auto* all = Child<QPushButton>(page, "AlleUebernehmenButton");
-  auto* lowLevel = Child<QCheckBox>(page, "LowLevelCheckBox");
-  auto* compare = Child<QPushButton>(page, "CompareButton");
+  auto* one = Find<QPushButton>("UebernehmenButton", page);
+  auto* all = Find<QPushButton>("AlleUebernehmenButton", page);
+  auto* lowLevel = Find<QCheckBox>("LowLevelCheckBox", page);
   lowLevel->setChecked(true);
-  compare->click();
+  Find<QPushButton>("CompareButton", page)->click();
   EXPECT_FALSE(all->isEnabled());  // raw rows are not taken over
   lowLevel->setChecked(false);
-  compare->click();
+  Find<QPushButton>("CompareButton", page)->click();
+  EXPECT_EQ(grid->horizontalHeaderItem(3)->text(), "HELI_1.FC");
+  EXPECT_EQ(grid->horizontalHeaderItem(5)->text(), "HELI_2.FC");
   ASSERT_EQ(page->Result().rows.size(), 2u);
+  EXPECT_EQ(grid->item(1, 0)->text(), "IDL-UP2");
+  EXPECT_EQ(grid->item(1, 0)->foreground().color(), QColor(0, 0, 255));  // condition 2 blue
+  EXPECT_EQ(grid->item(1, 3)->text(), "80 %");
+  EXPECT_EQ(grid->item(2, 0), nullptr);
   EXPECT_TRUE(all->isEnabled());
   EXPECT_FALSE(one->isEnabled());  // no row marked
 
+  QSignalSpy shown(&f, &app::TMainForm::ShowParameterRequested);
+  page->DiffStringGridDblClick(1);
+  ASSERT_EQ(shown.count(), 1);
+  EXPECT_EQ(shown.at(0).at(0).toInt(), core::ParamDef(kAfrRate).address + 700);
+  EXPECT_EQ(f.ParameterTabIndex(), 0);
+
+  auto* appendButton = Find<QPushButton>("DiffToKommButton", page);
+  appendButton->click();
+  appendButton->click();
+  const QString comment = f.KommentarRichEdit()->toPlainText();
+  EXPECT_EQ(comment.count("Vergleich: HELI_1.FC -> HELI_2.FC"), 2) << comment.toStdString();
+  EXPECT_EQ(comment.count("IDL-UP2\\AFR\\AIL-1 RATE1 RIGHT/UP: 80 % -> 100 %"), 2);
+  EXPECT_TRUE(b.hasComment);
+  EXPECT_FALSE(b.commentSaved);
+
   // The flight condition 2 row, by Enter in the table.
-  page->Grid()->selectRow(1);
-  QTest::keyClick(page->Grid(), Qt::Key_Return);
+  grid->selectRow(1);
+  QTest::keyClick(grid, Qt::Key_Return);
   EXPECT_EQ(Text(b, kAfrRate, 2), "80 %");
   EXPECT_EQ(Text(b, kAfrRate, 0), "100 %");
   EXPECT_FALSE(b.imageSaved);
@@ -131,30 +115,27 @@ TEST_F(DataWindowTest, TakeOverOfRowsAndOfAllIsOneUndoStepEach) {
 }
 
 TEST_F(DataWindowTest, CopyDialogWithoutPreviousMemoryAndItsMarkButtons) {
-  WriteDefault("HELI_1.FC", 32, 1);
-  settings.texts[kKey + "ModelMem"] = "HELI";
-  app::TMainForm& f = Open(true);
+  app::TMainForm& f = OpenActive("HELI", "", 32, true);
   ASSERT_EQ(f.Store().GetPrevious(), nullptr);
-  auto* page = f.findChild<app::ComparePage*>();
-  EXPECT_FALSE(Child<QPushButton>(page, "CompareButton")->isEnabled());
+  auto* page = Find<app::ComparePage>(nullptr);
+  EXPECT_FALSE(Find<QPushButton>("CompareButton", page)->isEnabled());
   f.Action(app::Cmd::FktCopyData)->trigger();
-  auto* copy = f.findChild<app::TCopyForm*>();
-  ASSERT_NE(copy, nullptr);
+  auto* copy = Find<app::TCopyForm>(nullptr);
   ASSERT_TRUE(copy->isVisible());
   EXPECT_EQ(copy->pos(), f.pos() + QPoint(100, 50));
   for (const char* name : {"QuelleLastRadioButton", "ZielLastCheckBox"}) {
-    auto* w = Child<QAbstractButton>(copy, name);
+    auto* w = Find<QAbstractButton>(name, copy);
     EXPECT_FALSE(w->isEnabled()) << name;
     EXPECT_FALSE(w->isChecked()) << name;
   }
-  EXPECT_EQ(Child<QAbstractButton>(copy, "QuelleAktRadioButton")->text(), "von HELI_1");
-  EXPECT_EQ(Child<QAbstractButton>(copy, "Flight2RadioButton")->text(), "von IDL-UP2");
+  EXPECT_EQ(Find<QAbstractButton>("QuelleAktRadioButton", copy)->text(), "von HELI");
+  EXPECT_EQ(Find<QAbstractButton>("Flight2RadioButton", copy)->text(), "von IDL-UP2");
 
-  Child<QPushButton>(copy, "MarkAllButton")->click();
-  for (int i = 0; i < 36; ++i) EXPECT_TRUE(copy->Functions()->Box(i)->isChecked()) << i;  // H1: all
-  Child<QPushButton>(copy, "MarkNoneButton")->click();
-  for (int i = 0; i < 36; ++i) EXPECT_FALSE(copy->Functions()->Box(i)->isChecked()) << i;
-  Child<QPushButton>(copy, "FertigButton")->click();
+  Find<QPushButton>("MarkAllButton", copy)->click();
+  EXPECT_EQ(Checked(copy->Functions()).size(), 36);  // a HELI H1 fills every box
+  Find<QPushButton>("MarkNoneButton", copy)->click();
+  EXPECT_TRUE(Checked(copy->Functions()).isEmpty());
+  Find<QPushButton>("FertigButton", copy)->click();
   EXPECT_FALSE(copy->isVisible());
 }
 
@@ -169,18 +150,14 @@ TEST_F(DataWindowTest, CopyAndResetAreOneUndoStepEachAndReportInTheStatus) {
   // "Copy" beside the menu title opens the dialog with the menu on screen checked alone.
   const QString onScreen = app::SelectedSubMenuTab(f);
   ASSERT_FALSE(onScreen.isEmpty());
-  Child<QPushButton>(&f, "CopyButton")->click();
-  auto* copy = f.findChild<app::TCopyForm*>();
-  ASSERT_NE(copy, nullptr);
+  Find<QPushButton>("CopyButton")->click();
+  auto* copy = Find<app::TCopyForm>(nullptr);
   ASSERT_TRUE(copy->isVisible());
-  for (int i = 0; i < 36; ++i)
-    EXPECT_EQ(copy->Functions()->Box(i)->isChecked(),
-              copy->Functions()->Box(i)->text() == onScreen);
-  Child<QCheckBox>(copy, "Flight2CheckBox")->setChecked(true);  // Flight1 is checked already
-  for (int i = 0; i < 36; ++i)
-    copy->Functions()->Box(i)->setChecked(copy->Functions()->Box(i)->text() == "AFR");
-  auto* status = Child<QStatusBar>(copy, "CopyFormStatusBar");
-  auto* kopieren = Child<QPushButton>(copy, "KopierenButton");
+  EXPECT_EQ(Checked(copy->Functions()), QStringList{onScreen});
+  Find<QCheckBox>("Flight2CheckBox", copy)->setChecked(true);  // Flight1 is checked already
+  CheckOnly(copy->Functions(), "AFR");
+  auto* status = Find<QStatusBar>("CopyFormStatusBar", copy);
+  auto* kopieren = Find<QPushButton>("KopierenButton", copy);
   kopieren->click();
   EXPECT_EQ(status->currentMessage(), "OK!");
   EXPECT_EQ(changed.count(), 1);
@@ -196,19 +173,16 @@ TEST_F(DataWindowTest, CopyAndResetAreOneUndoStepEachAndReportInTheStatus) {
   EXPECT_EQ(active.image, edited);  // the whole copy was one step
 
   f.Action(app::Cmd::FktResetData)->trigger();
-  auto* reset = f.findChild<app::TResetForm*>();
-  ASSERT_NE(reset, nullptr);
-  EXPECT_EQ(Child<QCheckBox>(reset, "Flight4CheckBox")->text(), "TH-HOLD");
-  reset->Functions()->MarkNoneButtonClick();
-  for (int i = 0; i < 36; ++i)
-    reset->Functions()->Box(i)->setChecked(reset->Functions()->Box(i)->text() == "AFR");
-  Child<QPushButton>(reset, "ResetButton")->click();
-  EXPECT_EQ(Child<QStatusBar>(reset, "CopyFormStatusBar")->currentMessage(), "OK!");
+  auto* reset = Find<app::TResetForm>(nullptr);
+  EXPECT_EQ(Find<QCheckBox>("Flight4CheckBox", reset)->text(), "TH-HOLD");
+  CheckOnly(reset->Functions(), "AFR");
+  auto* resetStatus = Find<QStatusBar>("CopyFormStatusBar", reset);
+  Find<QPushButton>("ResetButton", reset)->click();
+  EXPECT_EQ(resetStatus->currentMessage(), "OK!");
   EXPECT_EQ(Text(active, kAfrRate, 0), "100 %");
   EXPECT_FALSE(active.imageSaved);
-  Child<QPushButton>(reset, "ResetButton")->click();
-  EXPECT_EQ(Child<QStatusBar>(reset, "CopyFormStatusBar")->currentMessage(),
-            "Keine Daten geändert!");
+  Find<QPushButton>("ResetButton", reset)->click();
+  EXPECT_EQ(resetStatus->currentMessage(), "Keine Daten geändert!");
   f.UndoActive();
   EXPECT_EQ(active.image, edited);
 }

@@ -8,8 +8,8 @@
 #include "app/explain/model_pictures.h"
 #include "core/model/access.h"
 #include "core/model/partab.h"
-#include "core/model/partab_layout.h"
 #include "core/model/partab_keys.h"
+#include "core/model/partab_layout.h"
 #include "tests/app/window_fixture.h"
 
 namespace apptest {
@@ -19,13 +19,12 @@ class ExplainTest : public WindowTest {
  protected:
   // Opens the window on a factory memory of the type, "&Erläuterungen" ticked.
   void OpenMemory(int typeMask) {
-    WriteMemory("STRIP.FC", "STRIP", {2026, 5, 1, 10, 0}, "", typeMask);
-    settings.texts[kKey + "ModelMem"] = "STRIP";
-    Open(true);
-    ASSERT_NE(form->Store().GetActive(), nullptr);
+    OpenActive("STRIP", "", typeMask, true);
     form->Action(app::Cmd::FktErlaeuterungen)->setChecked(true);
   }
-  app::ErklaerungPanel* Panel() const { return form->findChild<app::ErklaerungPanel*>("ErklaerungPanel"); }
+  app::ErklaerungPanel* Panel() const {
+    return form->findChild<app::ErklaerungPanel*>("ErklaerungPanel");
+  }
   QImage Canvas() const { return Panel()->Image()->Canvas(); }
 
   // Writes text to the row with the key (and channel) in a condition, as one edit of the window.
@@ -36,8 +35,10 @@ class ExplainTest : public WindowTest {
         const core::MemApplMapTyp& d = core::ParamDef(k);
         if (d.key != key || !core::ParameterInVersion(k, 32)) continue;
         if (channel != -1 && std::string(d.name).find(placeholder) == std::string::npos) continue;
-        const int offset = core::IsConditionAddress(d.address) ? core::kConditionBlockSize * condition : 0;
-        return core::SetParameterText(d.address + offset, core::ParameterFirstBit(d), &m, false, text, 32);
+        const int offset =
+            core::IsConditionAddress(d.address) ? core::kConditionBlockSize * condition : 0;
+        return core::SetParameterText(d.address + offset, core::ParameterFirstBit(d), &m, false,
+                                      text, 32);
       }
       return 0;
     });
@@ -50,27 +51,7 @@ class ExplainTest : public WindowTest {
   }
 };
 
-TEST_F(ExplainTest, StripFollowsTheTickAndTheMenu) {
-  OpenMemory(16);
-  app::ErklaerungPanel* panel = Panel();
-  ASSERT_NE(panel, nullptr);
-  ASSERT_NE(panel->findChild<QWidget*>("ErklaerungImage"), nullptr);
-  struct Step {
-    const char* code;
-    bool ticked;
-    int height;
-  };
-  for (const Step& s : {Step{"TIMR", true, 120}, Step{"TACO", true, 1}, Step{"ATV", true, 120},
-                        Step{"", true, 1}, Step{"ATV", false, 1}, Step{"ATV", true, 120}}) {
-    form->Action(app::Cmd::FktErlaeuterungen)->setChecked(s.ticked);
-    form->RequestExplanation(s.code);
-    EXPECT_EQ(panel->height(), s.height) << s.code << " ticked " << s.ticked;
-    EXPECT_EQ(panel->isVisible(), s.ticked) << s.code;
-  }
-  EXPECT_EQ(panel->Image()->width(), 1116);
-}
-
-TEST_F(ExplainTest, ConditionsInUseDrawnWithConditionZeroOnTop) {
+TEST_F(ExplainTest, ConditionsInUseDrawnWithConditionZeroOnTopAndPmx1OnlyWithV32) {
   OpenMemory(16);
   Edit(core::key::kConditionSwitch1, -1, 0, "SWITCH +A");
   Edit(core::key::kConditionSwitch1 + 2, -1, 0, "SWITCH +B");
@@ -79,11 +60,20 @@ TEST_F(ExplainTest, ConditionsInUseDrawnWithConditionZeroOnTop) {
   Edit(core::key::kAtvLimitRightUp, 1, 1, "60");
   form->RequestExplanation("ATV");
   const QRgb red = qRgb(255, 0, 0), purple = qRgb(128, 0, 128), lime = qRgb(0, 255, 0);
-  EXPECT_EQ(CurvePixel(0, 100, 50), lime);     // condition 3 alone
-  EXPECT_EQ(CurvePixel(0, 100, 60), purple);   // condition 1 cut flat at its limit
-  EXPECT_EQ(CurvePixel(0, 100, 100), red);     // condition 0
-  EXPECT_EQ(CurvePixel(0, -100, -100), red);   // all three meet: 0 is drawn last
-  EXPECT_EQ(CurvePixel(1, 50, 50), red);       // servo 2: the same in every condition
+  EXPECT_EQ(CurvePixel(0, 100, 50), lime);    // condition 3 alone
+  EXPECT_EQ(CurvePixel(0, 100, 60), purple);  // condition 1 cut flat at its limit
+  EXPECT_EQ(CurvePixel(0, 100, 100), red);    // condition 0
+  EXPECT_EQ(CurvePixel(0, -100, -100), red);  // all three meet: 0 is drawn last
+  EXPECT_EQ(CurvePixel(1, 50, 50), red);      // servo 2: the same in every condition
+
+  // The PMX1 diagram, left of the text, only with V3.2.
+  form->RequestExplanation("PMX1");
+  const core::DiagramFrame frame = core::MakeDiagramFrame(core::StripDiagramRect(0));
+  EXPECT_EQ(Canvas().pixel(frame.grid[0].x1, frame.grid[0].y1 + 3), qRgb(192, 192, 192));
+  form->VersionAction(core::TransmitterVersion::V31)->trigger();
+  form->RequestExplanation("PMX1");
+  EXPECT_EQ(Canvas().pixel(frame.grid[0].x1, frame.grid[0].y1 + 3),
+            Panel()->palette().color(QPalette::Button).rgb());
 }
 
 TEST_F(ExplainTest, EditRedrawsTheCurveAndLeavesTheLabels) {
@@ -112,30 +102,34 @@ TEST_F(ExplainTest, EditRedrawsTheCurveAndLeavesTheLabels) {
   EXPECT_GT(dark, 20);  // both labels are there
 }
 
-TEST_F(ExplainTest, Pmx1DiagramOnlyWithV32LeftOfTheText) {
-  OpenMemory(16);
-  form->RequestExplanation("PMX1");
-  const core::DiagramFrame frame = core::MakeDiagramFrame(core::StripDiagramRect(0));
-  EXPECT_EQ(Canvas().pixel(frame.grid[0].x1, frame.grid[0].y1 + 3), qRgb(192, 192, 192));
-  form->VersionAction(core::TransmitterVersion::V31)->trigger();
-  form->RequestExplanation("PMX1");
-  EXPECT_EQ(Canvas().pixel(frame.grid[0].x1, frame.grid[0].y1 + 3),
-            Panel()->palette().color(QPalette::Button).rgb());
-}
-
-TEST_F(ExplainTest, ModelTypePictureLeftOfTheText) {
+TEST_F(ExplainTest, StripFollowsTheTickAndTheMenuWithTheModelTypePictureLeftOfTheText) {
   OpenMemory(4);
+  app::ErklaerungPanel* panel = Panel();
+  ASSERT_NE(panel, nullptr);
+  EXPECT_EQ(panel->Image()->objectName(), "ErklaerungImage");
+  struct Step {
+    const char* code;
+    bool ticked;
+    int height;
+  };
+  for (const Step& s : {Step{"TIMR", true, 120}, Step{"TACO", true, 1}, Step{"ATV", true, 120},
+                        Step{"", true, 1}, Step{"ATV", false, 1}, Step{"ATV", true, 120}}) {
+    form->Action(app::Cmd::FktErlaeuterungen)->setChecked(s.ticked);
+    form->RequestExplanation(s.code);
+    EXPECT_EQ(panel->height(), s.height) << s.code << " ticked " << s.ticked;
+    EXPECT_EQ(panel->isVisible(), s.ticked) << s.code;
+  }
+
   form->RequestExplanation("MxTY");
-  auto* glider4 = Panel()->findChild<QWidget*>("Gld4Image");
-  ASSERT_NE(glider4, nullptr);
+  auto* glider4 = Find("Gld4Image", panel);
   EXPECT_EQ(glider4->width(), 271);
   EXPECT_TRUE(glider4->isVisible());
-  EXPECT_EQ(Panel()->Image()->x(), 271);
+  EXPECT_EQ(panel->Image()->x(), 271);
   for (const char* other : {"Gld2Image", "AcroImage", "HeliHN3Image"})
-    EXPECT_EQ(Panel()->findChild<QWidget*>(other)->width(), 0) << other;
+    EXPECT_EQ(Find(other, panel)->width(), 0) << other;
   form->RequestExplanation("ATV");
   EXPECT_EQ(glider4->width(), 0);
-  EXPECT_EQ(Panel()->Image()->x(), 0);
+  EXPECT_EQ(panel->Image()->x(), 0);
 
   // Nine different drawings, each with black lines and white ground.
   std::vector<QImage> pictures;

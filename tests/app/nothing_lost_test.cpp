@@ -13,6 +13,7 @@
 
 #include "app/main_status_bar.h"
 #include "core/util/files.h"
+#include "core/util/text.h"
 #include "tests/app/window_fixture.h"
 
 namespace apptest {
@@ -33,16 +34,24 @@ void Drop(QPlainTextEdit* box, const QString& text) {
   QApplication::sendEvent(box->viewport(), &drop);
 }
 
+// Loading keeps every character of the comment and marks nothing; every user change marks it.
 TEST_F(WindowTest, EveryUserChangeOfTheCommentMarksItLoadingDoesNot) {
+  const std::string comment =
+      "Tab\there, no\xC2\xA0"
+      "break, \xC3\xA4\xC3\xB6\xC3\xBC\n\n  \nEnde";
   const std::pair<const char*, std::function<void(QPlainTextEdit*)>> changes[] = {
+      {"typing", [](QPlainTextEdit* box) { QTest::keyClicks(box, "x"); }},
       {"paste", [](QPlainTextEdit* box) { QApplication::clipboard()->setText("x"), box->paste(); }},
       {"drop", [](QPlainTextEdit* box) { Drop(box, "gezogen"); }},
       {"undo", [](QPlainTextEdit* box) { box->undo(); }},
   };
-  app::TMainForm& f = OpenActive("ASW28", "alt");
+  WriteMemory("UHU.FC", "UHU", {2025, 12, 24, 8, 30});
+  app::TMainForm& f = OpenActive("ASW28", comment);
   core::ModellSpeicherTyp* active = f.Store().GetActive();
-  ASSERT_NE(active, nullptr);
+  Click(NameNode("UHU"));  // takes the comment box's lines, then loads the other's
+  EXPECT_EQ(active->comment, core::SplitLines(comment));
   EXPECT_FALSE(active->hasUnsavedChanges());
+  f.Store().SetActiveModelMemory(active);
   for (const auto& [how, change] : changes) {
     f.Store().SaveActiveModelMemory();
     ASSERT_FALSE(active->hasUnsavedChanges()) << how;
@@ -54,7 +63,7 @@ TEST_F(WindowTest, EveryUserChangeOfTheCommentMarksItLoadingDoesNot) {
 TEST_F(WindowTest, AFileNameThatIsNotValidTextWorksLikeAnyOther) {
   WriteMemory("K\xE4.FC", "KA", {2026, 5, 1, 10, 0});  // Latin-1 "Kä": not UTF-8
   app::TMainForm& f = Open();
-  QTreeWidgetItem* row = NameNode("KA          ")->child(0);
+  QTreeWidgetItem* row = NameNode("KA")->child(0);
   EXPECT_TRUE(row->text(0).endsWith(QString("K") + QChar(0xFFFD) + ".FC"));
   Click(row);
   ASSERT_NE(f.Store().GetActive(), nullptr);

@@ -1,38 +1,25 @@
-// What a new user and a screen reader meet: the new-memory combo, dialog titles, and a name for
-// every widget that takes the keyboard focus, in the main window and in each of its dialogs.
+// What a new user and a screen reader meet: Qt's own texts in German, dialog titles, a smallest
+// window whose controls do not lie over each other, and a name for every widget that takes the
+// keyboard focus, in the main window and in each of its dialogs.
 
+#include <QAbstractButton>
 #include <QAccessible>
-#include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
+#include <QTranslator>
 #include <set>
 
 #include "app/application.h"
-#include "app/commands.h"
-#include "app/model/default_form.h"
-#include "core/model/access.h"
+#include "app/qt_german.h"
 #include "tests/app/window_fixture.h"
 
 namespace apptest {
 namespace {
-
-// The widgets of one window (the main window or a dialog) that take the focus; popups and
-// widgets that pass their focus on are reached through others.
-std::vector<QWidget*> FocusableWidgets(QWidget* window) {
-  std::vector<QWidget*> found;
-  for (QWidget* w : window->findChildren<QWidget*>()) {
-    if (w->window() != window || w->focusPolicy() == Qt::NoFocus || w->focusProxy() != nullptr)
-      continue;
-    found.push_back(w);
-  }
-  return found;
-}
 
 // The name a screen reader says; a combo box on Linux says its text as its name, so it needs a
 // label (its buddy) or a name of its own.
@@ -47,33 +34,9 @@ bool Named(QWidget* w) {
   return a != nullptr && !a->text(QAccessible::Name).trimmed().isEmpty();
 }
 
-// The main window and every dialog it made (the save query is made on first use).
-std::vector<QWidget*> Windows(app::TMainForm& f) {
-  f.SaveQueryForm();
-  std::vector<QWidget*> windows = {&f};
-  for (QDialog* d : f.findChildren<QDialog*>()) windows.push_back(d);
-  return windows;
-}
-
 QString Describe(QWidget* w) {
   return w->window()->objectName() + "/" + w->objectName() + " (" + w->metaObject()->className() +
          ")";
-}
-
-TEST_F(WindowTest, EveryFocusableWidgetHasAnAccessibleName) {
-  app::TMainForm& f = Open(true);
-  QStringList windows, unnamed;
-  int checked = 0;
-  for (QWidget* top : Windows(f)) {
-    windows << top->objectName();
-    for (QWidget* w : FocusableWidgets(top)) {
-      ++checked;
-      if (!Named(w)) unnamed << Describe(w);
-    }
-  }
-  EXPECT_TRUE(unnamed.isEmpty()) << "without a name:\n  " << unnamed.join("\n  ").toStdString()
-                                 << "\nin " << windows.join(", ").toStdString();
-  EXPECT_GT(checked, 20) << windows.join(", ").toStdString();
 }
 
 // Qt appends a display name, once one is set, to every title bar: the program sets none, so the
@@ -96,22 +59,34 @@ const QObject* RadioGroup(QWidget* w) {
   return radio->autoExclusive() ? radio->parent() : nullptr;
 }
 
-// Tab (Ctrl+Tab out of the comment box, which takes tabs) reaches every shown, enabled widget
-// of the main window and of each dialog that takes focus by tab.
-TEST_F(WindowTest, TabReachesEveryWidgetOfEachWindow) {
-  WriteMemory("ASW28.FC", "ASW28", {2026, 5, 1, 10, 0});
-  settings.texts[kKey + "ModelMem"] = "ASW28";
-  app::TMainForm& f = Open(true);
+// Every widget that takes the focus, in the main window and in each dialog, has a name a screen
+// reader says; Tab (Ctrl+Tab out of the comment box, which takes tabs) reaches every shown,
+// enabled one.
+TEST_F(WindowTest, EveryFocusableWidgetIsNamedAndReachedByTab) {
+  app::TMainForm& f = OpenActive("ASW28", "", 0, true);
   f.SetParameterTabIndex(1);  // the comment page, whose box takes tabs
-  const std::vector<QWidget*> windows = Windows(f);
+  f.SaveQueryForm();          // made on first use
+  std::vector<QWidget*> windows = {&f};
+  for (QDialog* d : f.findChildren<QDialog*>()) windows.push_back(d);
   ASSERT_GE(windows.size(), 4u);  // with the port, new-memory and save query dialogs
+  int named = 0;
   for (QWidget* top : windows) {
     SCOPED_TRACE(top->objectName().toStdString());
     top->show();
+    QStringList unnamed;
     std::vector<QWidget*> wanted;
-    for (QWidget* w : FocusableWidgets(top))
+    for (QWidget* w : top->findChildren<QWidget*>()) {
+      // Popups and widgets that pass their focus on are reached through others.
+      if (w->window() != top || w->focusPolicy() == Qt::NoFocus || w->focusProxy() != nullptr)
+        continue;
+      if (Named(w))
+        ++named;
+      else
+        unnamed << Describe(w);
       if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
         wanted.push_back(w);
+    }
+    EXPECT_TRUE(unnamed.isEmpty()) << "without a name:\n  " << unnamed.join("\n  ").toStdString();
     std::set<const QObject*> reached;
     for (std::size_t i = 0; i < 2 * wanted.size() + 2; ++i) {
       QWidget* at = top->focusWidget();
@@ -133,44 +108,49 @@ TEST_F(WindowTest, TabReachesEveryWidgetOfEachWindow) {
     EXPECT_TRUE(missed.isEmpty()) << "not reached by Tab:\n  " << missed.join("\n  ").toStdString();
     if (top != &f) top->hide();
   }
+  EXPECT_GT(named, 20);
   // A plain Tab stays in the comment box as text.
-  auto* comment = f.findChild<QPlainTextEdit*>("KommentarRichEdit");
+  QPlainTextEdit* comment = f.KommentarRichEdit();
   comment->setFocus();
   QTest::keyClick(comment, Qt::Key_Tab);
   EXPECT_EQ(f.focusWidget(), comment);
   EXPECT_TRUE(comment->toPlainText().contains('\t'));
 }
 
-// Typed text is compared exactly ("acro" is no ACRO) and never becomes an eleventh item.
-TEST_F(WindowTest, ModelTypeComboComparesExactlyAndKeepsItsTenItems) {
-  struct Row {
-    const char* typed;
-    bool enter;  // Enter in the box (the default button takes it), else a click on "&Ok"
-    int mask;
-  };
-  const Row rows[] = {
-      {"acro", false, 1}, {"acro", true, 1},    {"ACRO", false, 16},
-      {"xyz", true, 1},   {"heli h1", true, 1}, {"HELI H1", true, 32},
-  };
-  app::TMainForm& f = Open(true);
-  auto* dialog = f.findChild<app::TDefaultForm*>();
-  ASSERT_NE(dialog, nullptr);
-  QComboBox* combo = dialog->ModelltypComboBox();
-  for (const Row& row : rows) {
-    SCOPED_TRACE(std::string(row.typed) + (row.enter ? " Enter" : " Ok"));
-    f.Action(app::Cmd::FktNeu)->trigger();
-    ASSERT_TRUE(dialog->isVisible());
-    combo->lineEdit()->clear();
-    QTest::keyClicks(combo->lineEdit(), row.typed);
-    if (row.enter)
-      QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
-    else
-      dialog->findChild<QPushButton*>("OkButton")->click();
-    EXPECT_FALSE(dialog->isVisible());
-    ASSERT_NE(f.Store().GetActive(), nullptr);
-    EXPECT_EQ(core::ModelTypeMask(f.Store().GetActive()), row.mask);
-    EXPECT_EQ(combo->count(), 10);
+TEST(QtGerman, StandardTextsAreGerman) {
+  QTranslator* t = app::InstallQtGermanTranslations(App());
+  ASSERT_NE(t, nullptr) << "qt6-translations-l10n missing";
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+  EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Undo"), "&Rückgängig");
+  QCoreApplication::removeTranslator(t);
+  delete t;
+}
+
+TEST_F(WindowTest, SmallestWindowHasNoOverlappingControls) {
+  app::TMainForm& f = OpenActive("ASW28");
+  f.SetParameterTabIndex(0);
+  f.resize(600, 440);
+  QTest::qWait(50);
+  // Every visible label, field and button of the name panel and the editor page.
+  QList<QWidget*> controls;
+  for (QWidget* w : f.findChildren<QWidget*>()) {
+    if (!w->isVisible() || w->width() <= 1) continue;
+    if (!qobject_cast<QLabel*>(w) && !qobject_cast<QLineEdit*>(w) &&
+        !qobject_cast<QAbstractButton*>(w))
+      continue;
+    if (w->parentWidget() && w->parentWidget()->objectName() != "ModellNamePanel" &&
+        w->parentWidget()->objectName() != "EditorPanel")
+      continue;
+    controls << w;
   }
+  ASSERT_GE(controls.size(), 4);
+  for (int i = 0; i < controls.size(); ++i)
+    for (int j = i + 1; j < controls.size(); ++j) {
+      const QRect a(controls[i]->mapTo(&f, QPoint()), controls[i]->size());
+      const QRect b(controls[j]->mapTo(&f, QPoint()), controls[j]->size());
+      EXPECT_FALSE(a.intersects(b)) << controls[i]->objectName().toStdString() << " over "
+                                    << controls[j]->objectName().toStdString();
+    }
 }
 
 }  // namespace

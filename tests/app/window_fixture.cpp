@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-#include <random>
 
 #include "app/model_tree_view.h"
 #include "app/modules.h"
@@ -26,23 +25,11 @@ QApplication& App() {
   return *app;
 }
 
-WindowTest::WindowTest() {
+WindowTest::WindowTest() : root(temp_.path()), models(root / "models"), work(root / "work") {
   App();
-  std::random_device rd;
-  root = std::filesystem::temp_directory_path() /
-         ("veltrano_app_" + std::to_string(rd()) + std::to_string(rd()));
-  models = root / "models";
-  work = root / "work";
   std::filesystem::create_directories(models);
   std::filesystem::create_directories(work);
-  settings.texts[kKey + "ModelMemDir"] =
-      core::WithTrailingSeparator(core::Utf8FromPath(models));
-}
-
-WindowTest::~WindowTest() {
-  form.reset();
-  std::error_code ec;
-  std::filesystem::remove_all(root, ec);
+  settings.texts[kKey + "ModelMemDir"] = core::WithTrailingSeparator(core::Utf8FromPath(models));
 }
 
 std::string WindowTest::WriteMemory(const std::string& file, const std::string& name,
@@ -85,10 +72,11 @@ app::TMainForm& WindowTest::Open(bool withModules) {
   return *form;
 }
 
-app::TMainForm& WindowTest::OpenActive(const std::string& name, const std::string& comment) {
-  WriteMemory(name + ".FC", name, {2026, 5, 1, 10, 0}, comment);
+app::TMainForm& WindowTest::OpenActive(const std::string& name, const std::string& comment,
+                                       int factoryMask, bool withModules) {
+  WriteMemory(name + ".FC", name, {2026, 5, 1, 10, 0}, comment, factoryMask);
   settings.texts[kKey + "ModelMem"] = name;
-  return Open();
+  return Open(withModules);
 }
 
 void WindowTest::WhenModal(std::function<void(QWidget*)> act) {
@@ -111,17 +99,11 @@ void WindowTest::WaitTicks(int n) {
   EXPECT_GE(form->DisplayTickCounter(), target) << "the display timer stopped";
 }
 
-QStringList WindowTest::NameNodes() const {
-  QStringList names;
-  QTreeWidget* tree = form->MainTreeView();
-  for (int i = 0; i < tree->topLevelItemCount(); ++i) names << tree->topLevelItem(i)->text(0);
-  return names;
-}
-
-QStringList WindowTest::TrimmedNames() const {
-  QStringList names;
-  for (const QString& n : NameNodes()) names << n.trimmed();
-  return names;
+QStringList WindowTest::Texts(QTreeWidgetItem* parent) const {
+  QStringList texts;
+  if (parent == nullptr) parent = form->MainTreeView()->invisibleRootItem();
+  for (int i = 0; i < parent->childCount(); ++i) texts << parent->child(i)->text(0);
+  return texts;
 }
 
 QTreeWidgetItem* WindowTest::NameNode(const QString& text) const {
@@ -130,7 +112,7 @@ QTreeWidgetItem* WindowTest::NameNode(const QString& text) const {
     const QString node = tree->topLevelItem(i)->text(0);
     if (node == text || node.trimmed() == text) return tree->topLevelItem(i);
   }
-  return nullptr;
+  throw std::runtime_error("no name node " + text.toStdString());
 }
 
 void WindowTest::Click(QTreeWidgetItem* item) {
