@@ -156,7 +156,7 @@ TEST(Reset, MxTyKeepsTheTypesAndOncePerMemoryValuesGoOnlyWithNormal) {
 
 // A memory retyped from another family holds that family's values; a reset of everything brings
 // it to a new memory of its type (but for the model name, which is never reset).
-TEST(Reset, EachModelTypeFromItsOwnDefaultImage) {
+TEST(Reset, EachModelTypeFromItsOwnDefaultImageAndAnUnknownOneFromTheHelis) {
   struct Retype {
     int mask;
     const char* family;
@@ -181,12 +181,9 @@ TEST(Reset, EachModelTypeFromItsOwnDefaultImage) {
     ASSERT_EQ(r.rows.size(), 1u) << t.mask << "\n" << r.lines.at(1) << "\n" << r.lines.at(2);
     EXPECT_EQ(r.rows[0].cells[1], "MODEL NAME") << t.mask;
   }
-}
-
-TEST(Reset, AMemoryOfNoKnownTypeIsResetFromTheHeliImage) {
-  auto m = MakeMemory(1);
-  m.image[118] = 9;  // type bytes that name no model type
-  const ModellSpeicherTyp image = MakeResetImage(m, 32);
+  auto unknown = MakeMemory(1);
+  unknown.image[118] = 9;  // type bytes that name no model type: reset from the Heli image
+  const ModellSpeicherTyp image = MakeResetImage(unknown, 32);
   EXPECT_EQ(ModelTypeMask(&image), 32);
 }
 

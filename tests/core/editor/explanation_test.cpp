@@ -77,6 +77,11 @@ TEST(Explanation, DiagramMenusAndTheirLabels) {
   Set(m, RowOfMenu(21, "$CHNAME2$ SOURCE CH2"), "FUNC +5", false, 1);
   EXPECT_EQ(Describe("AFR", m).diagrams[1].xLabel, "FUNC 5");
   EXPECT_EQ(Describe("ATV", m).diagrams[7].yLabel, "SERVO 8");
+  // Curves of the conditions in use, drawn from the highest down so NORMAL ends on top.
+  EXPECT_EQ(DrawnConditions(&m), std::vector<int>{0});
+  Set(m, RowOfMenu(9, "$FLIGHT1$"), "SWITCH +A", false);
+  Set(m, RowOfMenu(9, "$FLIGHT3$"), "SWITCH +B", false);
+  EXPECT_EQ(DrawnConditions(&m), (std::vector<int>{3, 1, 0}));
 }
 
 TEST(Explanation, RevoChoosesNinePointOrRateCurve) {

@@ -33,7 +33,7 @@ TEST(MenuTable, LookupsAndEveryParameterNamesAMenuOfTheTable) {
   }
 }
 
-TEST(MenuTabs, RowsByMainTabTypeAndVersion) {
+TEST(MenuTabs, RowsByMainTabTypeAndVersionAndReselection) {
   // The system row is the same for every type: the system menus with rows (not TACO, MODL),
   // never NAME.
   const std::vector<std::string> system = {"TIMR", "ATV",  "AFR",  "D/R",  "PMX1", "PMX2",
@@ -70,9 +70,7 @@ TEST(MenuTabs, RowsByMainTabTypeAndVersion) {
             (std::vector<std::string>{"MxTY", "MxSW", "MTRM"}));  // COPY: a candidate without rows
   EXPECT_TRUE(BuildMenuTabRow(-1, nullptr, 32, "ATV", 3).captions.empty());
   EXPECT_EQ(BuildMenuTabRow(-1, nullptr, 32, "ATV", 3).selected, -1);
-}
-
-TEST(MenuTabs, ReselectByCaptionThenIndex) {
+  // Reselection: by caption, then by index.
   const std::vector<std::string> row = {"SBTr", "DIFF", "AFR", "MxTY"};
   EXPECT_EQ(ReselectMenuTab(row, "AFR", 0), 2);  // same caption wins
   EXPECT_EQ(ReselectMenuTab(row, "ATV", 1), 1);  // else the index

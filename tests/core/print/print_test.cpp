@@ -154,9 +154,9 @@ TEST(PrintPages, LayoutListing) {
   layout.BuildPrintPages(&mem, 32, Only({"D/R"}));
   const std::string text = FormatPrintLayout(layout);
   EXPECT_EQ(
-      text.rfind(
-          "Seite 1\n1\t1\tD/R (16) Dual Rate - zuschaltbare Steuergeberwegeinstellung\n2\t3\tD/R\t",
-          0),
+      text.rfind("Seite 1\n1\t1\tD/R (16) Dual Rate - zuschaltbare Steuergeberwegeinstellung\n"
+                 "2\t3\tD/R\tNORMAL\tFLIGHT1\tFLIGHT2\tFLIGHT3\tFLIGHT4\tDEFAULT\n",
+                 0),
       0u)
       << text;
   layout.BuildPrintPages(&mem, 32, Only({}));  // nothing selected: one empty page
