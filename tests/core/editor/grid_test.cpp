@@ -7,6 +7,10 @@
 #include "core/editor/gridfill.h"
 #include "core/editor/tabrow.h"
 #include "tests/core/model/model_fixture.h"
+#ifdef VELTRANO_CLI
+#include "core/store/model_memory.h"
+#include "tests/cli_runner.h"
+#endif
 
 namespace core {
 namespace {
@@ -27,8 +31,7 @@ TEST(GridFill, OrientationAndCounts) {
       {"DIFF", {true, false}, true, 6, 10, 1, 1},  // all five conditions
       {"ATV", {}, false, 10, 9, 2, 1},             // parameters across, 8 channels down
       {"ATV", {true, true}, false, 10, 49, 2, 1},  // 8 x (5 conditions + default)
-      {"AFR", {}, false, 7, 9, 2, 1},
-      {"REVR", {}, false, 2, 10, 1, 1},  // one parameter across, nine channel groups down
+      {"REVR", {}, false, 2, 10, 1, 1},            // one parameter across, nine channel groups down
       {"PARA", {false, true}, true, 3, 5, 1, 1},
   };
   for (const Case& c : cases) {
@@ -44,15 +47,12 @@ TEST(GridFill, OrientationAndCounts) {
   EXPECT_EQ(FillGrid("XYZ", &acro, 32, {}).menu, nullptr);
 }
 
-TEST(GridFill, ConditionsNotInUseAndDefaults) {
+TEST(GridFill, ConditionsDefaultsAndLabelsSharingARow) {
   const ModellSpeicherTyp acro = MakeMemory(kAcro);
-  const GridFill all = FillGrid("DIFF", &acro, 32, {true, false});
-  EXPECT_EQ(all.Text(1, 0), "NORMAL");
-  EXPECT_EQ(all.textCondition[all.Index(2, 0)], 1);
-  EXPECT_EQ(all.Look(1, 3), CellLook::White);
-  EXPECT_EQ(all.Look(2, 3), CellLook::Cyan);
-  // A global value in a per-condition menu: only in the NORMAL column, empty beside it.
   const GridFill d = FillGrid("DIFF", &acro, 32, {true, true});
+  EXPECT_EQ(d.Text(1, 0), "NORMAL");
+  EXPECT_EQ(d.textCondition[d.Index(2, 0)], 1);
+  // A global value in a per-condition menu: only in the NORMAL column, empty beside it.
   EXPECT_EQ(d.Text(6, 0), "DEFAULT");
   EXPECT_EQ(d.CellState(6, 3), 2);
   EXPECT_EQ(d.Text(0, 1), "2nd AIL");
@@ -61,12 +61,8 @@ TEST(GridFill, ConditionsNotInUseAndDefaults) {
   const GridFill para = FillGrid("PARA", &acro, 32, {false, true});
   EXPECT_EQ(para.Text(0, 0), "Zustand");
   EXPECT_EQ(para.Text(2, 0), "DEFAULT");
-  EXPECT_EQ(para.Look(2, 1), CellLook::Grey);
   EXPECT_EQ(para.LayoutCellAt(2, 1)->Address & kDefaultMarker, kDefaultMarker);
-}
 
-TEST(GridFill, EqualLabelsShareARowAndSeparators) {
-  const ModellSpeicherTyp acro = MakeMemory(kAcro);
   const GridFill atv = FillGrid("ATV", &acro, 32, {true, true});
   // Eight channels' "RATE LEFT/DOWN" share one layout row: one grid column, values per channel.
   EXPECT_EQ(atv.layout.RowCount, 8);
@@ -77,24 +73,19 @@ TEST(GridFill, EqualLabelsShareARowAndSeparators) {
   EXPECT_EQ(atv.textCondition[atv.Index(0, 1)], 0);
   const int* widths = FixedColumnWidths(14);
   EXPECT_EQ(atv.widths[5], widths[5]);
+  EXPECT_EQ(FixedColumnWidths(159), nullptr);
   const GridFill timr = FillGrid("TIMR", &acro, 32, {});
   int separators = 0;
   for (bool s : timr.separatorBelow) separators += s;
   EXPECT_EQ(separators, 1);
 }
 
-TEST(GridFill, AutomaticWidthsCountCharactersAndListWidth) {
-  const ModellSpeicherTyp heli = MakeMemory(kHeli);
-  const GridFill g = FillGrid("OFST", &heli, 32, {});
-  // "ELE TRIM" is 8 characters; the ON/OFF list cells count their list width + 2.
-  EXPECT_EQ(g.widths[0], 8 * 8 + 8);
-  EXPECT_GT(g.widths[1], 8 * 3 + 8);
-  EXPECT_EQ(FixedColumnWidths(159), nullptr);
-}
-
-TEST(GridFill, BlankFunctionNameHidesNoValue) {
+TEST(GridFill, WidthsCountCharactersAndABlankFunctionNameHidesNoValue) {
   ModellSpeicherTyp heli = MakeMemory(kHeli);
   const GridFill before = FillGrid("OFST", &heli, 32, {});
+  // "ELE TRIM" is 8 characters; the ON/OFF list cells count their list width + 2.
+  EXPECT_EQ(before.widths[0], 8 * 8 + 8);
+  EXPECT_GT(before.widths[1], 8 * 3 + 8);
   ASSERT_EQ(test::Set(heli, test::RowOfMenu(21, "NAME 1"), " ", true), kChanged);
   const GridFill g = FillGrid("OFST", &heli, 32, {});
   ASSERT_EQ(g.rows, before.rows);
@@ -129,6 +120,33 @@ TEST(GridFill, EveryOfferedMenuFillsConsistently) {
       }
   }
 }
+
+#ifdef VELTRANO_CLI
+// veltrano-cli menus and grid: the line formats others compare, and the same fill as the window.
+class CliGrid : public test::CliTest {};
+
+TEST_F(CliGrid, MenusAndGridLines) {
+  ModellSpeicherTyp heli = test::MakeMemory(32);  // HELI H1, function NAME 1 blank
+  test::Set(heli, test::RowOfMenu(21, "NAME 1"), "", true);
+  ASSERT_TRUE(WriteModelMemory(heli, Path("heli.fc")).image);
+  const GridFill g = FillGrid("OFST", &heli, 32, {true, true});
+  const std::string size = "size " + std::to_string(g.cols) + " " + std::to_string(g.rows);
+  Expect({
+      {"menus heli.fc --version 30", 0,
+       "System\tTIMR\t(03) Timer - Stoppuhr\n...\n"
+       "SMIX\tREVO\t(61) Rudder Evolution - Statischer Heckrotorausgleich\n...\n",
+       "", "", "NAME"},
+      // The unnamed row of channel 1 is there with its value in every condition.
+      {"grid heli.fc OFST --all-conditions --defaults", 0,
+       size + " 1 1\n...\n\t0 %\t0 %\t0 %\t0 %\t0 %\t0 %\n...\ncolour FWCCCCG\n...\n"},
+      // Any menu code is accepted; an unknown one is an error.
+      {"grid heli.fc DIFF", 0,
+       "size 2 2 1 1\nwidths 112 80\nZustand\tNORMAL\n\t\ncolour FF\ncolour FE\n"},
+      {"grid heli.fc XYZ", 2, "", "unknown menu code 'XYZ'"},
+      {"grid heli.fc", 1, "", "usage: grid"},
+  });
+}
+#endif
 
 }  // namespace
 }  // namespace core

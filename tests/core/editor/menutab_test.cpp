@@ -24,8 +24,6 @@ TEST(MenuTable, LookupsAndEveryParameterNamesAMenuOfTheTable) {
   // Ids are unique, so the first match is the only one; captions compare exactly.
   for (const MdlMenuTyp& m : kMenuTable) EXPECT_EQ(FindMenu(m.Id), &m) << m.Code;
   EXPECT_EQ(FindMenu(1), nullptr);
-  ASSERT_NE(FindMenuByCode("RD->T"), nullptr);
-  EXPECT_EQ(FindMenuByCode("RD->T")->Id, 174);
   EXPECT_EQ(FindMenuByCode("rd->t"), nullptr);
   EXPECT_EQ(MenuTitle(""), "-.-");
   EXPECT_EQ(MenuTitle("XYZ"), "-.-");
@@ -35,7 +33,7 @@ TEST(MenuTable, LookupsAndEveryParameterNamesAMenuOfTheTable) {
   }
 }
 
-TEST(MenuTabs, RowsByMainTabTypeAndVersion) {
+TEST(MenuTabs, RowsByMainTabTypeAndVersionAndReselection) {
   // The system row is the same for every type: the system menus with rows (not TACO, MODL),
   // never NAME.
   const std::vector<std::string> system = {"TIMR", "ATV",  "AFR",  "D/R",  "PMX1", "PMX2",
@@ -47,13 +45,9 @@ TEST(MenuTabs, RowsByMainTabTypeAndVersion) {
   };
   const Case cases[] = {
       {1, {"MxTY", "MxSW", "MTRM"}, {"SBTr", "COPY", "DIFF", "REVO", "NAME"}},  // STANDARD
-      {4,
-       {"SBTr", "DIFF", "TRM1", "TRM2", "SFLP", "NTRM", "BUTT", "MxVR"},
-       {"FLPR", "REVO", "PIT"}},
+      {4, {"SBTr", "DIFF", "TRM1", "SFLP", "BUTT", "MxVR"}, {"FLPR", "REVO", "PIT"}},
       {16, {"SBTr", "ELVN"}, {"REVO"}},  // ACRO
-      {32,
-       {"SBTr", "REVO", "PCrv", "HOLD", "OFST", "SWSH", "SWMx", "MxVR"},
-       {"DIFF", "TRM1", "NAME"}},
+      {32, {"SBTr", "REVO", "PCrv", "HOLD", "SWSH", "MxVR"}, {"DIFF", "TRM1", "NAME"}},
   };
   for (int version : test::kVersions) {
     for (const Case& c : cases) {
@@ -71,15 +65,12 @@ TEST(MenuTabs, RowsByMainTabTypeAndVersion) {
         EXPECT_EQ(std::find(smix.begin(), smix.end(), code), smix.end()) << code;
     }
   }
-  const ModellSpeicherTyp standard = MakeMemory(1), acro = MakeMemory(16);
+  const ModellSpeicherTyp standard = MakeMemory(1);
   EXPECT_EQ(BuildMenuTabRow(1, &standard, 32, "", 0).captions,
             (std::vector<std::string>{"MxTY", "MxSW", "MTRM"}));  // COPY: a candidate without rows
-  EXPECT_EQ(BuildMenuTabRow(1, &acro, 32, "", 0).captions.front(), "SBTr");
   EXPECT_TRUE(BuildMenuTabRow(-1, nullptr, 32, "ATV", 3).captions.empty());
   EXPECT_EQ(BuildMenuTabRow(-1, nullptr, 32, "ATV", 3).selected, -1);
-}
-
-TEST(MenuTabs, ReselectByCaptionThenIndex) {
+  // Reselection: by caption, then by index.
   const std::vector<std::string> row = {"SBTr", "DIFF", "AFR", "MxTY"};
   EXPECT_EQ(ReselectMenuTab(row, "AFR", 0), 2);  // same caption wins
   EXPECT_EQ(ReselectMenuTab(row, "ATV", 1), 1);  // else the index
@@ -109,18 +100,6 @@ TEST(MenuTable, ParamListFollowsTheOrderingRule) {
   const ModellSpeicherTyp heli = MakeMemory(32);
   EXPECT_EQ(Names(BuildMenuParamList(13, &heli, 30)),
             (Rows{"MODELLTYP", "$FLIGHT1$", "$FLIGHT2$", "$FLIGHT3$", "$FLIGHT4$", "HELITYP"}));
-  // AILE for Acro: own rows in table order, then the MxSW and MxVR rows that name it second.
-  std::vector<int> aile = BuildMenuParamList(76, &acro, 32);
-  ASSERT_EQ(aile.size(), 5u);
-  EXPECT_STREQ(ParamDef(aile[0]).name, "$CHNAME1$->$CHNAME4$ ON/OFF");
-  EXPECT_EQ(ParamDef(aile[3]).menu, 9);
-  EXPECT_EQ(ParamDef(aile[4]).menu, 79);
-  // ATV: channel by channel, LEFT/DOWN before RIGHT/UP.
-  std::vector<int> atv = BuildMenuParamList(14, &acro, 32);
-  ASSERT_EQ(atv.size(), 64u);
-  EXPECT_STREQ(ParamDef(atv[0]).name, "$CHNAME1$-$CHNR1$ RATE LEFT/DOWN");
-  EXPECT_STREQ(ParamDef(atv[7]).name, "$CHNAME1$-$CHNR1$ LIMIT RIGHT/UP");
-  EXPECT_STREQ(ParamDef(atv[8]).name, "$CHNAME2$-$CHNR2$ RATE LEFT/DOWN");
   // No memory: every model type.
   EXPECT_FALSE(BuildMenuParamList(261, nullptr, 32).empty());
 }
