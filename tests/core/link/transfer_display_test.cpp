@@ -10,7 +10,65 @@
 
 namespace {
 
+using core::SoftTimers;
 using core::TransferDisplay;
+
+struct TimersTest : ::testing::Test {
+  linktest::FakeClock clock;
+  SoftTimers t{clock};
+};
+
+TEST_F(TimersTest, NumbersNewTimersFrom21AndRestartsById) {
+  t.SwtInit();
+  EXPECT_EQ(t.SwtStart(0, 0x41, 300), 21);
+  EXPECT_EQ(t.SwtStart(0, 0x41, 300), 22);
+  EXPECT_EQ(t.SwtStart(21, 0x42, 0), 21);
+  EXPECT_EQ(t.SwtStart(5, 0x41, 10), 5);   // explicit ids are taken as given
+  EXPECT_EQ(t.SwtStart(0, 0x41, 10), 23);  // largest of the whole list plus one
+  t.SwtFreeAll();
+  EXPECT_EQ(t.SwtStart(0, 0x41, 300), 21);
+}
+
+// The link's two kinds, in milliseconds; the exact expiry and a plain stopwatch value are checked
+// where it uses them (the block time-out, the "Ok" hold, the send progress).
+TEST_F(TimersTest, ExpiryAndValueOfCountDownsAndStopwatches) {
+  const struct {
+    std::uint8_t mode;
+    std::uint16_t duration;
+    int afterMs;
+    bool expired;  // a stopwatch never counts down: always "expired"
+    int value;
+  } cases[] = {
+      {0x41, 300, 290, false, 10},
+      {0x41, 9, 0, true, 0},  // below 10 ms: expired at once
+      {0x42, 100, 50, true, 150},
+      {0x42, 0, 70000, true, 65535},           // clamped
+      {0x42, 100, 10486 * 1000, true, 65535},  // 1048575 cs or more stays unscaled, clamped
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << std::hex << int{c.mode} << std::dec << " " << c.duration
+                                    << " after " << c.afterMs << " ms");
+    const auto id = t.SwtStart(0, c.mode, c.duration);
+    clock.Advance(c.afterMs);
+    EXPECT_EQ(t.SwtValue(id), c.value);
+    EXPECT_EQ(t.SwtExpired(id), c.expired);
+  }
+}
+
+TEST_F(TimersTest, MidnightWrapAndTimersThatStayExpired) {
+  clock.ms = core::kMillisecondsPerDay - 100;  // 23:59:59.90
+  EXPECT_EQ(t.SwtNow(), 8639990);
+  const auto id = t.SwtStart(0, 0x41, 300);
+  clock.ms = 200;  // 00:00:00.20
+  EXPECT_EQ(SoftTimers::SwtElapsed(t.SwtNow(), 8639990), 30);
+  EXPECT_TRUE(t.SwtExpired(id));
+  EXPECT_EQ(SoftTimers::SwtElapsed(100, 40), 60);
+  clock.ms = 0;  // the clock went back: an expired timer stays stopped
+  EXPECT_TRUE(t.SwtExpired(id));
+  EXPECT_EQ(t.SwtValue(id), 0);
+  EXPECT_TRUE(t.SwtExpired(999));  // unknown
+  EXPECT_EQ(t.SwtValue(999), 0);
+}
 
 TEST(TransferDisplay, StateOfEveryBusyValue) {
   const std::pair<std::vector<int>, int> groups[] = {
@@ -24,10 +82,8 @@ TEST(TransferDisplay, StateOfEveryBusyValue) {
 }
 
 // Each step asks NeedsTicks for the step's values, then ticks with them.
-TEST(TransferDisplay, OkIsHeldThreeSecondsWhateverTheLinkDoes) {
-  linktest::FakeClock clock;
-  core::SoftTimers timers(clock);
-  TransferDisplay d(timers);
+TEST_F(TimersTest, TransferDisplayHoldsOkThreeSecondsWhateverTheLinkDoes) {
+  TransferDisplay d(t);
   EXPECT_EQ(std::tuple(d.DisplayState(), d.Progress()), std::tuple(-1, -1));
   const struct {
     int advanceMs, progress, busy;
