@@ -38,7 +38,6 @@ TEST(IconsTest, SearchOrderOfTheIconDirectoryAndWhatItSpares) {
   const std::vector<fs::path> dirs = IconSearchDirs(cwd, exe);
   EXPECT_EQ(IconSearchDirs(cwd, {}).size(), dirs.size() - 2);
   for (const fs::path& dir : {cwd / "exe", exe, share}) fs::create_directories(dir);
-  EXPECT_FALSE(FindIconDirectory(dirs));
   std::ofstream(share / "Ok.bmp") << "x";
   std::ofstream(share / "Klammer.bmp") << "x";
   ASSERT_TRUE(FindIconDirectory(dirs));
@@ -62,7 +61,6 @@ TEST(IconsTest, FilesAreWrittenOnceAndSkippedWhenPresent) {
   const fs::path cwd = tmp.path() / "work";
   fs::create_directories(cwd);
   const std::vector<fs::path> dirs = IconSearchDirs(cwd, {});
-  EXPECT_FALSE(ReadIconFiles(cwd));
 
   ASSERT_TRUE(WriteIconFiles(cwd, dirs));
   for (const IconBitmap& icon : BuiltInIcons())

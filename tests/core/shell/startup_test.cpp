@@ -79,7 +79,6 @@ TEST(StartupTest, ShutdownWritesInOrderAndPlacementOnlyInTheNormalState) {
                                 "TransferRate", "ComPort", "PortAuto", "Optionen", "Transmitter",
                                 "WinPosLeft", "WinPosTop", "WinPosWidth", "WinPosHeight",
                                 "TreeViewWidth", "TreeViewHeight", "ModelMem"}));
-  EXPECT_EQ(regist.ReadIntSetting("PortAuto", kHkeyCurrentUser), 0);
   EXPECT_EQ(regist.ReadIntSetting("Transmitter", kHkeyCurrentUser), 30);
 }
 
