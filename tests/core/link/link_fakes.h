@@ -124,6 +124,7 @@ struct Rig {
     }
   }
   void Feed(const Bytes& bytes) { line.input.insert(line.input.end(), bytes.begin(), bytes.end()); }
+  void Feed(std::uint8_t b) { line.input.push_back(b); }  // bench/core/link
   /// What the transmitter sends, then n ticks.
   void Answer(const Bytes& bytes, int n = 1) {
     Feed(bytes);
