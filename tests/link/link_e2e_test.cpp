@@ -2,7 +2,6 @@
 // serial port layer and the link), then the main window with its link module: receiving into
 // the tree, sending the active memory, the port dialog, the sleeping ComTimer and the settings.
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -126,13 +125,6 @@ class LinkE2E : public apptest::WindowTest {
     return lines;
   }
 
-  static bool WaitFor(const std::function<bool()>& done, int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms) Wait(10);
-    return done();
-  }
-
   QProcess sim_;
 };
 using LinkWindow = LinkE2E;
@@ -209,12 +201,12 @@ TEST_F(LinkWindow, ReceivedMemoryAppearsInTheTreeAsNewAndUnsaved) {
   EXPECT_EQ(Log().value(0), "COM1: 9600 bit/s");
   // Port open, nothing to do: the timer sleeps (each opening byte of the simulator wakes it
   // for a tick).
-  EXPECT_TRUE(WaitFor([&] { return !Link().ComTimer().isActive(); }, 1000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !Link().ComTimer().isActive(); }, 1000));
   EXPECT_TRUE(f.RxButton()->isEnabled());
 
   f.RxButton()->click();
   EXPECT_TRUE(Link().ComTimer().isActive());
-  EXPECT_TRUE(WaitFor([&] { return f.MainTreeView()->topLevelItemCount() == 1; }, 8000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return f.MainTreeView()->topLevelItemCount() == 1; }, 8000));
   EXPECT_EQ(f.MainTreeView()->topLevelItem(0)->text(0).trimmed(), "ASK 21");
   EXPECT_EQ(Link().Display()->DisplayState(), core::kDisplayDone);
   EXPECT_EQ(Log().last(), "Modell = ASK 21");  // the lines themselves are the CLI runs'
@@ -232,7 +224,7 @@ TEST_F(LinkWindow, ReceivedMemoryAppearsInTheTreeAsNewAndUnsaved) {
   // "Ok" for three seconds, then idle, and the timer goes back to sleep.
   Wait(2500);
   EXPECT_EQ(Link().Display()->DisplayState(), core::kDisplayDone);
-  EXPECT_TRUE(WaitFor([&] { return !Link().ComTimer().isActive(); }, 2000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !Link().ComTimer().isActive(); }, 2000));
   EXPECT_EQ(Link().Display()->DisplayState(), core::kDisplayIdle);
 
   // Saved, it is byte for byte what the transmitter sent.
@@ -246,12 +238,13 @@ TEST_F(LinkWindow, ATransmitterThatGoesAwayEndsTheReceiveAtOnce) {
   RunSim("send", "in.fc", {"--fault", "stall:300"});
   app::TMainForm& f = OpenLinked();
   f.RxButton()->click();
-  ASSERT_TRUE(WaitFor([&] { return Log().contains("Blocklänge = 1870"); }, 5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Log().contains("Blocklänge = 1870"); }, 5000));
   sim_.kill();  // the far end of the pseudo-terminal closes
-  EXPECT_TRUE(WaitFor([&] { return Log().contains(core::kLineLostLog); }, 2000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Log().contains(core::kLineLostLog); }, 2000));
   EXPECT_EQ(Link().Link().TransferBusy(), 0);
-  EXPECT_TRUE(WaitFor([&] { return !Link().ComTimer().isActive(); }, 5000));  // no CPU while idle
-  EXPECT_EQ(f.MainTreeView()->topLevelItemCount(), 0);                        // nothing stored
+  // No CPU while idle, and nothing stored.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !Link().ComTimer().isActive(); }, 5000));
+  EXPECT_EQ(f.MainTreeView()->topLevelItemCount(), 0);
 }
 
 TEST_F(LinkWindow, SendsTheActiveMemory) {
@@ -265,11 +258,11 @@ TEST_F(LinkWindow, SendsTheActiveMemory) {
   ASSERT_TRUE(f.TxButton()->isEnabled());
   f.TxButton()->click();
   // Waiting with the event loop running: the link works on the window's timer.
-  ASSERT_TRUE(WaitFor([&] { return sim_.state() == QProcess::NotRunning; }, 8000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return sim_.state() == QProcess::NotRunning; }, 8000));
   EXPECT_EQ(sim_.exitCode(), 0) << sim_.readAllStandardError().toStdString();
   EXPECT_EQ(ReadBytes(Path("got.fc")), file);
   EXPECT_TRUE(Log().contains("Blocklänge = 600 byte"));
-  EXPECT_TRUE(WaitFor([&] { return Link().Link().TransferBusy() == 0; }, 1000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Link().Link().TransferBusy() == 0; }, 1000));
 }
 
 TEST_F(LinkWindow, PortDialogAndSettings) {
@@ -300,7 +293,7 @@ TEST_F(LinkWindow, PortDialogAndSettings) {
 
   // Waiting for a transmitter costs nothing: the timer sleeps once "Warte auf Daten ..." shows.
   f.RxButton()->click();
-  EXPECT_TRUE(WaitFor([&] { return !Link().ComTimer().isActive(); }, 1000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !Link().ComTimer().isActive(); }, 1000));
   EXPECT_EQ(Link().Link().TransferBusy(), 32);
   EXPECT_EQ(Link().Display()->DisplayState(), core::kDisplayWaiting);
 

@@ -23,7 +23,8 @@ TEST(IconsQtTest, QtReadsEveryBuiltInBitmapWithItsColours) {
       for (int x = 0; x < 16; ++x) colours.insert(image.pixel(x, y) | 0xFF000000u);
     EXPECT_EQ(image.pixel(0, 0) | 0xFF000000u, white);
     EXPECT_EQ(colours.size() == 1, name == "Leer.bmp");
-    EXPECT_EQ(colours.count(green) > 0, name.find("Ok") != std::string::npos && name != "NichtOk.bmp");
+    EXPECT_EQ(colours.count(green) > 0,
+              name.find("Ok") != std::string::npos && name != "NichtOk.bmp");
     EXPECT_EQ(colours.count(darkRed) > 0, name == "NichtOk.bmp");
   }
 }

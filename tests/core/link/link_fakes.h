@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -28,7 +29,6 @@ class FakeClock : public core::WallClock {
 struct FakeLine {
   std::deque<std::uint8_t> input;                // bytes the "transmitter" sent, not yet read
   Bytes written;                                 // everything the PC wrote
-  std::vector<Bytes> writes;                     // each write call
   int outputQueued = 0;                          // what the driver reports as not yet sent
   int acceptLimit = -1;                          // Write takes at most this many bytes (-1: all)
   std::vector<std::pair<bool, bool>> lineCalls;  // (rts, dtr)
@@ -45,17 +45,14 @@ class FakeDevice : public core::SerialDevice {
   int InputQueued() override { return static_cast<int>(line_.input.size()); }
   int OutputQueued() override { return line_.outputQueued; }
   int Read(std::uint8_t* buffer, int count) override {
-    int n = 0;
-    while (n < count && !line_.input.empty()) {
-      buffer[n++] = line_.input.front();
-      line_.input.pop_front();
-    }
+    const int n = std::min(count, static_cast<int>(line_.input.size()));
+    std::copy_n(line_.input.begin(), n, buffer);
+    line_.input.erase(line_.input.begin(), line_.input.begin() + n);
     return n;
   }
   int Write(const std::uint8_t* buffer, int count) override {
     const int n = line_.acceptLimit >= 0 && line_.acceptLimit < count ? line_.acceptLimit : count;
     line_.written.insert(line_.written.end(), buffer, buffer + n);
-    line_.writes.emplace_back(buffer, buffer + n);
     return n;
   }
   void SetLines(bool rts, bool dtr) override { line_.lineCalls.emplace_back(rts, dtr); }
@@ -117,7 +114,6 @@ struct Rig {
 
   Rig() {
     ports.ComInit();
-    timers.SwtInit();
     link.TransferReset();
   }
   /// One tick and 1 ms of wall clock.
@@ -128,7 +124,7 @@ struct Rig {
     }
   }
   void Feed(const Bytes& bytes) { line.input.insert(line.input.end(), bytes.begin(), bytes.end()); }
-  void Feed(std::uint8_t b) { line.input.push_back(b); }
+  void Feed(std::uint8_t b) { line.input.push_back(b); }  // bench/core/link
   /// What the transmitter sends, then n ticks.
   void Answer(const Bytes& bytes, int n = 1) {
     Feed(bytes);
