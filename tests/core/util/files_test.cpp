@@ -37,7 +37,7 @@ TEST_F(FilesTest, FailedWriteLeavesNothingAndSaysSo) {
   // A directory in the way of the target is no file and stays as it is.
   fs::create_directories(P("taken") + "/inner");
   EXPECT_FALSE(ReplaceFileAtomically(P("taken"), "abc", 3));
-  EXPECT_FALSE(FileExists(P("taken")) || RemoveFile(P("taken")));
+  EXPECT_FALSE(FileExists(P("taken")) || RemoveFile(P("taken") + "/inner"));
   EXPECT_TRUE(fs::is_directory(P("taken") + "/inner"));
   EXPECT_EQ(EntryCount(), 2);
   EXPECT_FALSE(SetFileModifiedLocal(P("missing"), {2026, 1, 1, 0, 0, 0}));

@@ -56,6 +56,7 @@ TEST(DateText, FormatsSixteenCharactersAndOrdersByMinute) {
   EXPECT_EQ(FormatDateText({2026, 12, 5, 9, 5, 41}), "05.12.26    9:05");
   EXPECT_EQ(FormatDateText({1999, 1, 31, 0, 0, 0}), "31.01.99    0:00");
   EXPECT_GT(DateTextOrder("01.02.03   10:00"), DateTextOrder("01.02.03    9:59"));
+  EXPECT_GT(DateTextOrder("01.02.03    9:59"), DateTextOrder("01.02.03    9:58"));
   EXPECT_GT(DateTextOrder("01.01.79    0:00"), DateTextOrder("31.12.80   23:59"));
 }
 
