@@ -127,11 +127,12 @@ struct Program {
   ModelMemoryStore store{host};
 };
 
-/// A store on a fresh directory ("ModelMemDir"), its host and a clock fixed at 05.12.26 9:05.
+/// A store on a fresh directory ("ModelMemDir", set without its trailing separator), its host
+/// and a clock fixed at 05.12.26 9:05.
 class StoreFixture : public ::testing::Test {
  protected:
   StoreFixture() {
-    host_.settings["ModelMemDir"] = dir_.dir();
+    host_.settings["ModelMemDir"] = dir_.path().string();
     store_.StoreInit();
   }
 

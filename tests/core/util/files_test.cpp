@@ -22,28 +22,11 @@ class FilesTest : public ::testing::Test {
   testing::TempDir tmp_;
 };
 
+// The dots of a directory never count; the base name ends at the first dot, the stem at the last.
 TEST_F(FilesTest, SplitsPathTexts) {
-  EXPECT_EQ(FileNameOf("/a/b/ASW28_2.FC"), "ASW28_2.FC");
-  EXPECT_EQ(FileNameText(fs::path("/a/b/Glück.FC")), "Glück.FC");
-  EXPECT_EQ(BaseNameOf("/a/b.c/ASW28_2.FC"), "ASW28_2");
-  EXPECT_EQ(BaseNameOf("x.y.fc"), "x");
+  EXPECT_EQ(BaseNameOf("/a/b.c/x.y.fc"), "x");
   EXPECT_EQ(StemOf("/a/b.c/ASW28.backup.fc"), "ASW28.backup");
-  EXPECT_EQ(WithTrailingSeparator("/a/b"), "/a/b/");
-  EXPECT_EQ(WithTrailingSeparator(""), "");
-  EXPECT_EQ(AbsoluteDirectoryOf(P("x.fc")), tmp_.dir());
   EXPECT_EQ(AbsoluteDirectoryOf("x.fc"), fs::current_path().string() + "/");
-}
-
-TEST_F(FilesTest, ReplacesAtomicallyWithTime) {
-  const std::string target = P("a.bin");
-  const DateTime t{2026, 12, 5, 9, 5, 0};
-  ASSERT_TRUE(ReplaceFileAtomically(target, "old", 3, t));
-  ASSERT_TRUE(ReplaceFileAtomically(target, "new!", 4, t));
-  EXPECT_EQ(ReadFileBytes(target), (std::vector<std::uint8_t>{'n', 'e', 'w', '!'}));
-  EXPECT_EQ(FileModifiedLocal(target), t);
-  EXPECT_EQ(EntryCount(), 1);  // no temporary file left behind
-  ASSERT_TRUE(ReplaceFileAtomically(target, "", 0));
-  EXPECT_EQ(fs::file_size(target), 0u);
 }
 
 TEST_F(FilesTest, FailedWriteLeavesNothingAndSaysSo) {
@@ -51,38 +34,31 @@ TEST_F(FilesTest, FailedWriteLeavesNothingAndSaysSo) {
   testing::WriteText(P("plain"), "x");
   EXPECT_FALSE(ReplaceFileAtomically(P("plain") + "/a.bin", "abc", 3));
   EXPECT_FALSE(ReadFileBytes(P("plain") + "/a.bin").has_value());
-  // A directory in the way of the target stays as it is.
+  // A directory in the way of the target is no file and stays as it is.
   fs::create_directories(P("taken") + "/inner");
   EXPECT_FALSE(ReplaceFileAtomically(P("taken"), "abc", 3));
+  EXPECT_FALSE(FileExists(P("taken")) || RemoveFile(P("taken") + "/inner"));
   EXPECT_TRUE(fs::is_directory(P("taken") + "/inner"));
   EXPECT_EQ(EntryCount(), 2);
   EXPECT_FALSE(SetFileModifiedLocal(P("missing"), {2026, 1, 1, 0, 0, 0}));
   EXPECT_FALSE(FileModifiedLocal(P("missing")).has_value());
 }
 
-TEST_F(FilesTest, RemovesFilesOnly) {
-  testing::WriteText(P("f"), "x");
-  EXPECT_TRUE(FileExists(P("f")));
-  EXPECT_TRUE(RemoveFile(P("f")));
-  EXPECT_FALSE(FileExists(P("f")));
-  EXPECT_TRUE(RemoveFile(P("f")));  // missing is no error
-  fs::create_directories(P("d"));
-  EXPECT_FALSE(FileExists(P("d")));
-  EXPECT_FALSE(RemoveFile(P("d")));
-  EXPECT_TRUE(fs::is_directory(P("d")));
-}
-
-TEST_F(FilesTest, TemporaryNamesNeverBlockASave) {
+TEST_F(FilesTest, ReplacesAtomicallyWithTimeAndTemporaryNamesNeverBlockIt) {
   // Leftovers of crashed runs under every name the old counter would try, and a name of 255
   // bytes (the longest the file system takes), which leaves no room for a longer temporary one.
   for (int i = 0; i < 100; ++i) std::ofstream(P("m.fc.tmp" + std::to_string(i))) << "x";
   const std::string longName = P(std::string(252, 'L') + ".FC");
+  const DateTime t{2026, 12, 5, 9, 5, 0};
   for (const std::string& target : {P("m.fc"), longName}) {
     ASSERT_TRUE(ReplaceFileAtomically(target, "data", 4) &&
-                ReplaceFileAtomically(target, "more", 4));
+                ReplaceFileAtomically(target, "more", 4, t));
     EXPECT_EQ(ReadFileBytes(target), (std::vector<std::uint8_t>{'m', 'o', 'r', 'e'}));
+    EXPECT_EQ(FileModifiedLocal(target), t);
   }
   EXPECT_EQ(EntryCount(), 102);  // no temporary file of its own left behind
+  ASSERT_TRUE(ReplaceFileAtomically(P("m.fc"), "", 0));
+  EXPECT_EQ(fs::file_size(P("m.fc")), 0u);
 }
 
 TEST_F(FilesTest, WritesThroughLinksAndKeepsPermissions) {
