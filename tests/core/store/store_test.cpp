@@ -255,13 +255,18 @@ class SaveAllTest : public StoreTest {
 // The active memory's comment is taken from the box and the active memory restored afterwards.
 TEST_F(SaveAllTest, WritesAsAnsweredAndTheLastAnswerDecidesClosing) {
   struct Case {
+    bool closing;
     std::deque<SaveAnswer> answers;
+    bool result;
     std::size_t asked;
     std::array<bool, 3> written;
   };
   const Case cases[] = {
-      {{kAnswerSkipAll}, 1, {false, false, false}},
-      {{kAnswerSkip, kAnswerSave, kAnswerSkip}, 3, {false, true, false}},
+      {false, {kAnswerSaveAll}, true, 1, {true, true, true}},
+      {false, {kAnswerSkipAll}, true, 1, {false, false, false}},
+      {false, {kAnswerSkip, kAnswerSave, kAnswerSkip}, true, 3, {false, true, false}},
+      {true, {kAnswerContinue, kAnswerSave, kAnswerSkip}, true, 3, {false, true, false}},
+      {true, {kAnswerSave, kAnswerSkip, kAnswerContinue}, false, 3, {true, false, false}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.answers.front());
@@ -271,8 +276,9 @@ TEST_F(SaveAllTest, WritesAsAnsweredAndTheLastAnswerDecidesClosing) {
     host_.commentBox = {"Notiz"};
     order_[1]->hasComment = true;
     order_[1]->commentSaved = false;
-    EXPECT_TRUE(SaveAll(c.answers, false));
+    EXPECT_EQ(SaveAll(c.answers, c.closing), c.result);
     ASSERT_EQ(host_.queries.size(), c.asked);
+    EXPECT_EQ(host_.queries[0].closing, c.closing);
     EXPECT_EQ(host_.queries[0].unsavedCount, 3);
     for (int i = 0; i < 3; ++i) {
       EXPECT_EQ(Written(order_[i]), c.written[i]) << i;
@@ -286,7 +292,7 @@ TEST_F(SaveAllTest, WritesAsAnsweredAndTheLastAnswerDecidesClosing) {
   }
   EXPECT_EQ(host_.queries[0].dateText, "01.02.03   10:00");
   // Nothing to ask about counts as closing.
-  for (ModellSpeicherTyp* r : order_) r->imageSaved = true;
+  for (ModellSpeicherTyp* r : order_) r->imageSaved = r->commentSaved = true;
   EXPECT_TRUE(SaveAll({}, true));
   EXPECT_TRUE(host_.queries.empty());
 }
