@@ -3,20 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 #include <vector>
 
+#include "core/model/numtext.h"
 #include "core/model/partab_keys.h"
 #include "core/model/partab_layout.h"
 #include "core/model/partab_table.h"
 #include "core/model/storage.h"
 #include "core/model/valuelist.h"
+#include "core/util/text.h"
 #include "tests/core/model/model_fixture.h"
 
 namespace core {
 namespace {
-
-using test::RowOfMenu;
 
 int FirstRowWithKey(int key) {
   for (int k = 1; k <= kParamCount; ++k)
@@ -28,12 +27,10 @@ TEST(ParamTable, EveryRowIsWellFormedAndFitsItsStorageType) {
   for (int k = 1; k <= kParamCount; ++k) {
     const MemApplMapTyp& d = ParamDef(k);
     SCOPED_TRACE(k);
-    EXPECT_GT(StorageBytes(d.storage), 0);  // 0..34 without 25
-    EXPECT_GE(d.versions, 1);
-    EXPECT_LE(d.versions, 7);
-    EXPECT_LE(d.minimum, d.maximum);
-    EXPECT_EQ(d.types & ~0x3FF, 0);
-    EXPECT_TRUE(d.order == -1 || (d.order >= 1 && d.order <= 665));
+    // Storage 0..34 without 25, versions 1..7, type bits 0..9, order -1 or 1..665.
+    EXPECT_TRUE(StorageBytes(d.storage) > 0 && d.versions >= 1 && d.versions <= 7 &&
+                d.minimum <= d.maximum && (d.types & ~0x3FF) == 0 &&
+                (d.order == -1 || (d.order >= 1 && d.order <= 665)));
     EXPECT_LE(d.address + StorageBytes(d.storage), 1870);
     // Rows in a condition block lie wholly inside block 0 (or are the global HOLD rows).
     if (IsConditionImageAddress(d.address)) {
@@ -53,10 +50,7 @@ TEST(ParamTable, EveryRowIsWellFormedAndFitsItsStorageType) {
 }
 
 TEST(ParamTable, EveryValueTheEditorOffersFitsTheRowsBytes) {
-  // Mended limits: REVO MODE offers what its bit holds, OFFSET SW stops where its signed byte does.
-  const MemApplMapTyp& revoMode = ParamDef(RowOfMenu(261, "MODE"));
-  EXPECT_EQ(std::tuple(revoMode.storage, revoMode.maximum), std::tuple(13, 1));
-  EXPECT_EQ(ParamDef(RowOfMenu(35, "OFFSET SW E")).minimum, -21);
+  // Catches the mended limits: REVO MODE's list beyond its bit, OFFSET SW below its signed byte.
   for (int k = 1; k <= kParamCount; ++k) {
     const MemApplMapTyp& d = ParamDef(k);
     if (d.formula == 16) continue;  // names
@@ -147,6 +141,138 @@ TEST(StorageTypes, EveryValueOfEveryTypeRoundTrips) {
       EXPECT_EQ(EncodeStorage(t, DecodeStorage(t, raw)), raw & StorageRawMask(t))
           << t << " " << raw;
     }
+}
+
+// The two properties every write must keep, over every visible row of every model type and version.
+
+using Image = std::array<std::uint8_t, kImageSize>;
+
+std::string WithoutUnit(const std::string& text, std::string_view unit) {
+  if (!unit.empty() && text.size() >= unit.size() &&
+      text.compare(text.size() - unit.size(), unit.size(), unit) == 0)
+    return TrimBlanks(std::string_view(text).substr(0, text.size() - unit.size()));
+  return text;
+}
+
+// Keys whose writes have dependents of their own.
+bool HasRule(int key) {
+  return (key >= 1 && key <= 69) || key == 78 || key == 79 || key == 80;
+}
+
+// Candidate decoded values of a row: what its bits can hold (2-byte rows over a wide window).
+std::vector<std::int32_t> CandidateValues(const MemApplMapTyp& def) {
+  std::vector<std::int32_t> values;
+  const int bytes = StorageBytes(def.storage);
+  if (bytes == 1) {
+    for (int raw = 0; raw < 256; ++raw)
+      values.push_back(DecodeStorage(def.storage, static_cast<std::uint32_t>(raw)));
+  } else if (bytes == 2) {
+    for (std::int32_t v = -4000; v <= 4000; ++v) values.push_back(v);
+    values.insert(values.end(), {256, 257});
+  } else if (const ListeTyp* list = FindValueList(def.formula)) {
+    for (const auto& item : list->items) values.push_back(item.value);
+  }
+  return values;
+}
+
+// Roughly the number a numeric formula shows (offset + scale * value), to skip far-off
+// candidates cheaply; the others show the value itself.
+constexpr struct {
+  int formula;
+  double offset, scale;
+} kApproxShown[] = {
+    {4, 0, 0.25}, {20, 0, 0.825}, {22, 50.3, -0.568}, {31, 0, 108.0 / 512}, {33, 50, -0.1}};
+
+double ApproxShown(int formula, std::int32_t v) {
+  for (const auto& f : kApproxShown)
+    if (f.formula == formula) return f.offset + f.scale * v;
+  return v;
+}
+
+// The row's value is within its limits as the editor sees them.
+bool WithinLimits(const MemApplMapTyp& def, std::int32_t value, const std::string& text) {
+  if (const ListeTyp* list = FindValueList(def.formula)) {
+    for (const auto& item : list->items)
+      if (item.value == value) return IsOfferedValue(value, def.minimum, def.maximum);
+    return false;
+  }
+  if (def.formula == 40) return value >= def.minimum && value <= def.maximum;
+  const double shown = DecimalNumberOfText(text);
+  return shown >= def.minimum && shown <= def.maximum;
+}
+
+// True when a byte outside [start, start + count) or a bit outside the mask differs.
+bool ForeignBitsChanged(Image a, Image b, int start, int count, int mask) {
+  for (auto i = static_cast<std::size_t>(start); i < static_cast<std::size_t>(start + count); ++i) {
+    a[i] &= static_cast<std::uint8_t>(~mask);
+    b[i] &= static_cast<std::uint8_t>(~mask);
+  }
+  return a != b;
+}
+
+TEST(RoundTrip, EveryOfferedValueReadsBackTheSame) {
+  long checked = 0;
+  for (int version : test::kVersions) {
+    for (int mask : test::kTypeMasks) {
+      ModellSpeicherTyp m = test::MakeMemory(mask, NewMemoryLanguage::Englisch, version);
+      ASSERT_EQ(ModelTypeMask(&m), mask) << "a new memory in version " << version;
+      for (int k = 1; k <= kParamCount; ++k) {
+        if ((ParameterTypeMask(k, version) & mask) == 0) continue;
+        const MemApplMapTyp& def = ParamDef(k);
+        const int bit = ParameterFirstBit(def);
+        // Shared bytes: only the row that a lookup finds is the one that is shown and written.
+        if (FindParameter(def.address, bit, &m, version) != k) continue;
+        const int count = StorageBytes(def.storage);
+        if (IsCharacterStorage(def.storage)) continue;  // names: see NamesRoundTrip
+        std::uint8_t* p = m.image.data() + def.address;
+        for (std::int32_t v : CandidateValues(def)) {
+          if (!FindValueList(def.formula)) {
+            const double shown = ApproxShown(def.formula, v);
+            if (shown < def.minimum - 2 || shown > def.maximum + 2) continue;
+          }
+          const std::uint32_t encoded = EncodeStorage(def.storage, v);
+          if (DecodeStorage(def.storage, encoded) != v) continue;
+          WriteRaw(p, count, MergeRaw(def.storage, ReadRaw(p, count), encoded));
+          const std::string text = GetParameterText(def.address, bit, &m, version);
+          const std::string bare = WithoutUnit(text, def.unit);
+          if (!WithinLimits(def, v, bare)) continue;
+          const auto before = m.image;
+          // With dependents where the row has none: its write must still stay inside its own bits.
+          SetParameterText(def.address, bit, &m, !HasRule(def.key), text, version);
+          const std::string again = GetParameterText(def.address, bit, &m, version);
+          ++checked;
+          ASSERT_TRUE(again == text && !ForeignBitsChanged(before, m.image, def.address, count,
+                                                           StorageMask(def.storage)))
+              << "version " << version << " type " << mask << " row " << k << " (" << def.name
+              << ") value " << v << ": \"" << text << "\" -> \"" << again << "\"";
+        }
+      }
+    }
+  }
+  EXPECT_GT(checked, 100000);
+}
+
+TEST(RoundTrip, NamesReadBackTheSame) {
+  for (int version : test::kVersions) {
+    for (int mask : test::kTypeMasks) {
+      ModellSpeicherTyp m = test::MakeMemory(mask, NewMemoryLanguage::Franzoesisch, version);
+      ASSERT_EQ(GetTextByKey(key::kLanguage, -1, 0, &m, version), "FRANZÖSISCH") << version;
+      for (int k = 1; k <= kParamCount; ++k) {
+        const MemApplMapTyp& def = ParamDef(k);
+        if ((ParameterTypeMask(k, version) & mask) == 0 || !IsCharacterStorage(def.storage))
+          continue;
+        for (const char* name : {"", "A", "ÄÖÜ-9", "LONGER THAN TWELVE"}) {
+          SetParameterText(def.address, 0, &m, false, name, version);
+          const std::string text = GetParameterText(def.address, 0, &m, version);
+          const auto before = m.image;
+          EXPECT_EQ(SetParameterText(def.address, 0, &m, false, text, version), kUnchanged)
+              << def.name;
+          EXPECT_EQ(m.image, before);
+          EXPECT_EQ(GetParameterText(def.address, 0, &m, version), text);
+        }
+      }
+    }
+  }
 }
 
 }  // namespace
