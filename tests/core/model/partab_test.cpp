@@ -5,14 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "core/model/defaults.h"
+#include "core/model/defaults_data.h"
 #include "core/model/numtext.h"
 #include "core/model/partab_keys.h"
 #include "core/model/partab_layout.h"
 #include "core/model/partab_table.h"
 #include "core/model/storage.h"
 #include "core/model/valuelist.h"
-#include "core/util/text.h"
+#include "core/store/model_memory.h"
 #include "tests/core/model/model_fixture.h"
+#include "tests/core/util/temp_dir.h"
 
 namespace core {
 namespace {
@@ -95,10 +98,10 @@ TEST(StorageTypes, EdgeCasesOfTheEncodings) {
     EXPECT_EQ(DecodeStorage(c.type, c.raw), c.value) << c.type << " " << c.raw;
     EXPECT_EQ(EncodeStorage(c.type, c.value), c.raw) << c.type << " " << c.value;
   }
-  // Foreign bits and bytes are ignored; the second forms of 0 and -1 the transmitter never writes.
-  const Encoding decoded[] = {{17, 255, 127}, {26, 0x0100, 256}, {27, 0x0100, 0},
-                              {18, 0x2F, 5},  {0, 0x1FF, 255},   {5, 128, 0},
-                              {22, 129, 0},   {22, 130, -1},     {25, 7, 0}};
+  // Foreign bytes are ignored (foreign bits: the property below); the second forms of 0 and -1
+  // the transmitter never writes.
+  const Encoding decoded[] = {{26, 0x0100, 256}, {27, 0x0100, 0}, {5, 128, 0},
+                              {22, 129, 0},      {22, 130, -1},   {25, 7, 0}};
   for (const auto& c : decoded) EXPECT_EQ(DecodeStorage(c.type, c.raw), c.value) << c.type;
   EXPECT_EQ(EncodeStorage(0, -1), 255u);
   EXPECT_EQ(EncodeStorage(15, 65), 0u);
@@ -147,13 +150,6 @@ TEST(StorageTypes, EveryValueOfEveryTypeRoundTrips) {
 
 using Image = std::array<std::uint8_t, kImageSize>;
 
-std::string WithoutUnit(const std::string& text, std::string_view unit) {
-  if (!unit.empty() && text.size() >= unit.size() &&
-      text.compare(text.size() - unit.size(), unit.size(), unit) == 0)
-    return TrimBlanks(std::string_view(text).substr(0, text.size() - unit.size()));
-  return text;
-}
-
 // Keys whose writes have dependents of their own.
 bool HasRule(int key) {
   return (key >= 1 && key <= 69) || key == 78 || key == 79 || key == 80;
@@ -189,7 +185,7 @@ double ApproxShown(int formula, std::int32_t v) {
   return v;
 }
 
-// The row's value is within its limits as the editor sees them.
+// The row's value is within its limits as the editor sees them (the number leads its unit).
 bool WithinLimits(const MemApplMapTyp& def, std::int32_t value, const std::string& text) {
   if (const ListeTyp* list = FindValueList(def.formula)) {
     for (const auto& item : list->items)
@@ -234,8 +230,7 @@ TEST(RoundTrip, EveryOfferedValueReadsBackTheSame) {
           if (DecodeStorage(def.storage, encoded) != v) continue;
           WriteRaw(p, count, MergeRaw(def.storage, ReadRaw(p, count), encoded));
           const std::string text = GetParameterText(def.address, bit, &m, version);
-          const std::string bare = WithoutUnit(text, def.unit);
-          if (!WithinLimits(def, v, bare)) continue;
+          if (!WithinLimits(def, v, text)) continue;
           const auto before = m.image;
           // With dependents where the row has none: its write must still stay inside its own bits.
           SetParameterText(def.address, bit, &m, !HasRule(def.key), text, version);
@@ -273,6 +268,91 @@ TEST(RoundTrip, NamesReadBackTheSame) {
       }
     }
   }
+}
+
+constexpr DefaultKind kAllKinds[] = {DefaultKind::Standard, DefaultKind::Acro, DefaultKind::Glider,
+                                     DefaultKind::Heli};
+
+int Value(const DefaultImage& img, int address, int storage) {
+  return DecodeStorage(storage, ReadRaw(&img[address], StorageBytes(storage)));
+}
+
+// Read through the decoders, so a mistyped byte of the listings shows as a wrong setting.
+TEST(DefaultImages, HoldTheFactorySettingsInFiveEqualBlocksAndAnFFTail) {
+  for (DefaultKind kind : kAllKinds) {
+    const DefaultImage& img = DefaultImageData(kind);
+    SCOPED_TRACE(static_cast<int>(kind));
+    for (int k = 1; k < 5; ++k)
+      for (int i = 0; i < 350; ++i)
+        ASSERT_EQ(img[120 + 350 * k + i], img[120 + i]) << k << " " << i;
+    for (int i = 1870; i < 2048; ++i) ASSERT_EQ(img[i], 0xFF) << i;
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(img[463 + 350 * k], 0) << "condition name " << k;
+    for (int a = 302; a <= 305; ++a) EXPECT_EQ(Value(img, a, 0), 100);   // TRIM RATE F
+    for (int a = 306; a <= 312; a += 2) EXPECT_EQ(Value(img, a, 2), 0);  // TRIM MEMORY F
+    for (int n = 0; n < 8; ++n) {
+      EXPECT_EQ(img[120 + n], n);              // SOURCE CHn: function n on its own input
+      EXPECT_EQ(Value(img, 144 + n, 5), 100);  // ATV RATE
+      EXPECT_EQ(Value(img, 160 + n, 0), 100);  // ATV LIMIT
+      EXPECT_EQ(Value(img, 188 + n, 0), 100);  // AFR RATE1
+    }
+    // PMXn masters function n onto function n + 1; the PMX1 curve points are equally spaced.
+    for (int m = 0; m < 6; ++m) EXPECT_EQ(Value(img, 238 + 8 * m, 20), m + 1);
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(Value(img, 324 + i, 4), 88 - 22 * i);
+    EXPECT_EQ(Value(img, 44, 2), 60);  // TIMER 1 TIME 01:00, big-endian
+  }
+  const DefaultImage& heli = DefaultImageData(DefaultKind::Heli);
+  EXPECT_EQ(Value(heli, 1797, 12), 0);   // HOLD "TRIM" active
+  EXPECT_EQ(Value(heli, 1798, 1), -70);  // HOLD "POSITION"
+  EXPECT_EQ(Value(DefaultImageData(DefaultKind::Acro), 390, 5), -100);
+  EXPECT_EQ(Value(DefaultImageData(DefaultKind::Glider), 398, 22), 49);  // DOWN towards ELE
+}
+
+TEST(NewMemory, TypeLanguageNamesAndTheRestFromTheImage) {
+  const struct {
+    int mask;
+    NewMemoryLanguage language;
+    const char *names, *languageText, *name;
+  } cases[] = {
+      {1, NewMemoryLanguage::Englisch, "AIL ELE THR RUD AUX AUX AUX AUX", "ENGLISCH",
+       "DEF STANDARD"},  // the name code has no "_"
+      {2, NewMemoryLanguage::Deutsch, "QUE HOE BRE SEI ZUS ZUS QU2 ZUS", "DEUTSCH", "DEF GLIDER 2"},
+      {32, NewMemoryLanguage::Deutsch, "QUE HOE MOT SEI KRE PIT ZU1 ZU2", "DEUTSCH", "DEF HELI H1"},
+      {512, NewMemoryLanguage::Franzoesisch, "AIL PRO GAZ DIR GYR PAS AU1 AU2", "FRANZÖSISCH",
+       "DEF HELI HN3"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.mask);
+    const auto m = test::MakeMemory(c.mask, c.language);
+    EXPECT_EQ(ModelTypeMask(&m), c.mask);
+    EXPECT_EQ(test::FunctionNames(m), c.names);
+    EXPECT_EQ(GetTextByKey(key::kLanguage, -1, 0, &m, 32), c.languageText);
+    EXPECT_EQ(TrimmedName(&m), c.name);
+    // Everything else is the type's image: sub type, function names and language aside.
+    const auto& image = DefaultImageFor(c.mask);
+    for (int i = 12; i < kImageSize; ++i) {
+      if (i == 119 || (i >= 76 && i <= 110)) continue;
+      ASSERT_EQ(m.image[static_cast<std::size_t>(i)], image[static_cast<std::size_t>(i)]) << i;
+    }
+    EXPECT_FALSE(m.imageSaved);  // header and length: the command line's new memory test
+  }
+  // The dialog's type texts compare exactly.
+  EXPECT_EQ(ModelTypeMaskOfText("GLIDER 5 SERVOS"), 8);
+  EXPECT_EQ(ModelTypeMaskOfText("HELI HN3"), 512);
+  EXPECT_EQ(ModelTypeMaskOfText("heli hn3"), 1);
+  EXPECT_EQ(ModelTypeMaskOfText("Segler"), 1);
+}
+
+TEST(DefaultSource, SixteenBytesALine) {
+  const auto m = test::MakeMemory(1);
+  const std::string text = DefaultSourceText(m);
+  std::string last = "{ $7F0 } ";
+  for (int i = 0; i < 16; ++i) last += "$FF,";
+  EXPECT_EQ(text.size(), 128u * (9 + 16 * 4 + 2));
+  EXPECT_EQ(text.substr(0, 9 + 16), "{ $000 } $04,$05,$06,$00,");
+  EXPECT_EQ(text.substr(text.size() - last.size() - 2), last + "\r\n");
+  testing::TempDir dir;
+  ASSERT_TRUE(WriteDefaultSource(m, dir.file("Defaultdaten.pas")));
+  EXPECT_EQ(testing::ReadText(dir.file("Defaultdaten.pas")), text);
 }
 
 }  // namespace
