@@ -67,7 +67,6 @@ TEST(FindParameter, TheLookupsOfTheTelltaleRowsAndNothingOutsideTheImage) {
   // Types come from the row or its menu (system menus widened to all), versions from the row.
   EXPECT_EQ(ParameterTypeMask(atv, 30), 1023);
   EXPECT_EQ(ParameterTypeMask(RowNamed(378, "RATE $CHNAME1$"), 32), 0x3FE);
-  EXPECT_EQ(ParameterTypeMask(RowNamed(813, "NAME FLIGHT1"), 31), 0);
   for (int k : {0, kParamCount + 1}) {
     EXPECT_EQ(ParameterTypeMask(k, 32), 0);
     EXPECT_EQ(ParameterByteCount(k), 0);
@@ -101,7 +100,7 @@ TEST(FindParameter, IndexEqualsThePlainWalk) {
 }
 
 // Rows' units and default values are the round trip's and the default images' business.
-TEST(GetParameterText, ValuesDefaultsAndRawBytes) {
+TEST(GetParameterText, ValuesDefaultsRawBytesAndByKey) {
   auto m = MakeMemory(1);
   EXPECT_EQ(GetParameterText(45, -1, &m, 32), "01:00 min:s");  // inside the 2-byte row
   // The default column of a Glider 2 servos memory shows the Glider image: 4 servos, not 2.
@@ -123,6 +122,14 @@ TEST(GetParameterText, ValuesDefaultsAndRawBytes) {
   EXPECT_EQ(FormatParameterValue(atv, 9, false, &m, false), "");  // beyond the image
   EXPECT_EQ(FormatParameterValue(0, 0, false, &m, false), "");
   EXPECT_EQ(FormatParameterValue(atv, 0, false, nullptr, false), "");
+  // By key: the first row with the key and channel.
+  EXPECT_EQ(GetTextByKey(key::kLanguage, -1, 3, &m, 32), "ENGLISCH");  // a global row stays put
+  const int atv4 = RowNamed(150, "$CHNAME4$-$CHNR4$ RATE RIGHT/UP");
+  ASSERT_EQ(Set(m, atv4, "-55", false, 2), kChanged);
+  EXPECT_EQ(GetTextByKey(key::kAtvRateRightUp, 4, 2, &m, 32), "-55 %");
+  EXPECT_EQ(GetTextByKey(key::kAtvRateRightUp, 4, 1, &m, 32), "100 %");
+  EXPECT_EQ(GetTextByKey(999, -1, 0, &m, 32), "");
+  EXPECT_EQ(GetTextByKey(key::kLanguage, -1, 0, nullptr, 32), "");
 }
 
 // That a write keeps every bit outside its row is the round trip's property over every row.
@@ -238,17 +245,6 @@ TEST(DependencyRules, ModelTypeChangeFillsWhatTheTypeGains) {
   // Without dependents only the type byte changes (the round trip's property), still a 2.
   auto plain = MakeMemory(1);
   EXPECT_EQ(Set(plain, modelType, "ACRO", false), kChangedMore);
-}
-
-TEST(GetTextByKey, FirstRowWithKeyAndChannel) {
-  auto m = MakeMemory(1);
-  EXPECT_EQ(GetTextByKey(key::kLanguage, -1, 3, &m, 32), "ENGLISCH");  // a global row stays put
-  const int atv = RowNamed(150, "$CHNAME4$-$CHNR4$ RATE RIGHT/UP");
-  ASSERT_EQ(Set(m, atv, "-55", false, 2), kChanged);
-  EXPECT_EQ(GetTextByKey(key::kAtvRateRightUp, 4, 2, &m, 32), "-55 %");
-  EXPECT_EQ(GetTextByKey(key::kAtvRateRightUp, 4, 1, &m, 32), "100 %");
-  EXPECT_EQ(GetTextByKey(999, -1, 0, &m, 32), "");
-  EXPECT_EQ(GetTextByKey(key::kLanguage, -1, 0, nullptr, 32), "");
 }
 
 TEST(ConditionInUse, SwitchBelow53) {

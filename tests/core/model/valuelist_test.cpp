@@ -91,7 +91,7 @@ TEST(FormulaCheck, ListsOneToHundredPercentAndWritesThem) {
   EXPECT_FALSE(WriteFormulaCheck(nullptr, dir.file("missing/Formel.txt")));
 }
 
-TEST(NumText, RoundsHalfAwayAndOverflowsToHashes) {
+TEST(NumText, RoundsHalfAwayReadsTheLeadingNumberAndShowsMinutesAndHours) {
   // -0.4 shows no "-0"; infinity and more than 12 characters show hashes.
   const std::pair<double, const char*> shown[] = {
       {-2.5, "-3"},
@@ -108,9 +108,6 @@ TEST(NumText, RoundsHalfAwayAndOverflowsToHashes) {
   EXPECT_EQ(RoundToInt(-0.35), 0);
   EXPECT_EQ(RoundToInt(1e300), kMax);
   EXPECT_EQ(RoundToInt(-1e300), kMin);
-}
-
-TEST(NumText, ReadsTheLeadingNumber) {
   const std::pair<const char*, std::int32_t> whole[] = {
       {"12abc", 12}, {"12,5", 12},          {"abc", 0},          {"", 0}, {"-", 0}, {"-17", -17},
       {"+17", 17},   {"-2147483648", kMin}, {"2147483648", kMax}};
@@ -119,9 +116,6 @@ TEST(NumText, ReadsTheLeadingNumber) {
                                                     {".5", 0.5},    {"5.", 5},          {"abc", 0},
                                                     {"-", 0},       {"1e999", 0}};  // not finite
   for (const auto& [text, v] : decimal) EXPECT_DOUBLE_EQ(DecimalNumberOfText(text), v) << text;
-}
-
-TEST(NumText, ShowsAndReadsMinutesAndHours) {
   const std::pair<int, const char*> both[] = {
       {600, "10:00"}, {-90, "-01:30"}, {3599, "59:59"}, {3600, "01:00:00"}, {0, "00:00"}};
   for (const auto& [seconds, text] : both) {
