@@ -20,7 +20,7 @@ using test::Text;
 
 constexpr int kDiff = 56, kFlpr = 65, kElvn = 59, kButm = 73, kSbtr = 51, kFunc = 21, kHold = 256;
 
-TEST(ModelTypeMask, FromTheTwoTypeBytes) {
+TEST(ModelTypeMask, FromTheTwoTypeBytesAndConditionsInUseFromTheirSwitch) {
   ModellSpeicherTyp m;
   // The bytes of each type: the round trip's new memories. Standard ignores the sub type.
   const struct {
@@ -34,6 +34,14 @@ TEST(ModelTypeMask, FromTheTwoTypeBytes) {
   EXPECT_EQ(ModelTypeMask(nullptr), 1023);
   const int bits[][2] = {{30, 1}, {31, 2}, {32, 4}, {0, 4}};
   for (const auto& b : bits) EXPECT_EQ(VersionBit(b[0]), b[1]) << b[0];
+  // A condition is in use while its switch byte is below 53.
+  m = MakeMemory(1);
+  EXPECT_FALSE(ConditionInUse(1, &m));  // default "INH" (128)
+  m.image[115] = 52;
+  EXPECT_TRUE(ConditionInUse(2, &m));
+  m.image[115] = 53;
+  EXPECT_FALSE(ConditionInUse(2, &m));
+  EXPECT_TRUE(ConditionInUse(0, &m) && ConditionInUse(5, &m) && ConditionInUse(1, nullptr));
 }
 
 TEST(FindParameter, TheLookupsOfTheTelltaleRowsAndNothingOutsideTheImage) {
@@ -245,16 +253,6 @@ TEST(DependencyRules, ModelTypeChangeFillsWhatTheTypeGains) {
   // Without dependents only the type byte changes (the round trip's property), still a 2.
   auto plain = MakeMemory(1);
   EXPECT_EQ(Set(plain, modelType, "ACRO", false), kChangedMore);
-}
-
-TEST(ConditionInUse, SwitchBelow53) {
-  auto m = MakeMemory(1);
-  EXPECT_FALSE(ConditionInUse(1, &m));  // default "INH" (128)
-  m.image[115] = 52;
-  EXPECT_TRUE(ConditionInUse(2, &m));
-  m.image[115] = 53;
-  EXPECT_FALSE(ConditionInUse(2, &m));
-  EXPECT_TRUE(ConditionInUse(0, &m) && ConditionInUse(5, &m) && ConditionInUse(1, nullptr));
 }
 
 // Condition 0's default name and channel 9's name and number: the expanded names below.

@@ -21,8 +21,8 @@ struct FormulaText {
 };
 
 // Which text a list item spells is the list table's; these are how items are found and shown.
-TEST(Formulas, NumbersAndListItemsBothWays) {
-  const auto m = test::MakeMemory(1);
+TEST(Formulas, NumbersAndListItemsBothWaysOfferedAndExpanded) {
+  auto m = test::MakeMemory(1);
   // Lists: runs of letters, "$CHNAME(n)" expanded.
   const FormulaText both[] = {
       {0, -37, "-37"},     {1, -37, "37"},       {4, 120, "30"},     {22, 0, "50"},
@@ -49,10 +49,7 @@ TEST(Formulas, NumbersAndListItemsBothWays) {
   EXPECT_EQ(TextToFormulaChecked(2, "Switch +B", 0, &m), std::nullopt);  // list with fallback
   EXPECT_EQ(FormulaToText(36, 0, 0, nullptr), "");                       // no memory: no name
   for (int id : {0, 16, -1, 1000}) EXPECT_EQ(FindValueList(id), nullptr) << id;
-}
-
-TEST(ValueListOffer, RespectsLimitsAndSkipsTheFallback) {
-  const auto m = test::MakeMemory(1);
+  // Offered items respect the limits and skip the fallback item.
   auto fill = [&m](int formula, int lo, int hi) {
     std::vector<std::string> items;
     FillValueList(formula, items, 0, &m, lo, hi);
@@ -68,10 +65,7 @@ TEST(ValueListOffer, RespectsLimitsAndSkipsTheFallback) {
   EXPECT_EQ(ValueListWidth(3, 0, &m, 0, 1), 7);          // "digital", not upper-cased
   EXPECT_EQ(ValueListWidth(0, 0, &m, 0, 100), 0);
   EXPECT_EQ(ValueListWidth(37, 0, &m, 20, 30), 0);
-}
-
-TEST(ExpandListText, ReplacesTheFirstPlaceholderOfEachKind) {
-  auto m = test::MakeMemory(1);
+  // Expanding replaces the first placeholder of each kind.
   EXPECT_EQ(ExpandListText("$CHNAME(1)-$CHNR(1)", 0, &m), "AIL-1");
   EXPECT_EQ(ExpandListText("$CHNAME(2)/$CHNAME(3)", 0, &m), "ELE/$CHNAME(3)");
   EXPECT_EQ(ExpandListText("$CHNAME(12", 0, &m), "AIL");  // unclosed, 12 counts as 1
