@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "core/model/names.h"
 #include "core/model/partab_keys.h"
 #include "tests/core/model/model_fixture.h"
@@ -17,13 +20,12 @@ using test::Text;
 
 constexpr int kDiff = 56, kFlpr = 65, kElvn = 59, kButm = 73, kSbtr = 51, kFunc = 21, kHold = 256;
 
-TEST(ModelTypeMask, FromTheTwoTypeBytes) {
+TEST(ModelTypeMask, FromTheTwoTypeBytesAndConditionsInUseFromTheirSwitch) {
   ModellSpeicherTyp m;
+  // The bytes of each type: the round trip's new memories. Standard ignores the sub type.
   const struct {
     int b118, b119, mask;
-  } rows[] = {{0, 9, 1},   {1, 2, 2},    {1, 1, 4},    {1, 0, 8},       {1, 3, 1023},
-              {2, 7, 16},  {3, 0, 32},   {3, 1, 64},   {3, 2, 128},     {3, 3, 256},
-              {3, 4, 512}, {3, 5, 1023}, {7, 0, 1023}, {255, 255, 1023}};
+  } rows[] = {{0, 9, 1}, {1, 3, 1023}, {2, 7, 16}, {3, 5, 1023}, {7, 0, 1023}, {255, 255, 1023}};
   for (const auto& r : rows) {
     m.image[118] = static_cast<std::uint8_t>(r.b118);
     m.image[119] = static_cast<std::uint8_t>(r.b119);
@@ -32,9 +34,17 @@ TEST(ModelTypeMask, FromTheTwoTypeBytes) {
   EXPECT_EQ(ModelTypeMask(nullptr), 1023);
   const int bits[][2] = {{30, 1}, {31, 2}, {32, 4}, {0, 4}};
   for (const auto& b : bits) EXPECT_EQ(VersionBit(b[0]), b[1]) << b[0];
+  // A condition is in use while its switch byte is below 53.
+  m = MakeMemory(1);
+  EXPECT_FALSE(ConditionInUse(1, &m));  // default "INH" (128)
+  m.image[115] = 52;
+  EXPECT_TRUE(ConditionInUse(2, &m));
+  m.image[115] = 53;
+  EXPECT_FALSE(ConditionInUse(2, &m));
+  EXPECT_TRUE(ConditionInUse(0, &m) && ConditionInUse(5, &m) && ConditionInUse(1, nullptr));
 }
 
-TEST(FindParameter, TheLookupsOfTheTelltaleRows) {
+TEST(FindParameter, TheLookupsOfTheTelltaleRowsAndNothingOutsideTheImage) {
   const int atv = RowNamed(144, "$CHNAME1$-$CHNR1$ RATE RIGHT/UP");
   const struct {
     int mask;  // 1023: an unrecognised type byte, all types
@@ -65,15 +75,12 @@ TEST(FindParameter, TheLookupsOfTheTelltaleRows) {
   // Types come from the row or its menu (system menus widened to all), versions from the row.
   EXPECT_EQ(ParameterTypeMask(atv, 30), 1023);
   EXPECT_EQ(ParameterTypeMask(RowNamed(378, "RATE $CHNAME1$"), 32), 0x3FE);
-  EXPECT_EQ(ParameterTypeMask(RowNamed(813, "NAME FLIGHT1"), 31), 0);
   for (int k : {0, kParamCount + 1}) {
     EXPECT_EQ(ParameterTypeMask(k, 32), 0);
     EXPECT_EQ(ParameterByteCount(k), 0);
     EXPECT_FALSE(ParameterInVersion(k, 32));
   }
-}
-
-TEST(FindParameter, StaysInsideTheImageAndItsFiveBlocks) {
+  // Nothing outside the image and its five blocks.
   const auto standard = MakeMemory(1);
   for (int address : {-1, -350, 2048, 2048 + 350, 9000, 0xFFFF, kDefaultMarker | 2048}) {
     EXPECT_EQ(FindParameter(address, -1, &standard, 32), 0) << address;
@@ -101,13 +108,11 @@ TEST(FindParameter, IndexEqualsThePlainWalk) {
 }
 
 // Rows' units and default values are the round trip's and the default images' business.
-TEST(GetParameterText, ValuesDefaultsAndRawBytes) {
+TEST(GetParameterText, ValuesDefaultsRawBytesAndByKey) {
   auto m = MakeMemory(1);
   EXPECT_EQ(GetParameterText(45, -1, &m, 32), "01:00 min:s");  // inside the 2-byte row
-  EXPECT_EQ(GetParameterText(0, 0, &m, 32), "DEF STANDARD");   // no "_" in the name code
-  // The default column of a Glider 2 servos memory shows the Glider image: 4 servos.
+  // The default column of a Glider 2 servos memory shows the Glider image: 4 servos, not 2.
   const auto glider2 = MakeMemory(2);
-  EXPECT_EQ(GetParameterText(119, 0, &glider2, 32), "2 SERVOS");
   EXPECT_EQ(GetParameterText(119 | kDefaultMarker, 0, &glider2, 32), "4 SERVOS");
   // A byte outside every row: hex, decimal from 10, both readings from 128, its character.
   const auto raw = [&m](std::uint8_t byte) {
@@ -122,11 +127,17 @@ TEST(GetParameterText, ValuesDefaultsAndRawBytes) {
   EXPECT_EQ(Set(m, atv, "-37", false, 2), kChanged);
   EXPECT_EQ(GetParameterText(144 + 700, 0, &m, 32), "-37 %");
   EXPECT_EQ(GetParameterText(144 + 700 + kDefaultMarker, 0, &m, 32), "100 %");
-  EXPECT_EQ(FormatParameterValue(atv, 2, false, &m, true), "-37");
-  EXPECT_EQ(FormatParameterValue(atv, 2, true, &m, false), "100 %");
   EXPECT_EQ(FormatParameterValue(atv, 9, false, &m, false), "");  // beyond the image
   EXPECT_EQ(FormatParameterValue(0, 0, false, &m, false), "");
   EXPECT_EQ(FormatParameterValue(atv, 0, false, nullptr, false), "");
+  // By key: the first row with the key and channel.
+  EXPECT_EQ(GetTextByKey(key::kLanguage, -1, 3, &m, 32), "ENGLISCH");  // a global row stays put
+  const int atv4 = RowNamed(150, "$CHNAME4$-$CHNR4$ RATE RIGHT/UP");
+  ASSERT_EQ(Set(m, atv4, "-55", false, 2), kChanged);
+  EXPECT_EQ(GetTextByKey(key::kAtvRateRightUp, 4, 2, &m, 32), "-55 %");
+  EXPECT_EQ(GetTextByKey(key::kAtvRateRightUp, 4, 1, &m, 32), "100 %");
+  EXPECT_EQ(GetTextByKey(999, -1, 0, &m, 32), "");
+  EXPECT_EQ(GetTextByKey(key::kLanguage, -1, 0, nullptr, 32), "");
 }
 
 // That a write keeps every bit outside its row is the round trip's property over every row.
@@ -239,34 +250,114 @@ TEST(DependencyRules, ModelTypeChangeFillsWhatTheTypeGains) {
   EXPECT_EQ(m.image[1797] & 0x3F, 0x11);               // bits of no heli row stay
   EXPECT_EQ(m.image[1798], heli[1798]);
   EXPECT_EQ(ChannelName(5, &m) + ChannelName(8, &m), "GYRAU2");
-  // Without dependents only the type byte changes.
+  // Without dependents only the type byte changes (the round trip's property), still a 2.
   auto plain = MakeMemory(1);
-  auto expected = plain.image;
-  expected[118] = 2;
   EXPECT_EQ(Set(plain, modelType, "ACRO", false), kChangedMore);
-  EXPECT_EQ(plain.image, expected);
 }
 
-TEST(GetTextByKey, FirstRowWithKeyAndChannel) {
+// Condition 0's default name and channel 9's name and number: the expanded names below.
+TEST(ChannelAndConditionNames, DecodeTheNameBytesAndNumbersFollowTheSources) {
+  // Characters are stored as their Windows-1252 byte less 32.
+  const std::pair<char32_t, int> encoded[] = {{U'Œ', 0x8C - 32}, {U'€', 0x80 - 32},
+                                              {U'é', 0xE9 - 32}, {U'ł', '?' - 32},
+                                              {U'ö', 106},       {U'H', 'H' - 32}};
+  for (const auto& [c, code] : encoded) EXPECT_EQ(EncodeFunctionChar(c), code) << code;
   auto m = MakeMemory(1);
-  EXPECT_EQ(GetTextByKey(key::kLanguage, -1, 0, &m, 32), "ENGLISCH");
-  EXPECT_EQ(GetTextByKey(key::kLanguage, -1, 3, &m, 32), "ENGLISCH");  // a global row stays put
-  const int atv = RowNamed(150, "$CHNAME4$-$CHNR4$ RATE RIGHT/UP");
-  ASSERT_EQ(Set(m, atv, "-55", false, 2), kChanged);
-  EXPECT_EQ(GetTextByKey(key::kAtvRateRightUp, 4, 2, &m, 32), "-55 %");
-  EXPECT_EQ(GetTextByKey(key::kAtvRateRightUp, 4, 1, &m, 32), "100 %");
-  EXPECT_EQ(GetTextByKey(999, -1, 0, &m, 32), "");
-  EXPECT_EQ(GetTextByKey(key::kLanguage, -1, 0, nullptr, 32), "");
+  EXPECT_EQ(ChannelName(0, &m) + ChannelName(10, &m), "AILAIL");  // out of range counts as 1
+  EXPECT_EQ(ChannelName(1, nullptr) + ChannelNumberText(1, 0, nullptr), "");
+  m.image[76] = 33, m.image[77] = 0, m.image[78] = 34;  // "A", blank, "B"
+  EXPECT_EQ(ChannelName(1, &m), "AB");
+  EXPECT_EQ(Set(m, RowOfMenu(kFunc, "NAME 1"), "höh", false), kChanged);
+  EXPECT_EQ(ChannelName(1, &m), "HÖH");
+  auto glider = MakeMemory(4);  // function 5 is stored as "SF1" and shown as "SFL"
+  EXPECT_EQ(ChannelName(5, &glider), "SFL");
+  EXPECT_EQ(glider.image[94], '1' - 32);
+  // Function n's source is byte n - 1 of its condition's block, without the switch bit 128.
+  m.image[121] = 200;
+  EXPECT_EQ(ChannelNumberText(2, 0, &m), "S65");
+  m.image[121] = 135;
+  m.image[121 + 350 * 4] = 8;
+  EXPECT_EQ(ChannelNumberText(2, 0, &m) + " " + ChannelNumberText(2, 4, &m), "8 S1");
+  // The default column and conditions out of range read condition 0.
+  EXPECT_EQ(ChannelNumberText(2, 16, &m) + ChannelNumberText(2, -3, &m), "88");
+  m.image[121] = 255;  // 127 + 1 as a byte
+  EXPECT_EQ(ChannelNumberText(2, 0, &m), "S120");
+  // Condition names: "DEFAULT", the FLIGHTn and heli names are the expanded names' business.
+  EXPECT_EQ(ConditionName(1, &glider) + " " + ConditionName(4, &glider), "START LANDING");
+  EXPECT_EQ(ConditionName(7, &glider), "NORMAL");
+  EXPECT_EQ(ConditionName(1, nullptr) + ConditionName(16, nullptr), "DEFAULT");
+  const int name2 = RowNamed(1163, "NAME FLIGHT2");
+  EXPECT_EQ(Set(glider, name2, "thermik", true), kChangedMore);
+  EXPECT_EQ(ConditionName(2, &glider), "THERMIK");
+  EXPECT_EQ(Set(glider, name2, "A B", true), kChangedMore);
+  EXPECT_EQ(ConditionName(2, &glider), "AB");
 }
 
-TEST(ConditionInUse, SwitchBelow53) {
-  auto m = MakeMemory(1);
-  EXPECT_FALSE(ConditionInUse(1, &m));  // default "INH" (128)
-  m.image[115] = 52;
-  EXPECT_TRUE(ConditionInUse(2, &m));
-  m.image[115] = 53;
-  EXPECT_FALSE(ConditionInUse(2, &m));
-  EXPECT_TRUE(ConditionInUse(0, &m) && ConditionInUse(5, &m) && ConditionInUse(1, nullptr));
+// With the channel a row names: the largest one in its placeholders, -1 for none.
+TEST(ExpandedParameterName, JoinsConditionMenuAndNameAndNamesTheChannel) {
+  const auto standard = MakeMemory(1), heli = MakeMemory(32), glider = MakeMemory(8);
+  auto named = MakeMemory(1);
+  ASSERT_EQ(Set(named, RowNamed(813, "NAME FLIGHT1"), "$CHNR1$", true), kChangedMore);
+  const struct {
+    const ModellSpeicherTyp* m;
+    int address, bit;
+    bool hideChannel;
+    const char* name;
+    int channel;
+  } cases[] = {
+      {&standard, 144, 0, true, "NORMAL\\ATV\\- RATE RIGHT/UP", 1},
+      {&standard, 118, 0, false, "GLOBAL\\MODEL TYPE\\MODELLTYP", -1},
+      // The condition comes from the address passed in, the test from the row's own address.
+      {&standard, 144 + 3 * 350, 0, false, "FLIGHT3\\ATV\\AIL-1 RATE RIGHT/UP", 1},
+      {&standard, 144 | kDefaultMarker, 0, false, "DEFAULT\\ATV\\AIL-1 RATE RIGHT/UP", 1},
+      {&standard, 127, -1, false, "NORMAL\\FUNCTION CHANGE\\AUX SOURCE CH8", 8},
+      {&standard, 2047, -1, false, "$7FF", -1},
+      {&standard, 114, 0, false, "GLOBAL\\MIX SWITCH\\FLIGHT1", -1},
+      {&standard, 18, 0, false, "GLOBAL\\SERVO REVERSE\\DIRECTION CH9-9", 9},
+      {&standard, 19, 2, false, "GLOBAL\\SERVO REVERSE\\DIRECTION THR-3", 3},
+      {&heli, 117, 0, false, "GLOBAL\\MIX SWITCH\\TH-HOLD", -1},
+      {&heli, 1797, 6, false, "GLOBAL\\HOLD\\TRIM", -1},
+      {&glider, 398, 0, false, "NORMAL\\BREAK FLAP\\BFL->ELE DOWN", 8},  // "$CHNAME8$->$CHNAME2$"
+      // A condition named like a placeholder is filled in too: the whole joined name is searched.
+      {&named, 144 + 350, 0, false, "1\\ATV\\AIL-$CHNR1$ RATE RIGHT/UP", 1},
+      {&named, 144 + 350, 0, true, "\\ATV\\-$CHNR1$ RATE RIGHT/UP", 1},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ExpandedParameterName(c.address, c.bit, c.hideChannel, c.m, 32), c.name) << c.address;
+    EXPECT_EQ(ChannelOfParameter(c.address, c.bit, c.m, 32), c.channel) << c.address;
+  }
+}
+
+TEST(FunctionNames, FollowLanguageAndModelType) {
+  auto heli = MakeMemory(32, NewMemoryLanguage::Deutsch);  // names: the new memory's test
+  const int language = RowNamed(108, "SPRACHE");
+  // A language change renames the functions everywhere: 2, so the window refreshes as for a
+  // structure change, for every model type and language.
+  for (int mask : test::kTypeMasks) {
+    auto m = MakeMemory(mask);
+    for (const char* text : {"DEUTSCH", "FRANZÖSISCH", "ENGLISCH"})
+      EXPECT_EQ(Set(m, language, text, true), kChangedMore) << mask << " " << text;
+  }
+  // Without dependents the names stay.
+  EXPECT_EQ(Set(heli, language, "ENGLISCH", false), kChanged);
+  EXPECT_EQ(ChannelName(1, &heli), "QUE");
+  EXPECT_TRUE(ApplyFunctionNames(&heli, 32));
+  EXPECT_EQ(ChannelName(5, &heli), "GYR");
+  EXPECT_FALSE(ApplyFunctionNames(&heli, 32));
+  EXPECT_FALSE(ApplyFunctionNames(nullptr, 32));
+
+  // A change of the heli type alone keeps the names, even one that differs from the set.
+  auto heliDe = MakeMemory(32, NewMemoryLanguage::Deutsch);
+  heliDe.image[76] = 0;
+  EXPECT_EQ(Set(heliDe, RowNamed(119, "HELITYP"), "H-2", true), kChangedMore);
+  EXPECT_EQ(ChannelName(1, &heliDe), "UE");
+
+  auto glider = MakeMemory(4);
+  const int servo = RowNamed(119, "SERVOTYP");
+  EXPECT_EQ(Set(glider, servo, "5 SERVOS", true), kChangedMore);
+  EXPECT_EQ(ChannelName(8, &glider), "BFL");
+  EXPECT_EQ(ChannelName(5, &glider), "SFL");
+  EXPECT_EQ(glider.image[94], 'L' - 32);  // rewritten as "SFL" now
 }
 
 }  // namespace

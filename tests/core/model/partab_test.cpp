@@ -3,20 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 #include <vector>
 
+#include "core/model/defaults.h"
+#include "core/model/defaults_data.h"
+#include "core/model/numtext.h"
 #include "core/model/partab_keys.h"
 #include "core/model/partab_layout.h"
 #include "core/model/partab_table.h"
 #include "core/model/storage.h"
 #include "core/model/valuelist.h"
+#include "core/store/model_memory.h"
 #include "tests/core/model/model_fixture.h"
+#include "tests/core/util/temp_dir.h"
 
 namespace core {
 namespace {
-
-using test::RowOfMenu;
 
 int FirstRowWithKey(int key) {
   for (int k = 1; k <= kParamCount; ++k)
@@ -28,17 +30,12 @@ TEST(ParamTable, EveryRowIsWellFormedAndFitsItsStorageType) {
   for (int k = 1; k <= kParamCount; ++k) {
     const MemApplMapTyp& d = ParamDef(k);
     SCOPED_TRACE(k);
-    EXPECT_GT(StorageBytes(d.storage), 0);  // 0..34 without 25
-    EXPECT_GE(d.versions, 1);
-    EXPECT_LE(d.versions, 7);
-    EXPECT_LE(d.minimum, d.maximum);
-    EXPECT_EQ(d.types & ~0x3FF, 0);
-    EXPECT_TRUE(d.order == -1 || (d.order >= 1 && d.order <= 665));
-    EXPECT_LE(d.address + StorageBytes(d.storage), 1870);
+    // Storage 0..34 without 25, versions 1..7, type bits 0..9, order -1 or 1..665.
+    EXPECT_TRUE(StorageBytes(d.storage) > 0 && d.versions >= 1 && d.versions <= 7 &&
+                d.minimum <= d.maximum && (d.types & ~0x3FF) == 0 &&
+                (d.order == -1 || (d.order >= 1 && d.order <= 665)));
     // Rows in a condition block lie wholly inside block 0 (or are the global HOLD rows).
-    if (IsConditionImageAddress(d.address)) {
-      EXPECT_LE(d.address + StorageBytes(d.storage), 470);
-    }
+    EXPECT_LE(d.address + StorageBytes(d.storage), IsConditionImageAddress(d.address) ? 470 : 1870);
   }
   // Every key of a pair exists; the two rows of a sign pair lie in the same menu.
   for (const auto& p : kSignPartners) {
@@ -53,10 +50,7 @@ TEST(ParamTable, EveryRowIsWellFormedAndFitsItsStorageType) {
 }
 
 TEST(ParamTable, EveryValueTheEditorOffersFitsTheRowsBytes) {
-  // Mended limits: REVO MODE offers what its bit holds, OFFSET SW stops where its signed byte does.
-  const MemApplMapTyp& revoMode = ParamDef(RowOfMenu(261, "MODE"));
-  EXPECT_EQ(std::tuple(revoMode.storage, revoMode.maximum), std::tuple(13, 1));
-  EXPECT_EQ(ParamDef(RowOfMenu(35, "OFFSET SW E")).minimum, -21);
+  // Catches the mended limits: REVO MODE's list beyond its bit, OFFSET SW below its signed byte.
   for (int k = 1; k <= kParamCount; ++k) {
     const MemApplMapTyp& d = ParamDef(k);
     if (d.formula == 16) continue;  // names
@@ -101,10 +95,10 @@ TEST(StorageTypes, EdgeCasesOfTheEncodings) {
     EXPECT_EQ(DecodeStorage(c.type, c.raw), c.value) << c.type << " " << c.raw;
     EXPECT_EQ(EncodeStorage(c.type, c.value), c.raw) << c.type << " " << c.value;
   }
-  // Foreign bits and bytes are ignored; the second forms of 0 and -1 the transmitter never writes.
-  const Encoding decoded[] = {{17, 255, 127}, {26, 0x0100, 256}, {27, 0x0100, 0},
-                              {18, 0x2F, 5},  {0, 0x1FF, 255},   {5, 128, 0},
-                              {22, 129, 0},   {22, 130, -1},     {25, 7, 0}};
+  // Foreign bytes are ignored (foreign bits: the property below); the second forms of 0 and -1
+  // the transmitter never writes.
+  const Encoding decoded[] = {{26, 0x0100, 256}, {27, 0x0100, 0}, {5, 128, 0},
+                              {22, 129, 0},      {22, 130, -1},   {25, 7, 0}};
   for (const auto& c : decoded) EXPECT_EQ(DecodeStorage(c.type, c.raw), c.value) << c.type;
   EXPECT_EQ(EncodeStorage(0, -1), 255u);
   EXPECT_EQ(EncodeStorage(15, 65), 0u);
@@ -147,6 +141,213 @@ TEST(StorageTypes, EveryValueOfEveryTypeRoundTrips) {
       EXPECT_EQ(EncodeStorage(t, DecodeStorage(t, raw)), raw & StorageRawMask(t))
           << t << " " << raw;
     }
+}
+
+// The two properties every write must keep, over every visible row of every model type and version.
+
+using Image = std::array<std::uint8_t, kImageSize>;
+
+// Keys whose writes have dependents of their own.
+bool HasRule(int key) {
+  return (key >= 1 && key <= 69) || key == 78 || key == 79 || key == 80;
+}
+
+// Candidate decoded values of a row: what its bits can hold (2-byte rows over a wide window).
+std::vector<std::int32_t> CandidateValues(const MemApplMapTyp& def) {
+  std::vector<std::int32_t> values;
+  const int bytes = StorageBytes(def.storage);
+  if (bytes == 1) {
+    for (int raw = 0; raw < 256; ++raw)
+      values.push_back(DecodeStorage(def.storage, static_cast<std::uint32_t>(raw)));
+  } else if (bytes == 2) {
+    for (std::int32_t v = -4000; v <= 4000; ++v) values.push_back(v);
+    values.insert(values.end(), {256, 257});
+  } else if (const ListeTyp* list = FindValueList(def.formula)) {
+    for (const auto& item : list->items) values.push_back(item.value);
+  }
+  return values;
+}
+
+// Roughly the number a numeric formula shows (offset + scale * value), to skip far-off
+// candidates cheaply; the others show the value itself.
+constexpr struct {
+  int formula;
+  double offset, scale;
+} kApproxShown[] = {
+    {4, 0, 0.25}, {20, 0, 0.825}, {22, 50.3, -0.568}, {31, 0, 108.0 / 512}, {33, 50, -0.1}};
+
+double ApproxShown(int formula, std::int32_t v) {
+  for (const auto& f : kApproxShown)
+    if (f.formula == formula) return f.offset + f.scale * v;
+  return v;
+}
+
+// The row's value is within its limits as the editor sees them (the number leads its unit).
+bool WithinLimits(const MemApplMapTyp& def, std::int32_t value, const std::string& text) {
+  if (const ListeTyp* list = FindValueList(def.formula)) {
+    for (const auto& item : list->items)
+      if (item.value == value) return IsOfferedValue(value, def.minimum, def.maximum);
+    return false;
+  }
+  if (def.formula == 40) return value >= def.minimum && value <= def.maximum;
+  const double shown = DecimalNumberOfText(text);
+  return shown >= def.minimum && shown <= def.maximum;
+}
+
+// True when a byte outside [start, start + count) or a bit outside the mask differs.
+bool ForeignBitsChanged(Image a, Image b, int start, int count, int mask) {
+  for (auto i = static_cast<std::size_t>(start); i < static_cast<std::size_t>(start + count); ++i) {
+    a[i] &= static_cast<std::uint8_t>(~mask);
+    b[i] &= static_cast<std::uint8_t>(~mask);
+  }
+  return a != b;
+}
+
+TEST(RoundTrip, EveryOfferedValueReadsBackTheSame) {
+  long checked = 0;
+  for (int version : test::kVersions) {
+    for (int mask : test::kTypeMasks) {
+      ModellSpeicherTyp m = test::MakeMemory(mask, NewMemoryLanguage::Englisch, version);
+      ASSERT_EQ(ModelTypeMask(&m), mask) << "a new memory in version " << version;
+      for (int k = 1; k <= kParamCount; ++k) {
+        if ((ParameterTypeMask(k, version) & mask) == 0) continue;
+        const MemApplMapTyp& def = ParamDef(k);
+        const int bit = ParameterFirstBit(def);
+        // Shared bytes: only the row that a lookup finds is the one that is shown and written.
+        if (FindParameter(def.address, bit, &m, version) != k) continue;
+        const int count = StorageBytes(def.storage);
+        if (IsCharacterStorage(def.storage)) continue;  // names: see NamesRoundTrip
+        std::uint8_t* p = m.image.data() + def.address;
+        for (std::int32_t v : CandidateValues(def)) {
+          if (!FindValueList(def.formula)) {
+            const double shown = ApproxShown(def.formula, v);
+            if (shown < def.minimum - 2 || shown > def.maximum + 2) continue;
+          }
+          const std::uint32_t encoded = EncodeStorage(def.storage, v);
+          if (DecodeStorage(def.storage, encoded) != v) continue;
+          WriteRaw(p, count, MergeRaw(def.storage, ReadRaw(p, count), encoded));
+          const std::string text = GetParameterText(def.address, bit, &m, version);
+          if (!WithinLimits(def, v, text)) continue;
+          const auto before = m.image;
+          // With dependents where the row has none: its write must still stay inside its own bits.
+          SetParameterText(def.address, bit, &m, !HasRule(def.key), text, version);
+          const std::string again = GetParameterText(def.address, bit, &m, version);
+          ++checked;
+          ASSERT_TRUE(again == text && !ForeignBitsChanged(before, m.image, def.address, count,
+                                                           StorageMask(def.storage)))
+              << "version " << version << " type " << mask << " row " << k << " (" << def.name
+              << ") value " << v << ": \"" << text << "\" -> \"" << again << "\"";
+        }
+      }
+    }
+  }
+  EXPECT_GT(checked, 100000);
+}
+
+TEST(RoundTrip, NamesReadBackTheSame) {
+  for (int version : test::kVersions) {
+    for (int mask : test::kTypeMasks) {
+      ModellSpeicherTyp m = test::MakeMemory(mask, NewMemoryLanguage::Franzoesisch, version);
+      ASSERT_EQ(GetTextByKey(key::kLanguage, -1, 0, &m, version), "FRANZÖSISCH") << version;
+      for (int k = 1; k <= kParamCount; ++k) {
+        const MemApplMapTyp& def = ParamDef(k);
+        if ((ParameterTypeMask(k, version) & mask) == 0 || !IsCharacterStorage(def.storage))
+          continue;
+        for (const char* name : {"", "A", "ÄÖÜ-9", "LONGER THAN TWELVE"}) {
+          SetParameterText(def.address, 0, &m, false, name, version);
+          const std::string text = GetParameterText(def.address, 0, &m, version);
+          const auto before = m.image;
+          EXPECT_EQ(SetParameterText(def.address, 0, &m, false, text, version), kUnchanged)
+              << def.name;
+          EXPECT_EQ(m.image, before);
+          EXPECT_EQ(GetParameterText(def.address, 0, &m, version), text);
+        }
+      }
+    }
+  }
+}
+
+constexpr DefaultKind kAllKinds[] = {DefaultKind::Standard, DefaultKind::Acro, DefaultKind::Glider,
+                                     DefaultKind::Heli};
+
+int Value(const DefaultImage& img, int address, int storage) {
+  return DecodeStorage(storage, ReadRaw(&img[address], StorageBytes(storage)));
+}
+
+// Read through the decoders, so a mistyped byte of the listings shows as a wrong setting.
+TEST(DefaultImages, HoldTheFactorySettingsInFiveEqualBlocksAndAnFFTail) {
+  for (DefaultKind kind : kAllKinds) {
+    const DefaultImage& img = DefaultImageData(kind);
+    SCOPED_TRACE(static_cast<int>(kind));
+    for (int k = 1; k < 5; ++k)
+      for (int i = 0; i < 350; ++i)
+        ASSERT_EQ(img[120 + 350 * k + i], img[120 + i]) << k << " " << i;
+    for (int i = 1870; i < 2048; ++i) ASSERT_EQ(img[i], 0xFF) << i;
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(img[463 + 350 * k], 0) << "condition name " << k;
+    for (int a = 302; a <= 305; ++a) EXPECT_EQ(Value(img, a, 0), 100);   // TRIM RATE F
+    for (int a = 306; a <= 312; a += 2) EXPECT_EQ(Value(img, a, 2), 0);  // TRIM MEMORY F
+    for (int n = 0; n < 8; ++n) {
+      EXPECT_EQ(img[120 + n], n);              // SOURCE CHn: function n on its own input
+      EXPECT_EQ(Value(img, 144 + n, 5), 100);  // ATV RATE
+      EXPECT_EQ(Value(img, 160 + n, 0), 100);  // ATV LIMIT
+      EXPECT_EQ(Value(img, 188 + n, 0), 100);  // AFR RATE1
+    }
+    // PMXn masters function n onto function n + 1; the PMX1 curve points are equally spaced.
+    for (int m = 0; m < 6; ++m) EXPECT_EQ(Value(img, 238 + 8 * m, 20), m + 1);
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(Value(img, 324 + i, 4), 88 - 22 * i);
+    EXPECT_EQ(Value(img, 44, 2), 60);  // TIMER 1 TIME 01:00, big-endian
+  }
+  const DefaultImage& heli = DefaultImageData(DefaultKind::Heli);
+  EXPECT_EQ(Value(heli, 1797, 12), 0);   // HOLD "TRIM" active
+  EXPECT_EQ(Value(heli, 1798, 1), -70);  // HOLD "POSITION"
+  EXPECT_EQ(Value(DefaultImageData(DefaultKind::Acro), 390, 5), -100);
+  EXPECT_EQ(Value(DefaultImageData(DefaultKind::Glider), 398, 22), 49);  // DOWN towards ELE
+}
+
+TEST(NewMemory, TypeLanguageNamesAndTheRestFromTheImage) {
+  const struct {
+    int mask;
+    NewMemoryLanguage language;
+    const char *names, *languageText, *name;
+  } cases[] = {
+      {1, NewMemoryLanguage::Englisch, "AIL ELE THR RUD AUX AUX AUX AUX", "ENGLISCH",
+       "DEF STANDARD"},  // the name code has no "_"
+      {2, NewMemoryLanguage::Deutsch, "QUE HOE BRE SEI ZUS ZUS QU2 ZUS", "DEUTSCH", "DEF GLIDER 2"},
+      {32, NewMemoryLanguage::Deutsch, "QUE HOE MOT SEI KRE PIT ZU1 ZU2", "DEUTSCH", "DEF HELI H1"},
+      {512, NewMemoryLanguage::Franzoesisch, "AIL PRO GAZ DIR GYR PAS AU1 AU2", "FRANZÖSISCH",
+       "DEF HELI HN3"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.mask);
+    const auto m = test::MakeMemory(c.mask, c.language);
+    EXPECT_EQ(ModelTypeMask(&m), c.mask);
+    EXPECT_EQ(test::FunctionNames(m), c.names);
+    EXPECT_EQ(GetTextByKey(key::kLanguage, -1, 0, &m, 32), c.languageText);
+    EXPECT_EQ(TrimmedName(&m), c.name);
+    // Everything else is the type's image: sub type, function names and language aside.
+    const auto& image = DefaultImageFor(c.mask);
+    for (int i = 12; i < kImageSize; ++i) {
+      if (i == 119 || (i >= 76 && i <= 110)) continue;
+      ASSERT_EQ(m.image[static_cast<std::size_t>(i)], image[static_cast<std::size_t>(i)]) << i;
+    }
+    EXPECT_FALSE(m.imageSaved);  // header and length: the command line's new memory test
+  }
+  // The dialog's type texts compare exactly (found ones: the command line's new memories).
+  EXPECT_EQ(ModelTypeMaskOfText("heli hn3"), 1);
+  EXPECT_EQ(ModelTypeMaskOfText("Segler"), 1);
+}
+
+TEST(DefaultSource, SixteenBytesALine) {
+  const auto m = test::MakeMemory(1);
+  const std::string text = DefaultSourceText(m);
+  std::string last = "{ $7F0 } ";
+  for (int i = 0; i < 16; ++i) last += "$FF,";
+  EXPECT_EQ(text.size(), 128u * (9 + 16 * 4 + 2));
+  EXPECT_EQ(text.substr(0, 9 + 16), "{ $000 } $04,$05,$06,$00,");
+  EXPECT_EQ(text.substr(text.size() - last.size() - 2), last + "\r\n");
+  testing::TempDir dir;
+  ASSERT_TRUE(WriteDefaultSource(m, dir.file("Defaultdaten.pas")));
+  EXPECT_EQ(testing::ReadText(dir.file("Defaultdaten.pas")), text);
 }
 
 }  // namespace

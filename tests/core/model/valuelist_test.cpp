@@ -15,54 +15,41 @@ namespace {
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 
+struct FormulaText {
+  int formula, value;
+  const char* text;
+};
+
 // Which text a list item spells is the list table's; these are how items are found and shown.
-TEST(FormulaToText, ListsShowTheirItemsUpperCased) {
-  const auto m = test::MakeMemory(1);
-  const auto shown = [&m](int formula, int value) { return FormulaToText(formula, value, 0, &m); };
-  EXPECT_EQ(shown(2, 9) + ", " + shown(2, 51), "SWITCH +B, SWITCH -L");  // runs of letters
-  EXPECT_EQ(shown(2, 25) + ", " + shown(35, 1), "INH, VTR");             // fallback items
-  EXPECT_EQ(shown(46, 12345), "ENGLISCH");
-  EXPECT_EQ(shown(11, 257), "UNBEKANNTER INHALT");  // no item and no fallback
-  EXPECT_EQ(shown(36, 0), "THR");                   // "$CHNAME(3)"
-  EXPECT_EQ(shown(99, 5), "unbekannte Formel 99");
-  EXPECT_EQ(FormulaToText(36, 0, 0, nullptr), "");  // no memory: no channel name
-  for (int id : {0, 16, -1, 1000}) EXPECT_EQ(FindValueList(id), nullptr) << id;
-}
-
-TEST(Formulas, NumbersBothWays) {
-  const struct {
-    int formula, value;
-    const char* text;
-  } both[] = {{0, -37, "-37"}, {1, -37, "37"},   {4, 120, "30"},     {22, 0, "50"},
-              {22, 88, "0"},   {22, -88, "100"}, {31, 512, "108"},   {33, 0, "50"},
-              {33, 5, "49.5"}, {33, 88, "41.2"}, {40, 600, "10:00"}, {40, -30, "-00:30"}};
+TEST(Formulas, NumbersAndListItemsBothWaysOfferedAndExpanded) {
+  auto m = test::MakeMemory(1);
+  // Lists: runs of letters, "$CHNAME(n)" expanded.
+  const FormulaText both[] = {
+      {0, -37, "-37"},     {1, -37, "37"},       {4, 120, "30"},     {22, 0, "50"},
+      {22, 88, "0"},       {22, -88, "100"},     {31, 512, "108"},   {33, 0, "50"},
+      {33, 5, "49.5"},     {33, 88, "41.2"},     {40, 600, "10:00"}, {40, -30, "-00:30"},
+      {2, 9, "SWITCH +B"}, {2, 51, "SWITCH -L"}, {2, 128, "INH"},    {24, 1, "ELE-2"}};
+  // Numbers round half away; a value no item names shows the fallback item.
+  const FormulaText shown[] = {{20, 100, "83"},         {36, 0, "THR"},
+                               {2, 25, "INH"},          {35, 1, "VTR"},
+                               {46, 12345, "ENGLISCH"}, {46, 2302233, "FRANZÖSISCH"}};
+  // A time without ":" is minutes; lists match upper-case texts only, else 0.
+  const FormulaText read[] = {{20, 100, "82.5"},   {33, 0, "50,0"}, {0, 12, "12abc"},
+                              {40, 300, "5"},      {16, 0, "ABC"},  {99, 0, "12"},
+                              {2, 0, "Switch +B"}, {13, 0, "ppm"},  {46, 2302233, "FRANZÖSISCH"}};
   for (const auto& c : both) {
-    EXPECT_EQ(FormulaToText(c.formula, c.value, 0, nullptr), c.text) << c.formula;
-    EXPECT_EQ(TextToFormula(c.formula, c.text, 0, nullptr), c.value) << c.formula;
+    EXPECT_EQ(FormulaToText(c.formula, c.value, 0, &m), c.text) << c.formula;
+    EXPECT_EQ(TextToFormula(c.formula, c.text, 0, &m), c.value) << c.formula;
   }
-  EXPECT_EQ(FormulaToText(20, 100, 0, nullptr), "83");  // rounds half away
-  EXPECT_EQ(TextToFormula(20, "82.5", 0, nullptr), 100);
-  EXPECT_EQ(TextToFormula(33, "50,0", 0, nullptr), 0);
-  EXPECT_EQ(TextToFormula(0, "12abc", 0, nullptr), 12);
-  EXPECT_EQ(TextToFormula(40, "5", 0, nullptr), 300);  // a time without ":" is minutes
-  EXPECT_EQ(TextToFormula(16, "ABC", 0, nullptr), 0);
-  EXPECT_EQ(TextToFormula(99, "12", 0, nullptr), 0);
-  EXPECT_EQ(TextToFormula(0, "99999999999999999999", 0, nullptr), 999999999);
-}
-
-TEST(TextToFormula, ListsMatchUpperCaseTextsOnly) {
-  const auto m = test::MakeMemory(1);
-  EXPECT_EQ(TextToFormula(2, "SWITCH +B", 0, &m), 9);
+  for (const auto& c : shown) EXPECT_EQ(FormulaToText(c.formula, c.value, 0, &m), c.text);
+  for (const auto& c : read) EXPECT_EQ(TextToFormula(c.formula, c.text, 0, &m), c.value) << c.text;
+  EXPECT_EQ(FormulaToText(11, 257, 0, &m), "UNBEKANNTER INHALT");  // no item and no fallback
+  EXPECT_EQ(FormulaToText(99, 5, 0, &m), "unbekannte Formel 99");
+  EXPECT_EQ(TextToFormula(0, "99999999999999999999", 0, &m), 999999999);
   EXPECT_EQ(TextToFormulaChecked(2, "Switch +B", 0, &m), std::nullopt);  // list with fallback
-  EXPECT_EQ(TextToFormula(2, "Switch +B", 0, &m), 0);
-  EXPECT_EQ(TextToFormula(2, "INH", 0, &m), 128);
-  EXPECT_EQ(TextToFormula(13, "ppm", 0, &m), 0);  // no fallback: 0
-  EXPECT_EQ(TextToFormula(24, "ELE-2", 0, &m), 1);
-  EXPECT_EQ(TextToFormula(46, "FRANZÖSISCH", 0, &m), 2302233);
-}
-
-TEST(ValueListOffer, RespectsLimitsAndSkipsTheFallback) {
-  const auto m = test::MakeMemory(1);
+  EXPECT_EQ(FormulaToText(36, 0, 0, nullptr), "");                       // no memory: no name
+  for (int id : {0, 16, -1, 1000}) EXPECT_EQ(FindValueList(id), nullptr) << id;
+  // Offered items respect the limits and skip the fallback item.
   auto fill = [&m](int formula, int lo, int hi) {
     std::vector<std::string> items;
     FillValueList(formula, items, 0, &m, lo, hi);
@@ -78,10 +65,7 @@ TEST(ValueListOffer, RespectsLimitsAndSkipsTheFallback) {
   EXPECT_EQ(ValueListWidth(3, 0, &m, 0, 1), 7);          // "digital", not upper-cased
   EXPECT_EQ(ValueListWidth(0, 0, &m, 0, 100), 0);
   EXPECT_EQ(ValueListWidth(37, 0, &m, 20, 30), 0);
-}
-
-TEST(ExpandListText, ReplacesTheFirstPlaceholderOfEachKind) {
-  auto m = test::MakeMemory(1);
+  // Expanding replaces the first placeholder of each kind.
   EXPECT_EQ(ExpandListText("$CHNAME(1)-$CHNR(1)", 0, &m), "AIL-1");
   EXPECT_EQ(ExpandListText("$CHNAME(2)/$CHNAME(3)", 0, &m), "ELE/$CHNAME(3)");
   EXPECT_EQ(ExpandListText("$CHNAME(12", 0, &m), "AIL");  // unclosed, 12 counts as 1
@@ -101,7 +85,7 @@ TEST(FormulaCheck, ListsOneToHundredPercentAndWritesThem) {
   EXPECT_FALSE(WriteFormulaCheck(nullptr, dir.file("missing/Formel.txt")));
 }
 
-TEST(NumText, RoundsHalfAwayAndOverflowsToHashes) {
+TEST(NumText, RoundsHalfAwayReadsTheLeadingNumberAndShowsMinutesAndHours) {
   // -0.4 shows no "-0"; infinity and more than 12 characters show hashes.
   const std::pair<double, const char*> shown[] = {
       {-2.5, "-3"},
@@ -118,9 +102,6 @@ TEST(NumText, RoundsHalfAwayAndOverflowsToHashes) {
   EXPECT_EQ(RoundToInt(-0.35), 0);
   EXPECT_EQ(RoundToInt(1e300), kMax);
   EXPECT_EQ(RoundToInt(-1e300), kMin);
-}
-
-TEST(NumText, ReadsTheLeadingNumber) {
   const std::pair<const char*, std::int32_t> whole[] = {
       {"12abc", 12}, {"12,5", 12},          {"abc", 0},          {"", 0}, {"-", 0}, {"-17", -17},
       {"+17", 17},   {"-2147483648", kMin}, {"2147483648", kMax}};
@@ -129,9 +110,6 @@ TEST(NumText, ReadsTheLeadingNumber) {
                                                     {".5", 0.5},    {"5.", 5},          {"abc", 0},
                                                     {"-", 0},       {"1e999", 0}};  // not finite
   for (const auto& [text, v] : decimal) EXPECT_DOUBLE_EQ(DecimalNumberOfText(text), v) << text;
-}
-
-TEST(NumText, ShowsAndReadsMinutesAndHours) {
   const std::pair<int, const char*> both[] = {
       {600, "10:00"}, {-90, "-01:30"}, {3599, "59:59"}, {3600, "01:00:00"}, {0, "00:00"}};
   for (const auto& [seconds, text] : both) {
