@@ -12,10 +12,15 @@ endfunction()
 
 # veltrano_test(NAME SOURCES... LIBS lib...)
 # A GoogleTest executable whose cases ctest discovers.
+# RUNS_CLI: the test runs veltrano-cli as a script would; VELTRANO_CLI names the program.
 function(veltrano_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "RUNS_CLI" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  if(ARG_RUNS_CLI AND TARGET veltrano-cli)
+    target_compile_definitions(${name} PRIVATE VELTRANO_CLI="$<TARGET_FILE:veltrano-cli>")
+    add_dependencies(${name} veltrano-cli)
+  endif()
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

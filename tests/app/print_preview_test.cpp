@@ -122,7 +122,7 @@ TEST_F(PrintPreviewTest, PagesTurnResizePrintAndAreSavedAsPdf) {
   EXPECT_TRUE(p.MessageText().startsWith("PDF nicht gespeichert"));
 }
 
-#ifdef VELTRANO_CLI_PATH
+#ifdef VELTRANO_CLI
 // The command line's PDF has the pages its layout lists, and its first page is not blank.
 TEST_F(PrintPreviewTest, CommandLinePdfMatchesItsLayout) {
   QTemporaryDir dir;
@@ -135,7 +135,7 @@ TEST_F(PrintPreviewTest, CommandLinePdfMatchesItsLayout) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
   cli.setProcessEnvironment(env);
-  cli.start(VELTRANO_CLI_PATH, {"print", fc, "--layout", "--pdf", pdf});
+  cli.start(VELTRANO_CLI, {"print", fc, "--layout", "--pdf", pdf});
   ASSERT_TRUE(cli.waitForFinished(60000));
   ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
   const QString layout = QString::fromUtf8(cli.readAllStandardOutput());
@@ -156,7 +156,7 @@ TEST_F(PrintPreviewTest, CommandLinePdfMatchesItsLayout) {
     for (int x = 0; x < first.width(); ++x) dark += qGray(first.pixel(x, y)) < 128;
   EXPECT_GT(dark, 100);
 
-  cli.start(VELTRANO_CLI_PATH, {"print", fc, "--menus", "THOV"});
+  cli.start(VELTRANO_CLI, {"print", fc, "--menus", "THOV"});
   ASSERT_TRUE(cli.waitForFinished(60000));
   EXPECT_EQ(cli.exitCode(), 2) << "a heli menu is not offered for a glider";
 }
