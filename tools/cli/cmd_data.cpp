@@ -17,78 +17,19 @@
 #include "core/model/defaults.h"
 #include "core/store/model_memory.h"
 #include "core/util/files.h"
-#include "tools/cli/commands.h"
+#include "tools/cli/command_line.h"
 
 namespace cli {
 
 namespace {
 
-constexpr int kError = 2;  // as diff(1): 0 same, 1 different, 2 trouble
-
-int Fail(const std::string& message) {
-  std::fprintf(stderr, "veltrano-cli: %s\n", message.c_str());
-  return kError;
-}
-
-// Positional arguments and the options of one command line; flags map to "".
-struct Line {
-  Args positional;
-  std::map<std::string, std::string> options;
-  std::string error;
-};
-
-Line ParseLine(const Args& args, std::initializer_list<const char*> valued,
-               std::initializer_list<const char*> flags) {
-  Line line;
-  for (std::size_t i = 0; i < args.size() && line.error.empty(); ++i) {
-    const std::string& a = args[i];
-    bool known = false;
-    for (const char* v : valued) {
-      if (a != v) continue;
-      known = true;
-      if (i + 1 >= args.size())
-        line.error = "option " + a + " needs a value";
-      else if (line.options.count(a))
-        line.error = "option " + a + " given twice";
-      else
-        line.options[a] = args[++i];
-    }
-    for (const char* f : flags)
-      if (a == f) known = true, line.options[a] = "";
-    if (!known && a.size() > 2 && a.compare(0, 2, "--") == 0)
-      line.error = "unknown option " + a;
-    else if (!known)
-      line.positional.push_back(a);
-  }
-  return line;
-}
-
-std::optional<int> VersionOption(const Line& line) {
-  const auto it = line.options.find("--version");
-  if (it == line.options.end()) return 32;
-  if (it->second == "30" || it->second == "31" || it->second == "32") return std::stoi(it->second);
-  return std::nullopt;
-}
-
-// Writes a changed memory back as "set" does; false with a message when it must not or cannot.
-bool Save(core::ModellSpeicherTyp& record, const core::ImageBytes& before, const std::string& path,
-          std::string& error) {
-  // Bytes beyond the file's data length are not saved: refuse rather than lose the change.
-  for (int i = record.dataLength; i < core::kImageSize; ++i)
-    if (record.image[static_cast<std::size_t>(i)] != before[static_cast<std::size_t>(i)]) {
-      error = "the change reaches beyond the " + std::to_string(record.dataLength) +
-              " data bytes of '" + path + "'; file left unchanged";
-      return false;
-    }
-  if (!core::WriteModelImage(record, path)) {
-    error = "cannot write '" + path + "'";
-    return false;
-  }
-  return true;
+// As diff(1): 0 same, 1 different, 2 trouble.
+int Trouble(const std::string& message) {
+  return Fail(message, 2);
 }
 
 // The selection of a copy or reset command line, checked against the menus offered for typeMask.
-std::optional<core::DataSelection> Selection(const Line& line, const char* conditionsOption,
+std::optional<core::DataSelection> Selection(const CommandLine& line, const char* conditionsOption,
                                              int typeMask, int version, std::string& error) {
   const auto conditions = line.options.find(conditionsOption);
   const auto menus = line.options.find("--menus");
@@ -119,7 +60,7 @@ int Report(int result, core::ModellSpeicherTyp& record, const core::ImageBytes& 
     return 0;
   }
   std::string error;
-  if (!Save(record, before, path, error)) return Fail(error);
+  if (!SaveMemoryFile(record, before, path, error)) return Trouble(error);
   std::printf("OK!\n");
   return 0;
 }
@@ -151,56 +92,50 @@ bool SameFile(const std::string& a, const std::string& b) {
   return std::filesystem::equivalent(core::PathFromUtf8(a), core::PathFromUtf8(b), ec);
 }
 
-// The two memories A and B of diff and apply, and the version; 0, or the exit code of a failure.
-int LoadPair(const Line& line, const char* usage, core::ModellSpeicherTyp& a,
-             core::ModellSpeicherTyp& b, int& version) {
-  if (!line.error.empty()) return Fail(line.error);
-  if (line.positional.size() != 2) return Fail(std::string("usage: ") + usage);
-  const auto v = VersionOption(line);
-  if (!v) return Fail("unknown version '" + line.options.at("--version") + "' (30, 31 or 32)");
-  version = *v;
+// The two memories A and B of diff and apply; 0, or the exit code of a failure.
+int LoadPair(const CommandLine& line, const char* usage, core::ModellSpeicherTyp& a,
+             core::ModellSpeicherTyp& b) {
+  if (!line.error.empty()) return Trouble(line.error);
+  if (line.positional.size() != 2) return Trouble(std::string("usage: ") + usage);
   std::string error;
   if (!LoadMemoryFile(a, line.positional[0], error) ||
       !LoadMemoryFile(b, line.positional[1], error))
-    return Fail(error);
+    return Trouble(error);
   return 0;
 }
 
 }  // namespace
 
 int CmdDiff(const Args& args) {
-  const Line line = ParseLine(args, {"--version"}, {"--low-level"});
+  const CommandLine line = ParseCommandLine(args, {"--version"}, {"--low-level"});
   core::ModellSpeicherTyp a, b;
-  int version = 0;
-  if (const int rc = LoadPair(line, "diff A.fc B.fc [--low-level] [--version 30|31|32]", a, b,
-                              version))
+  if (const int rc = LoadPair(line, "diff A.fc B.fc [--low-level] [--version 30|31|32]", a, b))
     return rc;
+  const int version = line.version;
   const std::string nameA = core::FileNameOf(line.positional[0]);
   const std::string nameB = core::FileNameOf(line.positional[1]);
-  const core::CompareResult r = line.options.count("--low-level")
+  const core::CompareResult r = line.Has("--low-level")
                                     ? core::CompareRaw(a, b, nameA, nameB, version)
                                     : core::CompareParameters(a, b, nameA, nameB, version);
   std::string out;
   for (const std::string& l : r.lines) out += l + "\n";
   if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0)
-    return Fail("cannot write to standard output");
+    return Trouble("cannot write to standard output");
   return r.differ ? 1 : 0;
 }
 
 int CmdApply(const Args& args) {
-  const Line line = ParseLine(args, {"--names", "--version"}, {});
+  const CommandLine line = ParseCommandLine(args, {"--names", "--version"}, {});
   core::ModellSpeicherTyp a, b;
-  int version = 0;
-  if (const int rc = LoadPair(line, "apply A.fc B.fc [--names FILE|-] [--version 30|31|32]", a,
-                              b, version))
+  if (const int rc = LoadPair(line, "apply A.fc B.fc [--names FILE|-] [--version 30|31|32]", a, b))
     return rc;
+  const int version = line.version;
   std::string error;
   const core::CompareResult differences = core::CompareModelMemories(a, b, false, version);
   std::vector<core::DiffRow> rows = differences.rows;
-  const auto names = line.options.find("--names");
-  if (names != line.options.end()) {
+  if (const auto names = line.Value("--names")) {
     std::vector<std::string> wanted, unmatched;
-    if (!ReadNames(names->second, wanted, error)) return Fail(error);
+    if (!ReadNames(*names, wanted, error)) return Trouble(error);
     rows = core::RowsNamed(differences, b, wanted, version, &unmatched);
     // Already equal, or a typing error: either way there is nothing to take for it.
     for (const std::string& name : unmatched)
@@ -208,57 +143,54 @@ int CmdApply(const Args& args) {
   }
   const core::ImageBytes before = b.image;
   const core::TakeOverOutcome outcome = core::TakeOver(a, b, rows, version);
-  if (b.image != before && !Save(b, before, line.positional[1], error)) return Fail(error);
+  if (b.image != before && !SaveMemoryFile(b, before, line.positional[1], error))
+    return Trouble(error);
   std::printf("übernommen: %d, verschieden: %d\n", outcome.taken, outcome.Differing());
-  if (std::fflush(stdout) != 0) return Fail("cannot write to standard output");
+  if (std::fflush(stdout) != 0) return Trouble("cannot write to standard output");
   return outcome.Differing() == 0 ? 0 : 1;
 }
 
 int CmdCopy(const Args& args) {
-  const Line line = ParseLine(args, {"--from", "--to", "--menus", "--version"}, {});
-  if (!line.error.empty()) return Fail(line.error);
+  const CommandLine line = ParseCommandLine(args, {"--from", "--to", "--menus", "--version"}, {});
+  if (!line.error.empty()) return Trouble(line.error);
   if (line.positional.size() != 2)
-    return Fail(
+    return Trouble(
         "usage: copy SOURCE.fc TARGET.fc --from COND --to CONDS --menus CODES|all [--version N]");
-  const auto version = VersionOption(line);
-  if (!version)
-    return Fail("unknown version '" + line.options.at("--version") + "' (30, 31 or 32)");
   const auto from = line.options.find("--from");
   if (from == line.options.end() || from->second.size() != 1 || from->second[0] < '0' ||
       from->second[0] > '4')
-    return Fail("--from needs one condition 0..4");
+    return Trouble("--from needs one condition 0..4");
   const std::string& sourcePath = line.positional[0];
   const std::string& targetPath = line.positional[1];
   core::ModellSpeicherTyp source, targetRecord;
   std::string error;
-  if (!LoadMemoryFile(source, sourcePath, error)) return Fail(error);
+  if (!LoadMemoryFile(source, sourcePath, error)) return Trouble(error);
   const bool one = SameFile(sourcePath, targetPath);
-  if (!one && !LoadMemoryFile(targetRecord, targetPath, error)) return Fail(error);
+  if (!one && !LoadMemoryFile(targetRecord, targetPath, error)) return Trouble(error);
   core::ModellSpeicherTyp& target = one ? source : targetRecord;
 
   const auto selection =
-      Selection(line, "--to", core::CopyTypeMask(&source, &target), *version, error);
-  if (!selection) return Fail(error);
+      Selection(line, "--to", core::CopyTypeMask(&source, &target), line.version, error);
+  if (!selection) return Trouble(error);
   const core::ImageBytes before = target.image;
-  const int result = core::CopyMenus(source, from->second[0] - '0', target, *selection, *version);
+  const int result =
+      core::CopyMenus(source, from->second[0] - '0', target, *selection, line.version);
   return Report(result, target, before, targetPath);
 }
 
 int CmdReset(const Args& args) {
-  const Line line = ParseLine(args, {"--conditions", "--menus", "--version"}, {});
-  if (!line.error.empty()) return Fail(line.error);
+  const CommandLine line = ParseCommandLine(args, {"--conditions", "--menus", "--version"}, {});
+  if (!line.error.empty()) return Trouble(line.error);
   if (line.positional.size() != 1)
-    return Fail("usage: reset FILE.fc --conditions CONDS --menus CODES|all [--version N]");
-  const auto version = VersionOption(line);
-  if (!version)
-    return Fail("unknown version '" + line.options.at("--version") + "' (30, 31 or 32)");
+    return Trouble("usage: reset FILE.fc --conditions CONDS --menus CODES|all [--version N]");
   core::ModellSpeicherTyp m;
   std::string error;
-  if (!LoadMemoryFile(m, line.positional[0], error)) return Fail(error);
-  const auto selection = Selection(line, "--conditions", core::ModelTypeMask(&m), *version, error);
-  if (!selection) return Fail(error);
+  if (!LoadMemoryFile(m, line.positional[0], error)) return Trouble(error);
+  const auto selection =
+      Selection(line, "--conditions", core::ModelTypeMask(&m), line.version, error);
+  if (!selection) return Trouble(error);
   const core::ImageBytes before = m.image;
-  const int result = core::ResetMenus(m, *selection, *version);
+  const int result = core::ResetMenus(m, *selection, line.version);
   return Report(result, m, before, line.positional[0]);
 }
 

@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "tools/cli/commands.h"
+#include "tools/cli/command_line.h"
 
 #if defined(VELTRANO_HAVE_PLATFORM)
 #include <QCoreApplication>
@@ -54,11 +54,6 @@ struct LinkOptions {
   double timeoutS = -1;  // wait as the window does
   bool force = false;    // receive: replace an existing OUT
 };
-
-int Fail(const std::string& message, int code = 1) {
-  std::fprintf(stderr, "veltrano-cli: %s\n", message.c_str());
-  return code;
-}
 
 // Anything at the path counts (a link, a directory), not only a regular file.
 bool OutExists(const std::string& path) {

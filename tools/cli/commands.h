@@ -3,15 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "core/store/record.h"
-
 namespace cli {
 
 using Args = std::vector<std::string>;
-
-/// Loads a model memory file; false with a message that says why (missing, unreadable with the
-/// system's reason, no model memory file).
-bool LoadMemoryFile(core::ModellSpeicherTyp& record, const std::string& path, std::string& error);
 
 // Each returns the process exit code; errors go to standard error.
 int CmdNew(const Args& args);
