@@ -1,9 +1,6 @@
 #include "app/speichern_abfrage.h"
 
-#include <QCloseEvent>
-#include <QEventLoop>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -19,12 +16,7 @@ constexpr int kHeightSaving = 160;
 }  // namespace
 
 TSpeichernAbfrageForm::TSpeichernAbfrageForm(QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-  setObjectName("SpeichernAbfrageForm");
-  setWindowTitle("Modelldaten sichern");
-  // Modal for the whole application, so no second save of all can start while this one asks.
-  setWindowModality(Qt::ApplicationModal);
-
+    : QuestionDialog(mainWindow, "SpeichernAbfrageForm", "Modelldaten sichern") {
   label1_ = new QLabel(this);
   label1_->setObjectName("SpeichernAbfrageLabel1");
   QFont big = label1_->font();
@@ -66,17 +58,7 @@ TSpeichernAbfrageForm::TSpeichernAbfrageForm(QWidget* mainWindow)
   setFixedSize(kWidth, kHeightSaving);
 }
 
-QPushButton* TSpeichernAbfrageForm::AddButton(const char* name, const QString& caption,
-                                              core::SaveAnswer answer) {
-  auto* b = new QPushButton(caption, this);
-  b->setObjectName(name);
-  b->setAutoDefault(false);
-  connect(b, &QPushButton::clicked, this, [this, answer] { Choose(answer); });
-  return b;
-}
-
 core::SaveAnswer TSpeichernAbfrageForm::Ask(const core::SaveQuery& query) {
-  answer_ = core::kAnswerPending;
   const bool several = query.unsavedCount >= 2;
   allesSpeichern_->setEnabled(several);
   keinenSpeichern_->setEnabled(several);
@@ -84,45 +66,8 @@ core::SaveAnswer TSpeichernAbfrageForm::Ask(const core::SaveQuery& query) {
   setFixedSize(kWidth, query.closing ? kHeightClosing : kHeightSaving);
   label1_->setText(QString::fromStdString(core::UpperAscii(query.baseName)));
   label2_->setText("erstellt am " + QString::fromStdString(query.dateText));
-  if (QWidget* main = parentWidget()) {
-    const QRect frame = main->frameGeometry();
-    move(frame.left() + 40, frame.top() + 40);
-  }
   speichern_->setFocus();
-
-  // A local loop keeps every timer of the program running while the question waits.
-  QEventLoop loop;
-  connect(this, &TSpeichernAbfrageForm::Answered, &loop, &QEventLoop::quit);
-  show();
-  raise();
-  activateWindow();
-  if (answer_ == core::kAnswerPending) loop.exec();
-  return answer_;
+  return static_cast<core::SaveAnswer>(AskAndWait());
 }
-
-void TSpeichernAbfrageForm::Choose(core::SaveAnswer answer) {
-  if (answer_ != core::kAnswerPending) return;
-  answer_ = answer;
-  hide();
-  emit Answered(answer);
-}
-
-void TSpeichernAbfrageForm::closeEvent(QCloseEvent* event) {
-  // Only the buttons answer.
-  if (answer_ == core::kAnswerPending)
-    event->ignore();
-  else
-    event->accept();
-}
-
-void TSpeichernAbfrageForm::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    event->accept();
-    return;
-  }
-  QDialog::keyPressEvent(event);
-}
-
-void TSpeichernAbfrageForm::reject() {}
 
 }  // namespace app
