@@ -34,7 +34,6 @@ QString MemoryName(const core::ModellSpeicherTyp* m, bool enabled) {
 
 TCopyForm::TCopyForm(TMainForm& form)
     : DataDialog(form, "CopyForm", "Daten kopieren", "CopyFormTimer") {
-
   auto* memories = new QGroupBox("Modellspeicher", this);
   memories->setObjectName("ModellspeicherGroupBox");
   quelleAkt_ = new QRadioButton("von ...", memories);
@@ -129,11 +128,7 @@ void TCopyForm::KopierenButtonClick() {
   int sourceCondition = 0;
   for (int c = 1; c < core::kConditionCount; ++c)
     if (sourceConditions_[static_cast<std::size_t>(c)]->isChecked()) sourceCondition = c;
-  core::DataSelection selection;
-  for (int c = 0; c < core::kConditionCount; ++c)
-    selection.conditions[static_cast<std::size_t>(c)] =
-        targetConditions_[static_cast<std::size_t>(c)]->isChecked();
-  selection.menuIds = functions_->CheckedMenus();
+  const core::DataSelection selection = CheckedSelection(targetConditions_);
 
   const int version = form_.TransmitterVersion();
   bool changed = false;

@@ -1,5 +1,6 @@
 #include "app/dataops/data_dialog.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QStatusBar>
@@ -58,6 +59,16 @@ void DataDialog::BeginFormShow() {
 void DataDialog::showEvent(QShowEvent* event) {
   FormShow();
   QDialog::showEvent(event);
+}
+
+core::DataSelection DataDialog::CheckedSelection(
+    const std::array<QCheckBox*, core::kConditionCount>& conditions) const {
+  core::DataSelection selection;
+  for (int c = 0; c < core::kConditionCount; ++c)
+    selection.conditions[static_cast<std::size_t>(c)] =
+        conditions[static_cast<std::size_t>(c)]->isChecked();
+  selection.menuIds = functions_->CheckedMenus();
+  return selection;
 }
 
 }  // namespace app

@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 
+#include "core/dataops/datamenus.h"
+
+class QCheckBox;
 class QLayout;
 class QPushButton;
 class QStatusBar;
@@ -28,12 +32,14 @@ class DataDialog : public QDialog {
   StatusCounter* Status() const { return status_; }
 
  protected:
-  DataDialog(TMainForm& form, const char* objectName, const QString& title,
-             const char* timerName);
+  DataDialog(TMainForm& form, const char* objectName, const QString& title, const char* timerName);
   /// Lays out: left beside the menu boxes, then action and "&Fertig", then the status bar.
   void LayOut(QLayout* left, QPushButton* action);
   /// The status text cleared and the dialog placed, as every FormShow begins.
   void BeginFormShow();
+  /// The ticked conditions and menu boxes.
+  core::DataSelection CheckedSelection(
+      const std::array<QCheckBox*, core::kConditionCount>& conditions) const;
   void showEvent(QShowEvent* event) override;
 
   TMainForm& form_;

@@ -26,7 +26,6 @@ constexpr const char* kInitialCaptions[] = {"NORMAL", "FLIGHT1", "FLIGHT2", "FLI
 
 TResetForm::TResetForm(TMainForm& form)
     : DataDialog(form, "ResetForm", "Daten rücksetzen", "ResetFormTimer") {
-
   auto* conditions = new QGroupBox("Flugzustände", this);
   conditions->setObjectName("FlugzustaendeGroupBox");
   auto* conditionLayout = new QVBoxLayout(conditions);
@@ -61,11 +60,7 @@ void TResetForm::FormShow() {
 void TResetForm::ResetButtonClick() {
   core::ModellSpeicherTyp* active = form_.Store().GetActive();
   if (active == nullptr) return;
-  core::DataSelection selection;
-  for (int c = 0; c < core::kConditionCount; ++c)
-    selection.conditions[static_cast<std::size_t>(c)] =
-        conditions_[static_cast<std::size_t>(c)]->isChecked();
-  selection.menuIds = functions_->CheckedMenus();
+  const core::DataSelection selection = CheckedSelection(conditions_);
   const int version = form_.TransmitterVersion();
   const bool changed = form_.ChangeImage(*active, [&](core::ModellSpeicherTyp& record) {
     return core::ResetMenus(record, selection, version);
