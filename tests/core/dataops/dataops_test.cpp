@@ -236,8 +236,7 @@ TEST(TakeOver, TheSignPartnerFollowsAsInAnEdit) {
   ASSERT_EQ(Set(a, left, "-30", true, 1), kChangedMore);
   // DIFF, FLPR and ELVN of an ACRO share these bytes and are listed each: row 2 is FLPR's LEFT.
   const TakeOverOutcome out = TakeRows(a, b, {2});
-  EXPECT_EQ(out.taken, 1);
-  EXPECT_EQ(out.Differing(), 0);
+  EXPECT_EQ(std::tuple(out.taken, out.Differing()), std::tuple(1, 0));
   EXPECT_EQ(Text(b, right, 1), Text(a, right, 1));
 }
 
