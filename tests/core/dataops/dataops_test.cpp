@@ -52,11 +52,9 @@ std::vector<int> RowsOf(int menu, const ModellSpeicherTyp& m) {
 
 TEST(DataMenus, FunctionBoxesKeepTheLastMenuInBox36) {
   const FunctionBoxes heli = FillFunctionBoxes(32, 32);
-  EXPECT_EQ(heli.visible, 36);
-  EXPECT_EQ(heli.captions[0], "TIMR");  // TACO has no rows
+  EXPECT_EQ(std::tuple(heli.visible, heli.captions[0]), std::tuple(36, "TIMR"));  // TACO: no rows
   const FunctionBoxes standard = FillFunctionBoxes(1, 32);
-  EXPECT_EQ(standard.visible, 20);
-  EXPECT_EQ(standard.captions[20], "...");
+  EXPECT_EQ(std::tuple(standard.visible, standard.captions[20]), std::tuple(20, "..."));
   const FunctionBoxes all = FillFunctionBoxes(0x3FF, 32);
   EXPECT_EQ(all.visible, 36);
   EXPECT_EQ(all.captions[35], DataMenus(0x3FF, 32).back()->Code);
