@@ -52,11 +52,9 @@ std::vector<int> RowsOf(int menu, const ModellSpeicherTyp& m) {
 
 TEST(DataMenus, FunctionBoxesKeepTheLastMenuInBox36) {
   const FunctionBoxes heli = FillFunctionBoxes(32, 32);
-  EXPECT_EQ(heli.visible, 36);
-  EXPECT_EQ(heli.captions[0], "TIMR");  // TACO has no rows
+  EXPECT_EQ(std::tuple(heli.visible, heli.captions[0]), std::tuple(36, "TIMR"));  // TACO: no rows
   const FunctionBoxes standard = FillFunctionBoxes(1, 32);
-  EXPECT_EQ(standard.visible, 20);
-  EXPECT_EQ(standard.captions[20], "...");
+  EXPECT_EQ(std::tuple(standard.visible, standard.captions[20]), std::tuple(20, "..."));
   const FunctionBoxes all = FillFunctionBoxes(0x3FF, 32);
   EXPECT_EQ(all.visible, 36);
   EXPECT_EQ(all.captions[35], DataMenus(0x3FF, 32).back()->Code);
@@ -236,8 +234,7 @@ TEST(TakeOver, TheSignPartnerFollowsAsInAnEdit) {
   ASSERT_EQ(Set(a, left, "-30", true, 1), kChangedMore);
   // DIFF, FLPR and ELVN of an ACRO share these bytes and are listed each: row 2 is FLPR's LEFT.
   const TakeOverOutcome out = TakeRows(a, b, {2});
-  EXPECT_EQ(out.taken, 1);
-  EXPECT_EQ(out.Differing(), 0);
+  EXPECT_EQ(std::tuple(out.taken, out.Differing()), std::tuple(1, 0));
   EXPECT_EQ(Text(b, right, 1), Text(a, right, 1));
 }
 

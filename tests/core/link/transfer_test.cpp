@@ -1,14 +1,23 @@
 // The link in both directions against a fake port: whole transfers as step tables, then what
-// ends or restarts one (time-outs, refused blocks, port failures, hang-up, records taken).
+// ends or restarts one (time-outs, refused blocks, port failures, hang-up, records taken); the
+// link's soft timers, the transfer panel, the serial ports and the port dialog.
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <tuple>
+#include <vector>
 
+#include "core/link/com_form.h"
 #include "core/link/com_handler.h"
+#include "core/link/com_ports.h"
+#include "core/link/transfer_display.h"
 #include "tests/core/link/link_fakes.h"
 
 namespace {
 
+using core::SoftTimers;
+using core::TransferDisplay;
 using linktest::Bytes;
 using linktest::Header;
 using linktest::Rig;
@@ -327,6 +336,245 @@ TEST(Transfer, APortThatCannotOpenWaitsAndResetReopens) {
 TEST(Transfer, FormatLineOfOtherVersions) {
   EXPECT_EQ(core::FormatLine({'F', 'C', '2', '8', '4', '0'}), "Format = FC28 V4.0");
   EXPECT_EQ(core::FormatLine({'F', 'C', '2', '8', 0xC4, '1'}), "Format = FC28 VÄ.1");  // UTF-8
+}
+
+using core::SoftTimers;
+using core::TransferDisplay;
+
+struct TimersTest : ::testing::Test {
+  linktest::FakeClock clock;
+  SoftTimers t{clock};
+};
+
+// The link's two kinds, in milliseconds; the exact expiry and a plain stopwatch value are checked
+// where it uses them (the block time-out, the "Ok" hold, the send progress).
+TEST_F(TimersTest, ExpiryAndValueOfCountDownsAndStopwatches) {
+  const struct {
+    std::uint8_t mode;
+    std::uint16_t duration;
+    int afterMs;
+    bool expired;  // a stopwatch never counts down: always "expired"
+    int value;
+  } cases[] = {
+      {0x41, 300, 290, false, 10},
+      {0x41, 9, 0, true, 0},  // below 10 ms: expired at once
+      {0x42, 100, 50, true, 150},
+      {0x42, 0, 70000, true, 65535},           // clamped
+      {0x42, 100, 10486 * 1000, true, 65535},  // 1048575 cs or more stays unscaled, clamped
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << std::hex << int{c.mode} << std::dec << " " << c.duration
+                                    << " after " << c.afterMs << " ms");
+    const auto id = t.SwtStart(0, c.mode, c.duration);
+    clock.Advance(c.afterMs);
+    EXPECT_EQ(t.SwtValue(id), c.value);
+    EXPECT_EQ(t.SwtExpired(id), c.expired);
+  }
+}
+
+TEST_F(TimersTest, MidnightWrapAndTimersThatStayExpired) {
+  clock.ms = core::kMillisecondsPerDay - 100;  // 23:59:59.90
+  const auto id = t.SwtStart(0, 0x41, 300);
+  clock.ms = 200;  // 00:00:00.20
+  EXPECT_EQ(SoftTimers::SwtElapsed(t.SwtNow(), 8639990), 30);
+  EXPECT_TRUE(t.SwtExpired(id));
+  clock.ms = 0;  // the clock went back: an expired timer stays stopped
+  EXPECT_TRUE(t.SwtExpired(id));
+  EXPECT_EQ(t.SwtValue(id), 0);
+  EXPECT_TRUE(t.SwtExpired(999));  // unknown
+  EXPECT_EQ(t.SwtValue(999), 0);
+}
+
+TEST(TransferDisplay, StateOfEveryBusyValue) {
+  const std::pair<std::vector<int>, int> groups[] = {
+      {{0, 10, 15, 17, 129, -1}, 1},
+      {{1, 2, 3, 4, 5, 6, 16, 32, 48, 64, 80, 96}, 2},
+      {{7, 112}, 3},
+      {{8, 9, 128}, 4},
+  };
+  for (const auto& [busy, state] : groups)
+    for (const int b : busy) EXPECT_EQ(core::DisplayStateOfBusy(b), state) << b;
+}
+
+// Each step asks NeedsTicks for the step's values, then ticks with them.
+TEST_F(TimersTest, TransferDisplayHoldsOkThreeSecondsWhateverTheLinkDoes) {
+  TransferDisplay d(t);
+  EXPECT_EQ(std::tuple(d.DisplayState(), d.Progress()), std::tuple(-1, -1));
+  const struct {
+    int advanceMs, progress, busy;
+    bool needsTicks;
+    bool repaint;
+    int state;
+  } steps[] = {
+      {0, 0, 0, true, true, 1},  // nothing drawn yet
+      {0, 0, 0, false, false, 1},
+      {0, 0, 32, true, true, 2},  // "Warte auf Daten ..." still to draw
+      {0, 40, 112, true, true, 3},
+      {0, 41, 112, true, true, 3},  // the bar grew
+      {0, 100, 128, true, true, 4},
+      {0, 100, 128, true, false, 4},  // the hold runs: ticks even with nothing new to draw
+      {10, 0, 0, true, true, 4},      // progress changed; the state stays "Ok" while the hold runs
+      {2980, 0, 32, true, false, 4},  // a new transfer inside the hold still shows "Ok"
+      {10, 0, 32, true, true, 2},     // and "Warte" follows on time
+      {0, 0, 0, true, true, 1},
+      // A state that still maps to "Ok" when the hold ends starts another 3 s.
+      {0, 0, 8, true, true, 4},
+      {3000, 0, 9, false, false, 4},
+      {2990, 0, 0, true, false, 4},
+      {10, 0, 0, true, true, 1},  // "Ok" is still drawn
+  };
+  int step = 0;
+  for (const auto& s : steps) {
+    SCOPED_TRACE(step++);
+    clock.Advance(s.advanceMs);
+    EXPECT_EQ(d.NeedsTicks(s.busy, s.progress), s.needsTicks);
+    EXPECT_EQ(d.Tick(s.progress, s.busy), s.repaint);
+    EXPECT_EQ(d.DisplayState(), s.state);
+  }
+}
+
+TEST(TransferDisplay, PanelGeometry) {
+  using C = core::PanelColour;
+  const core::PanelRect r{19, 2, 219, 20};
+  const struct {
+    int state, progress;
+    std::vector<std::tuple<C, int, int>> fills;  // colour, left, right
+    const char* text;
+  } cases[] = {
+      {1, 0, {{C::ButtonFace, 20, 218}}, "        "},
+      {2, 0, {{C::Yellow, 20, 218}}, "Warte auf Daten ..."},
+      {4, 0, {{C::Lime, 20, 218}}, "Ok"},
+      {3, 50, {{C::Lime, 20, 119}, {C::Yellow, 119, 218}}, "        "},
+      {3, 0, {{C::Yellow, 19, 218}}, "        "},
+      {3, 100, {{C::Lime, 20, 219}}, "        "},
+      {3, -1, {}, "        "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.state) + " " + std::to_string(c.progress));
+    const auto d = core::DrawTransferPanel(r, c.state, c.progress);
+    std::vector<std::tuple<C, int, int>> fills;
+    for (const auto& f : d.fills) fills.emplace_back(f.colour, f.rect.left, f.rect.right);
+    EXPECT_EQ(fills, c.fills);
+    EXPECT_EQ(d.text, c.text);
+  }
+  const auto idle = core::DrawTransferPanel(r, 1, 0);
+  EXPECT_EQ(std::tuple(idle.fills[0].rect.bottom, idle.textX, idle.textY), std::tuple(19, 25, 3));
+}
+
+struct ComPortsTest : ::testing::Test {
+  ComPortsTest() { ports.ComInit(); }
+  linktest::FakeSystem sys;
+  core::ComPorts ports{sys};
+  int Open(int port, double baud = 4800.0) { return ports.ComOpen(port, 8, 2, baud, 2); }
+};
+
+TEST_F(ComPortsTest, EnumerateMarksListedPortsOnly) {
+  // Only COM1..COM8 count, in any case; none of them listed marks them all.
+  const struct {
+    std::vector<std::string> names;
+    const char* present;  // ports 1..8
+  } cases[] = {{{"COM2", "COM10", "LPT1"}, "01000000"},
+               {{"com3"}, "00100000"},
+               {{"COM9", "ttyS0"}, "11111111"},
+               {{}, "11111111"}};
+  for (const auto& c : cases) {
+    sys.names = c.names;
+    ports.ComEnumerate();
+    std::string present;
+    for (int n = 1; n <= 8; ++n) present += ports.ComPortPresent(n) ? '1' : '0';
+    EXPECT_EQ(present, c.present) << c.names.size();
+  }
+  EXPECT_FALSE(ports.ComPortPresent(0) || ports.ComPortPresent(9));
+}
+
+TEST_F(ComPortsTest, OpenSetsLineSettingsAndClearsLines) {
+  EXPECT_EQ(std::tuple(Open(9), Open(0)), std::tuple(2048, 2048));
+  EXPECT_EQ(Open(1, 4800.7), 0);
+  const auto& line = sys.lines[1];
+  const auto& s = line.settings;
+  EXPECT_EQ(std::tuple(s.baud, s.dataBits, s.stopBits, s.parity),
+            std::tuple(4800, 8, 2, core::kParityEven));
+  EXPECT_EQ(line.lineCalls, (std::vector<std::pair<bool, bool>>{{false, false}}));
+  // Reopening closes first and clears the lines again; opening another port keeps it open.
+  EXPECT_EQ(Open(1, 9600.0), 0);
+  EXPECT_EQ(Open(2, 9600.0), 0);
+  EXPECT_EQ(std::tuple(line.opens, s.baud, line.lineCalls.size(), line.open, ports.IsOpen(1)),
+            std::tuple(2, 9600, 2u, true, true));
+  ports.ComCloseAll();
+  EXPECT_FALSE(sys.lines[1].open || sys.lines[2].open || ports.IsOpen(1));
+}
+
+TEST_F(ComPortsTest, PortsClosedOrOutside1To8AreHarmlessAndSilent) {
+  sys.canOpen[4] = false;
+  EXPECT_EQ(Open(4), 0);  // a port that cannot open stays closed
+  for (const int port : {4, 5, 0, 9, -1}) {
+    SCOPED_TRACE(port);
+    EXPECT_FALSE(ports.IsOpen(port) || ports.ComTxDone(port) || ports.ComRxAvailable(port) ||
+                 ports.ComLineLost(port));
+    std::uint8_t buf[5] = {0xAA};
+    EXPECT_EQ(ports.ComWrite(port, buf, 1), 16);
+    int count = 5;
+    EXPECT_EQ(ports.ComRead(port, buf, count), 0);
+    EXPECT_EQ(count, 0);
+    ports.ComSetLines(port, true, true);
+    ports.ComClose(port);
+  }
+}
+
+TEST_F(ComPortsTest, ReadTakesOnlyWhatWasReportedWaitingAndWritesWaitForTxDone) {
+  Open(1);
+  auto& line = sys.lines[1];
+  line.input = {1, 2, 3, 4, 5};
+  ASSERT_TRUE(ports.ComRxAvailable(1));
+  Bytes buf(8);
+  int first = 2, second = 8;
+  ports.ComRead(1, buf.data(), first);
+  ASSERT_TRUE(ports.ComRxAvailable(1));  // asks the driver again: 3 waiting
+  ports.ComRead(1, buf.data() + 2, second);
+  EXPECT_EQ(std::tuple(first, second), std::tuple(2, 3));
+  EXPECT_EQ(buf, (Bytes{1, 2, 3, 4, 5, 0, 0, 0}));
+  EXPECT_FALSE(ports.ComRxAvailable(1));
+  // A read with nothing known waiting leaves count unchanged and reads nothing.
+  Open(3);
+  sys.lines[3].input = {7};
+  int count = 4;
+  ports.ComRead(3, buf.data(), count);
+  EXPECT_EQ(std::tuple(count, sys.lines[3].input.size()), std::tuple(4, 1u));
+
+  // Writes: a full write is pending until the driver reports its queue empty.
+  EXPECT_TRUE(ports.ComTxDone(1));
+  const std::uint8_t block[4] = {1, 2, 3, 4};
+  EXPECT_EQ(ports.ComWrite(1, block, 4), 0);
+  line.outputQueued = 3;
+  EXPECT_FALSE(ports.ComTxDone(1));
+  line.outputQueued = 0;
+  EXPECT_TRUE(ports.ComTxDone(1));
+  line.outputQueued = 3;
+  EXPECT_TRUE(ports.ComTxDone(1));  // no write pending any more: the driver is not asked
+  line.acceptLimit = 2;
+  EXPECT_EQ(ports.ComWrite(1, block, 4), 16);
+  EXPECT_TRUE(ports.ComTxDone(1));  // a short write sets no pending write
+}
+
+std::array<bool, 9> Only(int port) {
+  std::array<bool, 9> p{};
+  p[port] = true;
+  return p;
+}
+
+// The dialog unchecked, with all ports offered and a stored 19200, is the window test's.
+TEST(ComForm, OnlyListedPortsAreOfferedAndOddStoredValues) {
+  // Checked: a current port no longer listed falls back to 1, even though port 1 is disabled.
+  const auto v = core::ComFormShow(5, 4800, true, Only(3));
+  for (int n = 1; n <= 8; ++n) EXPECT_EQ(v.enabled[n], n == 3) << n;
+  EXPECT_EQ(std::tuple(v.checkedPort, v.checkBox, v.rate48), std::tuple(1, true, true));
+  const auto ok = core::ComFormOk(v.rate48, !v.rate48, v.checkedPort, 4800, 5);
+  EXPECT_EQ(std::tuple(ok.portNumber, ok.baudRate), std::tuple(1, 4800));
+  // "9600 bit/s" checked over a stored 19200 stores 9600.
+  EXPECT_EQ(core::ComFormOk(false, true, 1, 19200, 1).baudRate, 9600);
+  // A port number outside 1..8 checks port 1.
+  for (const int stored : {0, 12})
+    EXPECT_EQ(core::ComFormShow(stored, 4800, false, Only(1)).checkedPort, 1) << stored;
 }
 
 }  // namespace

@@ -32,9 +32,8 @@ TEST(PageGeometry, MetricsOfA2900PixelPage) {
   EXPECT_EQ(
       std::tuple(m.width, m.top, m.height - m.bottom, m.lineHeight, m.columnUnit, m.fontHeight),
       std::tuple(2050, 200, 100, 44, 230, 33));
-  EXPECT_EQ(CellLeft(m, 1), m.left);
-  EXPECT_EQ(CellLeft(m, 2), m.left + 460);
-  EXPECT_EQ(CellLeft(m, 7), m.left + 7 * 230);
+  EXPECT_EQ(std::tuple(CellLeft(m, 1), CellLeft(m, 2), CellLeft(m, 7)),
+            std::tuple(m.left, m.left + 460, m.left + 7 * 230));
   EXPECT_EQ(CellBox(m, 1, 2), (PageRect{m.left + 459, 243, m.left + 690, 288}));
   EXPECT_EQ(DiagramBox(m, 1, 2), (PageRect{m.left + 448, 265, m.left + 679, 464}));
   EXPECT_EQ(PreviewPicture(1000, 508),
@@ -72,9 +71,6 @@ TEST(PrintPages, HeliAtvPrintsEightChannelTablesThatNeverSplit) {
   PrintLayout layout;
   layout.BuildPrintPages(&mem, 32, Only({"ATV"}));
   ASSERT_GE(layout.PageCount(), 2);
-  EXPECT_EQ(layout.Pages()[0].Line(1).kind, kLineHeading);
-  EXPECT_EQ(layout.Pages()[0].Line(1).text, "ATV (14) ATV - Servowegeinstellung");
-
   const std::vector<Table> tables = Tables(layout);
   ASSERT_EQ(tables.size(), 8u);
   for (int ch = 1; ch <= 8; ++ch) {
@@ -114,9 +110,7 @@ TEST(PrintPages, MenusOfOneTable) {
   const Case cases[] = {
       {kAcro, "D/R", {{8, 1}, {8, 2}, {8, 3}}, false, false},
       {kGlider4, "REVR", {}, true, false},
-      {kGlider4, "F/S", {}, true, false},
       {kHeli, "TIMR", {}, false, true},
-      {kHeli, "HOLD", {}, false, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.code);
@@ -171,10 +165,8 @@ TEST(PrintPages, PageTurningAndTheCurrentPageAcrossRebuilds) {
   const int count = layout.PageCount();
   ASSERT_GE(count, 4);
   EXPECT_EQ(layout.CurrentPage(), 1);
-  EXPECT_FALSE(layout.PreviousPage());
+  EXPECT_FALSE(layout.PreviousPage() || layout.GoToPage(count + 1) || layout.GoToPage(0));
   EXPECT_TRUE(layout.GoToPage(count));
-  EXPECT_FALSE(layout.GoToPage(count + 1));
-  EXPECT_FALSE(layout.GoToPage(0));
   for (int n = 1; n <= count; ++n)
     EXPECT_EQ(layout.Pages()[static_cast<std::size_t>(n - 1)].number, n);
 
@@ -195,7 +187,6 @@ TEST(PrintMenus, OfferedAndCommandLineMenuListsFollowTheModelType) {
   };
   const Case cases[] = {
       {&heli, "", true, {}, ""},
-      {&heli, "ATV", true, {"ATV"}, ""},
       {&heli, "ATV,D/R,THOV", true, {"ATV", "D/R", "THOV"}, ""},
       {&heli, "changed", true, {}, ""},
       {&heli, "BUTT", false, {}, "BUTT"},  // a glider menu
