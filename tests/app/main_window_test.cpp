@@ -29,6 +29,14 @@ int Icon(const QTreeWidgetItem* item) {
   return app::TMainForm::StateIndex(item);
 }
 
+// One letter per command: 1 when the action has the state (enabled, checked, ...), else 0.
+std::string States(app::TMainForm& f, bool (QAction::*state)() const,
+                   std::initializer_list<app::Cmd> cmds) {
+  std::string bits;
+  for (const app::Cmd cmd : cmds) bits += (f.Action(cmd)->*state)() ? '1' : '0';
+  return bits;
+}
+
 TEST_F(WindowTest, TreeGroupsByNameNewestFirstKeepsOpenNodesAndOnlyTheMouseActivates) {
   WriteMemory("ASW28.FC", "ASW28", {2026, 5, 1, 10, 0});
   WriteMemory("ASW28_1.FC", "ASW28", {2026, 8, 14, 17, 30});
@@ -85,8 +93,6 @@ TEST_F(WindowTest, TreeGroupsByNameNewestFirstKeepsOpenNodesAndOnlyTheMouseActiv
 }
 
 TEST_F(WindowTest, ChangingTheDirectoryLoadsItAndSelectsThePickedMemory) {
-  WriteMemory("ASK21.FC", "ASK21", {2026, 3, 7, 14, 12});
-  settings.texts[kKey + "ModelMem"] = "ASK21";
   std::filesystem::path other = root / "other";
   std::filesystem::create_directories(other);
   std::swap(models, other);
@@ -94,7 +100,7 @@ TEST_F(WindowTest, ChangingTheDirectoryLoadsItAndSelectsThePickedMemory) {
   WriteMemory("UHU_1.FC", "UHU", {2026, 1, 24, 8, 30});
   WriteMemory("DG800.FC", "DG800", {2026, 1, 2, 3, 4});
   std::swap(models, other);
-  app::TMainForm& f = Open();
+  app::TMainForm& f = OpenActive("ASK21");
   ASSERT_EQ(FileOf(f.Store().GetActive()), "ASK21.FC");
 
   // Cancelled: the same model memory is active again, and now its own previous one.
@@ -130,13 +136,13 @@ TEST_F(WindowTest, FirstRunCommandsWaitForAnActiveMemoryAndTheDialogsDeleteOnlyM
   ASSERT_EQ(f.Store().GetActive(), nullptr);
   // Umlauts survive the way from source to caption.
   EXPECT_EQ(f.Action(app::Cmd::FktLoeschenRueckgaengig)->text(), "Löschen &Rückgängig");
-  EXPECT_FALSE(f.Action(app::Cmd::FktDefaultDaten)->isVisible());
-  EXPECT_FALSE(f.Action(app::Cmd::FktFormelnPruefen)->isVisible());
   using app::Cmd;
-  for (const Cmd cmd : {Cmd::FktNeu, Cmd::FktCopyData, Cmd::FktResetData, Cmd::FktDrucken,
-                        Cmd::MenuFuncSchnittstelle, Cmd::FktSenden, Cmd::FktEmpfangen,
-                        Cmd::FktLoeschen, Cmd::FktLoeschenRueckgaengig, Cmd::FktHistory})
-    EXPECT_FALSE(f.Action(cmd)->isEnabled()) << app::CommandOf(cmd).objectName;
+  EXPECT_EQ(States(f, &QAction::isVisible, {Cmd::FktDefaultDaten, Cmd::FktFormelnPruefen}), "00");
+  EXPECT_EQ(States(f, &QAction::isEnabled,
+                   {Cmd::FktNeu, Cmd::FktCopyData, Cmd::FktResetData, Cmd::FktDrucken,
+                    Cmd::MenuFuncSchnittstelle, Cmd::FktSenden, Cmd::FktEmpfangen, Cmd::FktLoeschen,
+                    Cmd::FktLoeschenRueckgaengig, Cmd::FktHistory}),
+            "0000000000");
   EXPECT_FALSE(f.RxButton()->isEnabled());
   EXPECT_FALSE(f.TxButton()->isEnabled());
   EXPECT_EQ(f.TransmitterVersionText(), "FC-28 V3.2");
@@ -160,13 +166,11 @@ TEST_F(WindowTest, FirstRunCommandsWaitForAnActiveMemoryAndTheDialogsDeleteOnlyM
   EXPECT_EQ(Icon(node), core::kIconKlammerUndMuellOk);
   EXPECT_TRUE(std::filesystem::exists(models / "UHU.FC"));
   WaitTicks(1);
-  EXPECT_FALSE(f.Action(app::Cmd::FktLoeschen)->isEnabled());
-  EXPECT_TRUE(f.Action(app::Cmd::FktLoeschenRueckgaengig)->isEnabled());
+  EXPECT_EQ(States(f, &QAction::isEnabled, {Cmd::FktLoeschen, Cmd::FktLoeschenRueckgaengig}), "01");
   f.Action(app::Cmd::FktLoeschenRueckgaengig)->trigger();
   EXPECT_EQ(Icon(node), core::kIconKlammerOk);
   WaitTicks(1);
-  EXPECT_TRUE(f.Action(app::Cmd::FktLoeschen)->isEnabled());
-  EXPECT_FALSE(f.Action(app::Cmd::FktLoeschenRueckgaengig)->isEnabled());
+  EXPECT_EQ(States(f, &QAction::isEnabled, {Cmd::FktLoeschen, Cmd::FktLoeschenRueckgaengig}), "10");
   EXPECT_FALSE(f.TxButton()->isEnabled());
   f.SetTransferCommandsAvailable(true);  // the buttons then are the link window tests'
   WaitTicks(1);
@@ -249,20 +253,28 @@ TEST_F(WindowTest, AFailedWriteIsReportedAndKeepsTheMemoryUnsavedAndTheProgramOp
 }
 
 // The values behind the settings are the start-up tests'; here the window shows and keeps them.
-TEST_F(WindowTest, SettingsAndAnEnlargedPlacementAreShownAndWrittenAtShutdown) {
+TEST_F(WindowTest, SettingsPlacementAndIconFilesAreShownAndWrittenAtShutdown) {
   const std::pair<const char*, int> stored[] = {
       {"Optionen", 4 + 8},  {"Transmitter", 33},   {"WinPosLeft", 10},     {"WinPosTop", 10},
       {"WinPosWidth", 250}, {"WinPosHeight", 200}, {"TreeViewWidth", 180}, {"TreeViewHeight", 300}};
   for (const auto& [name, value] : stored) settings.ints[kKey + name] = value;
   app::TMainForm& f = OpenActive("ASW28");
-  EXPECT_FALSE(f.Action(app::Cmd::FktErlaeuterungen)->isChecked());
-  EXPECT_FALSE(f.Action(app::Cmd::FktAlleFlugzustaende)->isChecked());
-  EXPECT_TRUE(f.Action(app::Cmd::FktDefaultwerte)->isChecked());
+  using app::Cmd;
+  EXPECT_EQ(States(f, &QAction::isChecked,
+                   {Cmd::FktErlaeuterungen, Cmd::FktAlleFlugzustaende, Cmd::FktDefaultwerte}),
+            "001");
   EXPECT_TRUE(f.KommentarRichEdit()->isVisible());  // the comment page
   EXPECT_TRUE(f.VersionAction(core::TransmitterVersion::V32)->isChecked());
   EXPECT_EQ(f.size(), QSize(600, 440));
   EXPECT_EQ(f.MainTreeView()->width(), 180);
   EXPECT_EQ(Find("TreeViewPanel")->height(), 300);
+  // The icon files are written at the 26th tick (when is the display tests') and shown from the
+  // next start.
+  EXPECT_FALSE(f.HasIcons());
+  EXPECT_TRUE(NameNode("ASW28")->icon(0).isNull());
+  while (f.DisplayTickCounter() < 26) f.DispTimerTimer();
+  for (const char* file : {"Ok.bmp", "Leer.bmp", "KlammerUndMuellOk.bmp", "OrdnerOffen.bmp"})
+    EXPECT_TRUE(std::filesystem::exists(work / file)) << file;
 
   f.VersionAction(core::TransmitterVersion::V31)->trigger();
   f.Action(app::Cmd::FktErlaeuterungen)->trigger();
@@ -272,17 +284,6 @@ TEST_F(WindowTest, SettingsAndAnEnlargedPlacementAreShownAndWrittenAtShutdown) {
                                                  {"TreeViewWidth", 180}, {"TreeViewHeight", 300}};
   for (const auto& [name, value] : written) EXPECT_EQ(settings.ints[kKey + name], value) << name;
   EXPECT_EQ(settings.texts[kKey + "ModelMem"], "ASW28");
-}
-
-TEST_F(WindowTest, IconFilesAreWrittenAtTheTwentySixthTickAndShownFromTheNextStart) {
-  app::TMainForm& f = OpenActive("ASW28");
-  EXPECT_FALSE(f.HasIcons());
-  EXPECT_TRUE(NameNode("ASW28")->icon(0).isNull());
-  while (f.DisplayTickCounter() < 25) f.DispTimerTimer();
-  EXPECT_FALSE(std::filesystem::exists(work / "Leer.bmp"));
-  f.DispTimerTimer();  // the 26th tick
-  for (const char* file : {"Ok.bmp", "Leer.bmp", "KlammerUndMuellOk.bmp", "OrdnerOffen.bmp"})
-    EXPECT_TRUE(std::filesystem::exists(work / file)) << file;
 
   form.reset();
   app::TMainForm& again = Open();

@@ -42,7 +42,7 @@ class PrintPreviewTest : public WindowTest {
 };
 
 // Which menus a memory changed is the print menus' test; here the buttons mark what it says.
-TEST_F(PrintPreviewTest, OpensOnlyWithAMemoryWithTheMenuOnScreenAndMarksMenus) {
+TEST_F(PrintPreviewTest, OpensWithAMemoryMarksMenusTurnsPagesAndSavesPdf) {
   WriteMemory("HELI.FC", "HELI", {2026, 5, 1, 10, 0}, "", 32);
   Open(true);
   QAction* drucken = form->Action(app::Cmd::FktDrucken);
@@ -79,11 +79,8 @@ TEST_F(PrintPreviewTest, OpensOnlyWithAMemoryWithTheMenuOnScreenAndMarksMenus) {
   ASSERT_TRUE(druck->isEnabled());
   druck->click();
   EXPECT_TRUE(Preview().isVisible());
-}
 
-TEST_F(PrintPreviewTest, PagesTurnResizePrintAndAreSavedAsPdf) {
-  OpenActive("HELI", "", 32, true);
-  form->findChild<app::PrintModule*>()->OpenPreview();
+  // Pages turn, resize, print and are saved as PDF.
   Press("AlleButton");
   app::TPreviewForm& p = Preview();
   const int count = p.Layout().PageCount();

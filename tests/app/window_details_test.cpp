@@ -39,18 +39,6 @@ QString Describe(QWidget* w) {
          ")";
 }
 
-// Qt appends a display name, once one is set, to every title bar: the program sets none, so the
-// display name follows the application name and the titles stay the captions alone.
-TEST_F(WindowTest, TitlesAreTheCaptionsAlone) {
-  EXPECT_EQ(Open(true).windowTitle(), "Veltrano");
-  const QString name = QApplication::applicationName();
-  app::SetUpApplication();
-  QApplication::setApplicationName("renamed");
-  EXPECT_EQ(QGuiApplication::applicationDisplayName(), "renamed");
-  EXPECT_FALSE(QApplication::windowIcon().pixmap(48).isNull());
-  QApplication::setApplicationName(name);
-}
-
 // The exclusive group of a radio button (Tab enters a group once, arrows move within), or null.
 const QObject* RadioGroup(QWidget* w) {
   auto* radio = qobject_cast<QRadioButton*>(w);
@@ -64,6 +52,7 @@ const QObject* RadioGroup(QWidget* w) {
 // enabled one.
 TEST_F(WindowTest, EveryFocusableWidgetIsNamedAndReachedByTab) {
   app::TMainForm& f = OpenActive("ASW28", "", 0, true);
+  EXPECT_EQ(f.windowTitle(), "Veltrano");
   f.SetParameterTabIndex(1);  // the comment page, whose box takes tabs
   f.SaveQueryForm();          // made on first use
   std::vector<QWidget*> windows = {&f};
@@ -117,7 +106,17 @@ TEST_F(WindowTest, EveryFocusableWidgetIsNamedAndReachedByTab) {
   EXPECT_TRUE(comment->toPlainText().contains('\t'));
 }
 
-TEST(QtGerman, StandardTextsAreGerman) {
+// Qt appends a display name, once one is set, to every title bar: the program sets none, so the
+// display name follows the application name and the titles stay the captions alone. Qt's own
+// texts are German.
+TEST(Application, TitlesAreTheCaptionsAloneAndQtSpeaksGerman) {
+  App();
+  const QString name = QApplication::applicationName();
+  app::SetUpApplication();
+  QApplication::setApplicationName("renamed");
+  EXPECT_EQ(QGuiApplication::applicationDisplayName(), "renamed");
+  EXPECT_FALSE(QApplication::windowIcon().pixmap(48).isNull());
+  QApplication::setApplicationName(name);
   QTranslator* t = app::InstallQtGermanTranslations(App());
   ASSERT_NE(t, nullptr) << "qt6-translations-l10n missing";
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
