@@ -32,6 +32,8 @@ TEST(ModelTypeMask, FromTheTwoTypeBytesAndConditionsInUseFromTheirSwitch) {
     EXPECT_EQ(ModelTypeMask(&m), r.mask) << r.b118 << "/" << r.b119;
   }
   EXPECT_EQ(ModelTypeMask(nullptr), 1023);
+  const int bits[][2] = {{30, 1}, {31, 2}, {32, 4}, {0, 4}};
+  for (const auto& b : bits) EXPECT_EQ(VersionBit(b[0]), b[1]) << b[0];
   // A condition is in use while its switch byte is below 53.
   m = MakeMemory(1);
   EXPECT_FALSE(ConditionInUse(1, &m));  // default "INH" (128)

@@ -111,6 +111,7 @@ TEST_F(FileFormat, ReadWriteReadGivesSameBytes) {
 }
 
 TEST_F(FileFormat, CommentFileIsWindows1252WithCrLf) {
+  EXPECT_EQ(CommentFilePath(dir_.file("a.b.FC")), dir_.file("a.b.TXT"));  // one per memory file
   auto r = Load(FcBytes(20));
   ASSERT_TRUE(r.has_value());
   r->comment = {"Größe: 3 m", "", "Flügel \tÜberholt €"};

@@ -217,6 +217,7 @@ TEST_F(StoreTest, UndoRedoTellTheSavedImageAndForgetReusedRecords) {
   // Reused, it holds nothing of the freed memory; its list link stays.
   host_.commentBox = {"alt"};
   store_.SetActiveModelMemory(nullptr);
+  Make("KA6");  // in use at the head: the free record further down is found
   r->inUse = false;
   EXPECT_EQ(store_.AllocModelMemory(), r);
   EXPECT_FALSE(history.CanUndo(r));
@@ -628,6 +629,7 @@ TEST_F(TreeTest, IconsFollowFlagsActiveAndSelection) {
     store_.SetActiveModelMemory(ByFile(c.active));
     EXPECT_EQ(ComputeTreeIcons(store_, tree, c.selected), c.icons) << c.active;
   }
+  EXPECT_EQ(NameNodeIcon("LS4", store_.GetActive(), false), kIconOrdnerModell);
   // A node whose record changed without a rebuild keeps the index it has.
   ByFile("ASK21.FC")->dateText = "09.09.09    9:09";
   EXPECT_EQ(ComputeTreeIcons(store_, tree, "", {5, 5, 5, 5, 5, 5, 5})[1], 5);
