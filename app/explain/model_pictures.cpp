@@ -67,7 +67,22 @@ struct Wing {
     return QPolygonF({QPointF(x0, TrailingY(x0) - depth), QPointF(x1, TrailingY(x1) - depth),
                       QPointF(x1, TrailingY(x1)), QPointF(x0, TrailingY(x0))});
   }
+  void Draw(QPainter& p) const {
+    p.setPen(QPen(Qt::black, 1.2));
+    p.setBrush(Qt::white);
+    p.drawPolygon(LeftHalf());
+    p.drawPolygon(Mirror(LeftHalf(), cx));
+  }
 };
+
+// A channel number with its leader on the left half, and another at the mirrored place.
+void ChannelPair(QPainter& p, double cx, QPointF label, QPointF from, QPointF to, int left,
+                 int right) {
+  Channel(p, label.x(), label.y(), left);
+  Leader(p, from, to);
+  Channel(p, 2 * cx - label.x(), label.y(), right);
+  Leader(p, Mirror(from, cx), Mirror(to, cx));
+}
 
 void Fuselage(QPainter& p, double cx, double nose, double halfWidth, double tail) {
   QPainterPath body;
@@ -106,10 +121,7 @@ void Tail(QPainter& p, double cx, double y, double halfSpan) {
 void Glider(QPainter& p, int typeMask) {
   const double cx = 135;
   const Wing w{cx, 27, 51, 6, 33, 43};
-  p.setPen(QPen(Qt::black, 1.2));
-  p.setBrush(Qt::white);
-  p.drawPolygon(w.LeftHalf());
-  p.drawPolygon(Mirror(w.LeftHalf(), cx));
+  w.Draw(p);
   Tail(p, cx, 90, 34);
   Fuselage(p, cx, 4, 6, 104);
 
@@ -119,29 +131,20 @@ void Glider(QPainter& p, int typeMask) {
   Surface(p, aileron);
   Surface(p, Mirror(aileron, cx));
   const double ay = w.TrailingY(40);
-  Channel(p, 36, ay + 12, 1);
-  Leader(p, QPointF(38, ay + 5), QPointF(40, ay - 1));
-  Channel(p, 2 * cx - 36, ay + 12, 7);
-  Leader(p, QPointF(2 * cx - 38, ay + 5), QPointF(2 * cx - 40, ay - 1));
+  ChannelPair(p, cx, QPointF(36, ay + 12), QPointF(38, ay + 5), QPointF(40, ay - 1), 1, 7);
   if (flaps) {
     // Camber flaps 5 (left) and 6 (right), inboard.
     const QPolygonF flap = w.LeftSurface(70, 124, 7);
     Surface(p, flap);
     Surface(p, Mirror(flap, cx));
     const double fy = w.TrailingY(97);
-    Channel(p, 97, fy + 12, 5);
-    Leader(p, QPointF(97, fy + 5), QPointF(97, fy - 1));
-    Channel(p, 2 * cx - 97, fy + 12, 6);
-    Leader(p, QPointF(2 * cx - 97, fy + 5), QPointF(2 * cx - 97, fy - 1));
+    ChannelPair(p, cx, QPointF(97, fy + 12), QPointF(97, fy + 5), QPointF(97, fy - 1), 5, 6);
   }
   // Spoilers (3) on the upper surface of both halves.
   p.setPen(QPen(Qt::black, 1));
   p.setBrush(Qt::black);
   for (double x : {78.0, 2 * cx - 100}) p.drawRect(QRectF(x, 35, 22, 3));
-  Channel(p, 89, 19, 3);
-  Leader(p, QPointF(89, 26), QPointF(89, 34));
-  Channel(p, 2 * cx - 89, 19, 3);
-  Leader(p, QPointF(2 * cx - 89, 26), QPointF(2 * cx - 89, 34));
+  ChannelPair(p, cx, QPointF(89, 19), QPointF(89, 26), QPointF(89, 34), 3, 3);
   if (typeMask == 0x008) {
     // The brake flap (8) under the fuselage, driven by one servo.
     Surface(p, QPolygonF({QPointF(cx - 10, 49), QPointF(cx + 10, 49), QPointF(cx + 10, 57),
@@ -154,10 +157,7 @@ void Glider(QPainter& p, int typeMask) {
 void Acro(QPainter& p) {
   const double cx = 66;
   const Wing w{cx, 36, 58, 4, 39, 54};
-  p.setPen(QPen(Qt::black, 1.2));
-  p.setBrush(Qt::white);
-  p.drawPolygon(w.LeftHalf());
-  p.drawPolygon(Mirror(w.LeftHalf(), cx));
+  w.Draw(p);
   Tail(p, cx, 90, 24);
   Fuselage(p, cx, 8, 8, 104);
   // Propeller and spinner: the throttle (3).
@@ -172,10 +172,7 @@ void Acro(QPainter& p) {
   Surface(p, aileron);
   Surface(p, Mirror(aileron, cx));
   const double ay = w.TrailingY(26);
-  Channel(p, 24, ay + 12, 1);
-  Leader(p, QPointF(25, ay + 5), QPointF(26, ay - 1));
-  Channel(p, 2 * cx - 24, ay + 12, 7);
-  Leader(p, QPointF(2 * cx - 25, ay + 5), QPointF(2 * cx - 26, ay - 1));
+  ChannelPair(p, cx, QPointF(24, ay + 12), QPointF(25, ay + 5), QPointF(26, ay - 1), 1, 7);
 }
 
 struct Linkage {
